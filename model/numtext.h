@@ -1,0 +1,35 @@
+// Number <-> text, the way the whole program writes and reads numbers.
+// Locale-independent: '.' is the decimal point everywhere.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace airfoil {
+
+// The general number form: up to 15 significant digits, no trailing zeros,
+// never "-0". Plain decimal for magnitudes from 1e-5 up to below 1e15, and
+// the exponent form ("1.5E+20", "1E-06") outside that range. Non-finite
+// input is a Fault.
+std::string general_format(double x);
+
+// x rounded to `decimals` decimal places, a value exactly halfway going to
+// the even neighbour. The decision is made on the exact binary value, so
+// 0.00015 (which is stored slightly below the half) rounds down.
+double round_half_even(double x, int decimals);
+
+// The lenient leading-number reading of a text box.
+struct LeadingNumber {
+  double value = 0;       // the number read; 0 when the text has none
+  bool overflow = false;  // the number was too large for a double; value is then
+                          // the largest finite double with the number's sign
+};
+
+// Spaces, tabs and line feeds are ignored wherever they stand; the number is
+// the longest leading part that forms one: optional sign, digits, optional
+// point and digits, optional exponent (e or E, optional sign, digits). The
+// rest is ignored; text that does not begin with a number reads 0. "nan",
+// "inf" and hexadecimal forms are not numbers here.
+LeadingNumber read_leading_number(std::string_view text);
+
+}  // namespace airfoil

@@ -1,0 +1,59 @@
+// The main window object without its widgets: the window-level state, the
+// controls, the five surfaces, and the twelve handled events with the
+// procedure sequence each one runs.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "charts/charts.h"
+#include "model/window.h"
+
+namespace airfoil {
+
+class Form1 {
+ public:
+  // The surfaces and the message sink belong to the caller and must outlive
+  // the form. `catalogue_path` is where Form_Load looks for the catalogue.
+  Form1(Plots plots, MessageSink& messages, std::string catalogue_path = kCatalogueFileName);
+
+  Window w;
+
+  // Start-up: constants and the catalogue; draws nothing.
+  void Form_Load();
+
+  void HScroll_Thickness_Change();  // full cycle
+  void HScroll_Camber_Change();     // full cycle
+  void HScroll_nP_Change();         // geometry cycle
+  void HScroll_AlfaD_Change();      // incidence cycle
+  void HScroll_xM_Change();         // reference-point cycle
+  void daire_Click();               // full cycle
+  void profil_Click();              // full cycle
+  void pressure_Click();            // full cycle
+  void Picture_CL_Click();          // full cycle
+  void Picture_CM_Click();          // full cycle
+  void Mn_About_Click();            // opens the About window
+
+  // What Mn_About_Click does; the desktop shell sets it.
+  std::function<void()> open_about;
+
+  // The text of the last fault that ended a cycle, if any.
+  const std::optional<std::string>& last_fault() const { return last_fault_; }
+
+  Plots& plots() { return plots_; }
+
+ private:
+  void full_cycle();
+  void geometry_cycle();
+  void incidence_cycle();
+  void reference_point_cycle();
+  // Runs `steps`; a Fault ends it, is reported, and the rest is skipped.
+  void run_cycle(const std::function<void()>& steps);
+
+  Plots plots_;
+  MessageSink& messages_;
+  std::optional<std::string> last_fault_;
+};
+
+}  // namespace airfoil
