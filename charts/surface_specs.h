@@ -1,0 +1,62 @@
+// The five picture surfaces of the main window: name, place and size in
+// twips, size in pixels, and colours. One table for everyone who makes a
+// surface (the desktop window, the probe, the benchmarks), so that they all
+// draw the same pictures.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "model/window.h"
+
+namespace airfoil {
+
+// Twips to whole pixels at 96 dots per inch (15 twips a pixel), rounded to
+// the nearest pixel. No twip count lies exactly halfway, so the rounding
+// direction of halves never matters.
+constexpr int twips_to_pixels(int twips) { return (2 * twips + 15) / 30; }
+
+// The light yellow background of every surface, R, G, B = 255, 255, 192.
+inline constexpr Colour kSurfaceBackground = 255 + 256 * 255 + 65536 * 192;
+
+struct SurfaceSpec {
+  std::string_view name;
+  int Left;    // twips, from the window's client area
+  int Top;
+  int Width;
+  int Height;
+  Colour BackColor;
+  Colour ForeColor;  // colour of a Line drawn without a colour argument
+
+  constexpr int pixel_width() const { return twips_to_pixels(Width); }
+  constexpr int pixel_height() const { return twips_to_pixels(Height); }
+};
+
+// Index of each surface in kSurfaceSpecs.
+enum class SurfaceId { daire, profil, pressure, Picture_CL, Picture_CM };
+
+inline constexpr std::array<SurfaceSpec, 5> kSurfaceSpecs{{
+    {"daire", 120, 240, 3400, 3400, kSurfaceBackground, 0},
+    {"profil", 3600, 240, 4800, 2400, kSurfaceBackground, 16711680},   // blue
+    {"pressure", 3600, 2760, 4800, 4335, kSurfaceBackground, 65280},   // green
+    {"Picture_CL", 8520, 240, 3200, 3915, kSurfaceBackground, 0},
+    {"Picture_CM", 8520, 4320, 3255, 2775, kSurfaceBackground, 0},
+}};
+
+constexpr const SurfaceSpec& surface_spec(SurfaceId id) {
+  return kSurfaceSpecs[static_cast<std::size_t>(id)];
+}
+
+// The spec of the surface called `name`, or nullptr when there is none.
+constexpr const SurfaceSpec* find_surface_spec(std::string_view name) {
+  for (const SurfaceSpec& s : kSurfaceSpecs) {
+    if (s.name == name) return &s;
+  }
+  return nullptr;
+}
+
+static_assert(kSurfaceBackground == 12648447);
+static_assert(surface_spec(SurfaceId::daire).pixel_width() == 227);
+static_assert(surface_spec(SurfaceId::pressure).pixel_height() == 289);
+
+}  // namespace airfoil
