@@ -1,0 +1,170 @@
+#include "arguments.h"
+
+#include <array>
+#include <charconv>
+#include <climits>
+#include <string_view>
+#include <system_error>
+
+namespace airfoil::probe {
+
+namespace {
+
+constexpr std::array<ScrollTarget, 5> kScrollTargets{{
+    {"thickness", &Controls::HScroll_Thickness, &Form1::HScroll_Thickness_Change},
+    {"camber", &Controls::HScroll_Camber, &Form1::HScroll_Camber_Change},
+    {"np", &Controls::HScroll_nP, &Form1::HScroll_nP_Change},
+    {"alfa", &Controls::HScroll_AlfaD, &Form1::HScroll_AlfaD_Change},
+    {"xm", &Controls::HScroll_xM, &Form1::HScroll_xM_Change},
+}};
+
+constexpr std::array<ClickTarget, 5> kClickTargets{{
+    {"daire", &Form1::daire_Click},
+    {"profil", &Form1::profil_Click},
+    {"pressure", &Form1::pressure_Click},
+    {"Picture_CL", &Form1::Picture_CL_Click},
+    {"Picture_CM", &Form1::Picture_CM_Click},
+}};
+
+// A whole number, optionally signed. One too large for a long long is held
+// at the long long range: the scroll bar clamps it to its own range anyway.
+long long parse_whole(std::string_view key, std::string_view text) {
+  std::string_view digits = text;
+  bool negative = false;
+  if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+    negative = digits.front() == '-';
+    digits.remove_prefix(1);
+  }
+  const bool all_digits =
+      !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+  if (!all_digits) {
+    throw UsageError(std::string(key) + "=" + std::string(text) + ": " + std::string(key) +
+                     " needs a whole number");
+  }
+  unsigned long long magnitude = 0;
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+  if (result.ec == std::errc::result_out_of_range || magnitude > static_cast<unsigned long long>(LLONG_MAX)) {
+    return negative ? LLONG_MIN : LLONG_MAX;
+  }
+  const auto value = static_cast<long long>(magnitude);
+  return negative ? -value : value;
+}
+
+Action parse_action(std::string_view argument) {
+  const auto equals = argument.find('=');
+  if (equals == std::string_view::npos) {
+    throw UsageError("'" + std::string(argument) + "' is not an action (expected NAME=VALUE)");
+  }
+  const std::string_view key = argument.substr(0, equals);
+  const std::string_view value = argument.substr(equals + 1);
+  Action action;
+  for (const ScrollTarget& target : kScrollTargets) {
+    if (key == target.key) {
+      action.kind = Action::Kind::Scroll;
+      action.scroll = &target;
+      action.value = parse_whole(key, value);
+      return action;
+    }
+  }
+  if (key == "moo") {
+    action.kind = Action::Kind::Moo;
+    action.text = std::string(value);
+    return action;
+  }
+  if (key == "click") {
+    for (const ClickTarget& target : kClickTargets) {
+      if (value == target.name) {
+        action.kind = Action::Kind::Click;
+        action.click = &target;
+        return action;
+      }
+    }
+    throw UsageError("click=" + std::string(value) +
+                     ": no such picture (daire, profil, pressure, Picture_CL, Picture_CM)");
+  }
+  throw UsageError("unknown action '" + std::string(key) + "'");
+}
+
+}  // namespace
+
+Options parse_arguments(int argc, const char* const* argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+      continue;
+    }
+    if (argument.starts_with("--")) {
+      const auto equals = argument.find('=');
+      const std::string_view name = argument.substr(0, equals);
+      std::string value;
+      if (equals != std::string_view::npos) {
+        value = std::string(argument.substr(equals + 1));
+      } else if (name == "--catalogue" || name == "--png") {
+        if (i + 1 >= argc) throw UsageError(std::string(name) + " needs a value");
+        value = argv[++i];
+      }
+      if (name == "--catalogue") {
+        if (value.empty()) throw UsageError("--catalogue needs a file path");
+        options.catalogue = value;
+      } else if (name == "--png") {
+        if (value.empty()) throw UsageError("--png needs a directory");
+        options.png_dir = value;
+      } else {
+        throw UsageError("unknown option '" + std::string(name) + "'");
+      }
+      continue;
+    }
+    options.actions.push_back(parse_action(argument));
+  }
+  return options;
+}
+
+std::string usage_text() {
+  const Controls design;  // the controls at their design-time settings
+  auto range = [&](ScrollBar Controls::*bar) {
+    const ScrollBar& b = design.*bar;
+    return std::to_string(b.Min) + ".." + std::to_string(b.Max) + ", start " + std::to_string(b.Value);
+  };
+  return "usage: airfoil-probe [--catalogue PATH] [--png DIR] [ACTION...]\n"
+         "\n"
+         "Runs the airfoil window without a display: start-up, then each action in\n"
+         "the order given, then prints the window's variables, controls, messages\n"
+         "and pictures as one JSON object on standard output.\n"
+         "\n"
+         "Actions:\n"
+         "  thickness=N   thickness scroll bar, % of chord (" + range(&Controls::HScroll_Thickness) + ")\n"
+         "  camber=N      camber scroll bar, % of chord (" + range(&Controls::HScroll_Camber) + ")\n"
+         "  np=N          number of surface points (" + range(&Controls::HScroll_nP) + ")\n"
+         "  alfa=N        angle of attack, degrees (" + range(&Controls::HScroll_AlfaD) + ")\n"
+         "  xm=N          moment reference point, % of chord (" + range(&Controls::HScroll_xM) + ")\n"
+         "                N is held within the scroll bar's range; the change event\n"
+         "                runs only when the position actually changes.\n"
+         "  moo=TEXT      type TEXT into the Mach number box (no event)\n"
+         "  click=NAME    click a picture: daire, profil, pressure, Picture_CL, Picture_CM\n"
+         "\n"
+         "Options:\n"
+         "  --catalogue PATH  read the catalogue from PATH (default: " + std::string(kCatalogueFileName) + "\n"
+         "                    in the working directory)\n"
+         "  --png DIR         also draw the five pictures and write DIR/<picture>.png\n"
+         "  --help            show this text\n"
+         "\n"
+         "Exit status: 0 done, 1 a picture could not be written, 2 bad arguments.\n";
+}
+
+void perform(Form1& form, const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::Scroll:
+      if (set_scroll_value(form.w.*(action.scroll->bar), action.value)) (form.*(action.scroll->change))();
+      break;
+    case Action::Kind::Moo:
+      form.w.Text_Moo.Text = action.text;
+      break;
+    case Action::Kind::Click:
+      (form.*(action.click->click))();
+      break;
+  }
+}
+
+}  // namespace airfoil::probe

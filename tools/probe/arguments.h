@@ -1,0 +1,59 @@
+// The probe's command line: options, and the actions it replays on the
+// window in the order given.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace airfoil::probe {
+
+// A command line the probe cannot run; the text says what is wrong.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A scroll bar the probe can move, and the event its change raises.
+struct ScrollTarget {
+  const char* key;  // as written on the command line
+  ScrollBar Controls::*bar;
+  void (Form1::*change)();
+};
+
+// A picture the probe can click.
+struct ClickTarget {
+  const char* name;
+  void (Form1::*click)();
+};
+
+struct Action {
+  enum class Kind { Scroll, Moo, Click };
+  Kind kind = Kind::Scroll;
+  const ScrollTarget* scroll = nullptr;
+  long long value = 0;       // requested scroll position, before clamping
+  std::string text;          // the Mach number text
+  const ClickTarget* click = nullptr;
+};
+
+struct Options {
+  std::string catalogue = kCatalogueFileName;
+  std::optional<std::string> png_dir;
+  std::vector<Action> actions;
+  bool help = false;
+};
+
+// Reads argv[1..argc-1]. Throws UsageError on anything it cannot run.
+Options parse_arguments(int argc, const char* const* argv);
+
+// The usage text, with the scroll-bar ranges of the window's controls.
+std::string usage_text();
+
+// Performs one action on the form: a scroll bar raises its Change event only
+// when its value actually changed, as the control itself would.
+void perform(Form1& form, const Action& action);
+
+}  // namespace airfoil::probe
