@@ -1,0 +1,209 @@
+#include "model/numtext.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "model/decimal_scan.h"
+#include "model/window.h"
+
+namespace airfoil {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// A double needs at most 767 significant decimal digits to tell it from its
+// neighbours and from the halfway points between them. Digits beyond this are
+// folded into one "sticky" non-zero digit, which keeps the rounding exact
+// while bounding the work for very long input.
+constexpr std::size_t kKeptDigits = 800;
+
+// Exponents beyond this are far outside the double range either way; clamping
+// keeps the arithmetic on them harmless.
+constexpr long long kExponentLimit = 100000;
+
+}  // namespace
+
+DecimalScan scan_decimal(std::string_view t, bool skip_blanks) {
+  const auto next = [&](std::size_t q) {
+    if (skip_blanks) {
+      while (q < t.size() && (t[q] == ' ' || t[q] == '\t' || t[q] == '\n')) ++q;
+    }
+    return q;
+  };
+
+  DecimalScan out;
+  std::size_t p = next(0);
+  bool negative = false;
+  if (p < t.size() && (t[p] == '+' || t[p] == '-')) {
+    negative = t[p] == '-';
+    p = next(p + 1);
+  }
+
+  // The mantissa is kept as 0.DIGITS x 10^point, leading zeros dropped.
+  std::string digits;
+  bool sticky = false;
+  long long point = 0;
+  bool any_digit = false;
+  std::size_t end = 0;
+
+  const auto take_digit = [&](char d, bool before_point) {
+    any_digit = true;
+    if (digits.empty() && d == '0') {
+      if (!before_point) --point;  // a leading zero after the point scales down
+      return;
+    }
+    if (before_point) ++point;
+    if (digits.size() < kKeptDigits) {
+      digits.push_back(d);
+    } else if (d != '0') {
+      sticky = true;
+    }
+  };
+
+  while (p < t.size() && is_digit(t[p])) {
+    take_digit(t[p], true);
+    end = p + 1;
+    p = next(p + 1);
+  }
+  if (p < t.size() && t[p] == '.') {
+    const std::size_t after_point = p + 1;
+    p = next(p + 1);
+    if (any_digit) end = after_point;  // "5." is a number, "." alone is not
+    while (p < t.size() && is_digit(t[p])) {
+      take_digit(t[p], false);
+      end = p + 1;
+      p = next(p + 1);
+    }
+  }
+  if (!any_digit) return out;
+  out.found = true;
+
+  long long exponent = 0;
+  if (p < t.size() && (t[p] == 'e' || t[p] == 'E')) {
+    std::size_t q = next(p + 1);
+    bool exponent_negative = false;
+    if (q < t.size() && (t[q] == '+' || t[q] == '-')) {
+      exponent_negative = t[q] == '-';
+      q = next(q + 1);
+    }
+    if (q < t.size() && is_digit(t[q])) {
+      while (q < t.size() && is_digit(t[q])) {
+        if (exponent < kExponentLimit) exponent = exponent * 10 + (t[q] - '0');
+        end = q + 1;
+        q = next(q + 1);
+      }
+      if (exponent_negative) exponent = -exponent;
+    }
+  }
+  out.end = end;
+
+  if (digits.empty()) return out;  // the number is zero, whatever its sign
+  if (sticky) {
+    digits.push_back('1');
+  } else {
+    while (digits.back() == '0') digits.pop_back();
+  }
+
+  long long scale = point + exponent;
+  if (scale > kExponentLimit) scale = kExponentLimit;
+  if (scale < -kExponentLimit) scale = -kExponentLimit;
+
+  const std::string compact = "0." + digits + "e" + std::to_string(scale);
+  double magnitude = 0;
+  const auto [ptr, ec] =
+      std::from_chars(compact.data(), compact.data() + compact.size(), magnitude);
+  (void)ptr;
+  if (ec == std::errc::result_out_of_range) {
+    if (scale > 0) {
+      out.overflow = true;
+      magnitude = DBL_MAX;
+    } else {
+      magnitude = 0;  // too small for a double: it reads as zero
+    }
+  } else if (ec != std::errc()) {
+    magnitude = 0;
+  }
+  if (magnitude == 0) return out;
+  out.value = negative ? -magnitude : magnitude;
+  return out;
+}
+
+std::string general_format(double x) {
+  if (!std::isfinite(x)) throw Fault("a number to be shown is not finite");
+  if (x == 0) return "0";
+
+  // Round to 15 significant digits first; whether the plain or the exponent
+  // form is used is then decided on the rounded value, so 999999999999999.9
+  // (which rounds to 1E+15) is shown in exponent form.
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+  const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+
+  const bool negative = s.front() == '-';
+  const std::size_t mantissa_start = negative ? 1 : 0;
+  const std::size_t e_pos = s.find('e');
+  std::string digits;
+  for (std::size_t k = mantissa_start; k < e_pos; ++k) {
+    if (s[k] != '.') digits.push_back(s[k]);
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  int exponent = 0;
+  std::from_chars(s.data() + e_pos + (s[e_pos + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
+
+  std::string out = negative ? "-" : "";
+  const int n = static_cast<int>(digits.size());
+  if (exponent >= -5 && exponent < 15) {
+    if (exponent < 0) {
+      out += "0.";
+      out.append(static_cast<std::size_t>(-exponent - 1), '0');
+      out += digits;
+    } else if (n <= exponent + 1) {
+      out += digits;
+      out.append(static_cast<std::size_t>(exponent + 1 - n), '0');
+    } else {
+      out += digits.substr(0, static_cast<std::size_t>(exponent + 1));
+      out += '.';
+      out += digits.substr(static_cast<std::size_t>(exponent + 1));
+    }
+    return out;
+  }
+
+  out += digits[0];
+  if (n > 1) {
+    out += '.';
+    out += digits.substr(1);
+  }
+  out += exponent < 0 ? "E-" : "E+";
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  if (magnitude < 10) out += '0';
+  out += std::to_string(magnitude);
+  return out;
+}
+
+double round_half_even(double x, int decimals) {
+  if (!std::isfinite(x)) throw Fault("a number to be rounded is not finite");
+  if (decimals < 0) decimals = 0;
+  // The smallest double has 1074 binary, hence 1074 decimal, places: beyond
+  // that every double is already its own rounding.
+  if (decimals > 1074) return x == 0 ? 0.0 : x;
+
+  // The fixed-point conversion of the standard library works on the exact
+  // binary value and sends an exact tie to the even digit; reading the
+  // shortest text back gives the double nearest the rounded decimal.
+  std::string text(static_cast<std::size_t>(decimals) + 330, '\0');
+  const auto res = std::to_chars(text.data(), text.data() + text.size(), x,
+                                 std::chars_format::fixed, decimals);
+  double rounded = 0;
+  std::from_chars(text.data(), res.ptr, rounded);
+  return rounded == 0 ? 0.0 : rounded;
+}
+
+LeadingNumber read_leading_number(std::string_view text) {
+  const DecimalScan scan = scan_decimal(text, true);
+  return LeadingNumber{scan.value, scan.overflow};
+}
+
+}  // namespace airfoil
