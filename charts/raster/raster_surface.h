@@ -42,6 +42,10 @@ class RasterSurface : public Surface {
   double ratio_;
   QImage image_;
   std::array<double, 4> scale_{0, 0, 1, 1};
+
+  int brush() const;
+  int anchor(double v, int extent) const;
+  void stamp(int ax, int ay, QRgb rgb);
 };
 
 }  // namespace airfoil

@@ -1,0 +1,42 @@
+#include <cmath>
+#include <utility>
+
+#include "charts/charts.h"
+#include "charts/drawing.h"
+
+namespace airfoil {
+
+// 1 - Cp against x/c, drawn upward (value v at user y = -v): suction peaks
+// rise above the 1 - Cp = 0 line. The lower side is red, the upper blue.
+void basınc_ciz(Window& w, Plots& p) {
+  Surface& s = p.pressure;
+  clear_and_scale(s, -0.1f, -5.5f, 1.1f, 0.5f);
+  for (int k = 0; k <= 10; k += 2) {
+    const double x = k / 10.0;
+    line(s, x, -5, x, 0, k == 0 ? w.colBlack : w.colGreen);
+  }
+  for (int j = 0; j <= 5; ++j) {
+    line(s, 0, -j, 1, -j, j == 0 ? w.colBlack : w.colGreen);
+  }
+  two_part_outline(
+      s, w, [&](double i) { return std::pair{w.Xp(i), -(1 - w.Cp(i))}; }, w.colRed, w.colBlue);
+
+  // Prandtl-Glauert: at a subsonic free-stream Mach number the pressure
+  // coefficient grows by 1 / sqrt(1 - Moo^2). Outside |Moo| < 1 there is no
+  // such factor; Beta keeps its last value, and a Beta never written yet
+  // becomes 1, the incompressible factor (every valid Beta is above 0).
+  const std::optional<double> moo = read_moo(w);
+  if (!moo) {
+    if (w.Beta == 0) w.Beta = 1;
+    return;
+  }
+  const double Moo = *moo;
+  w.Beta = std::sqrt(1 - Moo * Moo);
+  if (Moo != 0) {
+    for (double i = 2; i <= w.nP; i += 1) {
+      line(s, w.Xp(i - 1), -(1 - w.Cp(i - 1) / w.Beta), w.Xp(i), -(1 - w.Cp(i) / w.Beta), kMagenta);
+    }
+  }
+}
+
+}  // namespace airfoil

@@ -1,0 +1,64 @@
+#include "charts/clip.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace airfoil {
+
+namespace {
+
+bool finite(double a, double b, double c, double d) {
+  return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+// One Liang-Barsky boundary test: the segment runs inside this edge where
+// p * t <= q. Narrows [t0, t1]; false when nothing is left.
+bool narrow(double p, double q, double& t0, double& t1) {
+  if (p == 0) return q >= 0;  // parallel to the edge: wholly in or wholly out
+  const double t = q / p;
+  if (p < 0) {
+    t0 = std::max(t0, t);
+  } else {
+    t1 = std::min(t1, t);
+  }
+  return t0 <= t1;
+}
+
+// The point at parameter t, written as a weighted mean of the ends so that
+// it cannot overflow even when the ends lie near the largest double, and so
+// that t = 0 and t = 1 give the ends exactly.
+double at(double a, double b, double t) {
+  if (t == 0) return a;
+  if (t == 1) return b;
+  return a * (1 - t) + b * t;
+}
+
+}  // namespace
+
+std::optional<Segment> clip_segment(const Segment& s, const ClipRect& r) {
+  if (!finite(s.x1, s.y1, s.x2, s.y2) || !finite(r.left, r.top, r.right, r.bottom)) {
+    return std::nullopt;
+  }
+  if (r.left > r.right || r.top > r.bottom) return std::nullopt;
+
+  // Half differences: the difference of two finite doubles can overflow,
+  // the difference of their halves cannot. Every test below compares
+  // halves, which leaves the parameters t unchanged.
+  const double hx = 0.5 * s.x2 - 0.5 * s.x1;
+  const double hy = 0.5 * s.y2 - 0.5 * s.y1;
+  double t0 = 0;
+  double t1 = 1;
+  if (!narrow(-hx, 0.5 * s.x1 - 0.5 * r.left, t0, t1)) return std::nullopt;
+  if (!narrow(hx, 0.5 * r.right - 0.5 * s.x1, t0, t1)) return std::nullopt;
+  if (!narrow(-hy, 0.5 * s.y1 - 0.5 * r.top, t0, t1)) return std::nullopt;
+  if (!narrow(hy, 0.5 * r.bottom - 0.5 * s.y1, t0, t1)) return std::nullopt;
+
+  // Rounding in the parameters may leave a clipped end a hair outside the
+  // rectangle; the true end lies on its edge, so clamp it there.
+  auto cx = [&](double v) { return std::clamp(v, r.left, r.right); };
+  auto cy = [&](double v) { return std::clamp(v, r.top, r.bottom); };
+  return Segment{cx(at(s.x1, s.x2, t0)), cy(at(s.y1, s.y2, t0)),
+                 cx(at(s.x1, s.x2, t1)), cy(at(s.y1, s.y2, t1))};
+}
+
+}  // namespace airfoil
