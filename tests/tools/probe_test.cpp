@@ -1,0 +1,253 @@
+// Runs the built airfoil-probe and checks its command line and its JSON
+// against the same events replayed on a window object in this process.
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "charts/recording_surface.h"
+#include "charts/surface_specs.h"
+#include "json_reader.h"
+#include "ui/form.h"
+
+extern char** environ;
+
+namespace airfoil::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A directory of its own for each test.
+fs::path test_dir() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string("probe_") + info->test_suite_name() + "_" + info->name();
+  for (char& c : name) {
+    if (c == '/') c = '_';
+  }
+  const fs::path dir = fs::path(::testing::TempDir()) / name;
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+struct ProbeRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+  Json json() const { return JsonReader::parse(out); }
+};
+
+ProbeRun run_probe(const std::vector<std::string>& args, const fs::path& dir) {
+  const fs::path out = dir / "stdout.txt";
+  const fs::path err = dir / "stderr.txt";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
+  std::vector<char*> argv{const_cast<char*>(AIRFOIL_PROBE_PATH)};
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  ProbeRun run;
+  pid_t pid = 0;
+  if (posix_spawn(&pid, AIRFOIL_PROBE_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  run.out = read_file(out);
+  run.err = read_file(err);
+  return run;
+}
+
+constexpr const char* kCatalogue =
+    "probe test catalogue\n3\n0,0,0,0,0\n0.12,0,0.1,0,0\n0.12,0.02,0.1,0.05,0\n";
+
+fs::path write_catalogue(const fs::path& dir, const char* text = kCatalogue) {
+  const fs::path path = dir / "catalogue.txt";
+  std::ofstream(path) << text;
+  return path;
+}
+
+class BadArguments : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(BadArguments, ExitWithStatus2AndSayWhy) {
+  const ProbeRun run = run_probe(GetParam(), test_dir());
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.out.empty());
+  EXPECT_NE(run.err.find("airfoil-probe: "), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Probe, BadArguments,
+    ::testing::Values(std::vector<std::string>{"thickness=1.5"}, std::vector<std::string>{"alfa="},
+                      std::vector<std::string>{"np=12x"}, std::vector<std::string>{"speed=3"},
+                      std::vector<std::string>{"click=wing"}, std::vector<std::string>{"profil"},
+                      std::vector<std::string>{"click=profil", "--catalogue"},
+                      std::vector<std::string>{"--png"}, std::vector<std::string>{"--colour=red"}));
+
+TEST(Probe, HelpPrintsUsage) {
+  const ProbeRun run = run_probe({"--help"}, test_dir());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("usage: airfoil-probe", 0), 0u);
+}
+
+class RecordedMessages : public MessageSink {
+ public:
+  void show(const std::string& text) override { shown.push_back(text); }
+  void fault(const std::string&) override {}
+  std::vector<std::string> shown;
+};
+
+// The numbers of the report must read back as exactly the doubles the window
+// holds, and the pictures must list exactly the calls the surfaces received.
+TEST(Probe, ReportReadsBackAsTheWindowsExactNumbers) {
+  const fs::path dir = test_dir();
+  const fs::path catalogue = write_catalogue(dir);
+  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "thickness=12", "camber=2", "np=21",
+                                  "alfa=5", "xm=25", "moo=0.6", "click=pressure"},
+                                 dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Json report = run.json();
+
+  std::array<RecordingSurface, 5> s;
+  RecordedMessages messages;
+  Form1 form(Plots{s[0], s[1], s[2], s[3], s[4]}, messages, catalogue.string());
+  form.Form_Load();
+  for (auto [bar, value, change] :
+       {std::tuple{&Controls::HScroll_Thickness, 12, &Form1::HScroll_Thickness_Change},
+        std::tuple{&Controls::HScroll_Camber, 2, &Form1::HScroll_Camber_Change},
+        std::tuple{&Controls::HScroll_nP, 21, &Form1::HScroll_nP_Change},
+        std::tuple{&Controls::HScroll_AlfaD, 5, &Form1::HScroll_AlfaD_Change},
+        std::tuple{&Controls::HScroll_xM, 25, &Form1::HScroll_xM_Change}}) {
+    if (set_scroll_value(form.w.*bar, value)) (form.*change)();
+  }
+  form.w.Text_Moo.Text = "0.6";
+  form.pressure_Click();
+
+  const JsonObject& state = report["state"].object();
+  std::size_t i = 0;
+  for_each_variable(form.w, [&](const char* name, const auto& v) {
+    ASSERT_LT(i, state.size());
+    EXPECT_EQ(state[i].first, name);
+    const Json& value = state[i++].second;
+    if constexpr (requires { v.cells(); }) {
+      ASSERT_EQ(value.array().size(), v.cells().size()) << name;
+      for (std::size_t k = 0; k < v.cells().size(); ++k) EXPECT_EQ(value.array()[k].number(), v.cells()[k]);
+    } else {
+      EXPECT_EQ(value.number(), static_cast<double>(v)) << name;
+    }
+  });
+  EXPECT_EQ(i, state.size());
+  EXPECT_EQ(report["state"]["Cp"].array().size(), 102u);
+
+  EXPECT_EQ(report["controls"]["HScroll_nP"].number(), 21);
+  EXPECT_EQ(report["controls"]["Text_CL"].string(), form.w.Text_CL.Text);
+  EXPECT_EQ(report["messages"].array().size(), messages.shown.size());
+  EXPECT_TRUE(report["fault"].is_null());
+
+  for (std::size_t n = 0; n < kSurfaceSpecs.size(); ++n) {
+    const Json& surface = report["surfaces"][std::string(kSurfaceSpecs[n].name)];
+    const auto& calls = surface["calls"].array();
+    ASSERT_EQ(calls.size(), s[n].calls().size()) << kSurfaceSpecs[n].name;
+    for (std::size_t c = 0; c < calls.size(); ++c) {
+      const SurfaceCall& call = s[n].calls()[c];
+      EXPECT_EQ(calls[c]["op"].string(), op_name(call.op));
+      ASSERT_EQ(calls[c]["args"].array().size(), call.args.size());
+      for (std::size_t a = 0; a < call.args.size(); ++a) {
+        EXPECT_EQ(calls[c]["args"].array()[a].number(), static_cast<double>(call.args[a]));
+      }
+      if (call.colour) {
+        EXPECT_EQ(calls[c]["colour"].number(), *call.colour);
+      } else {
+        EXPECT_TRUE(calls[c]["colour"].is_null());
+      }
+    }
+  }
+}
+
+TEST(Probe, MissingCatalogue_ReportsBothMessages) {
+  const ProbeRun run = run_probe({"click=profil"}, test_dir());  // an empty working directory
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Json report = run.json();
+  const auto& shown = report["messages"].array();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].string(), kCatalogueFileMissing);
+  EXPECT_EQ(shown[1].string(), kProfileNotInCatalogue);
+  EXPECT_TRUE(report["fault"].is_null());
+}
+
+TEST(Probe, FaultEndingACycleIsReported) {
+  const fs::path dir = test_dir();
+  write_catalogue(dir, "bad circle\n1\n0,0,-0.6,0,0\n");
+  const ProbeRun run = run_probe({"--catalogue=catalogue.txt", "click=profil"}, dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Json report = run.json();
+  EXPECT_FALSE(report["fault"].string().empty());
+  EXPECT_TRUE(report["surfaces"]["daire"]["scale"].is_null());
+}
+
+TEST(Probe, MachTextWithAnyBytesStaysValidJson) {
+  const std::string text = "0.5 \"q\" \\b\n\t\x01 ı \xff!";
+  const ProbeRun run = run_probe({"moo=" + text}, test_dir());
+  ASSERT_EQ(run.status, 0) << run.err;
+  // The stray byte that is no UTF-8 becomes U+FFFD; everything else comes back.
+  EXPECT_EQ(run.json()["controls"]["Text_Moo"].string(), "0.5 \"q\" \\b\n\t\x01 ı \xEF\xBF\xBD!");
+}
+
+// A scroll bar holds a value within its range, and raises its event only when
+// the value moves.
+TEST(Probe, ScrollValuesAreClampedAndUnchangedValuesRaiseNoEvent) {
+  const fs::path dir = test_dir();
+  const ProbeRun run =
+      run_probe({"--catalogue", write_catalogue(dir).string(), "thickness=0", "np=51",
+                 "camber=99", "alfa=-99999999999999999999999"},
+                dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Json report = run.json();
+  EXPECT_EQ(report["controls"]["HScroll_Camber"].number(), 15);
+  EXPECT_EQ(report["controls"]["HScroll_AlfaD"].number(), -10);
+  EXPECT_EQ(report["controls"]["Text_Thickness"].string(), "0");
+  EXPECT_EQ(report["messages"].array().size(), 1u);  // camber 15 % is not in this catalogue
+  EXPECT_EQ(report["state"]["AlfaD"].number(), -10);
+}
+
+#ifdef AIRFOIL_PROBE_HAS_PNG
+// Width and height from a PNG's header chunk.
+std::array<int, 2> png_size(const std::string& bytes) {
+  if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return {-1, -1};
+  auto be32 = [&](std::size_t at) {
+    int v = 0;
+    for (std::size_t k = 0; k < 4; ++k) v = (v << 8) | static_cast<unsigned char>(bytes[at + k]);
+    return v;
+  };
+  return {be32(16), be32(20)};
+}
+
+TEST(Probe, PngWritesFivePicturesAtTheSurfacesPixelSizes) {
+  const fs::path dir = test_dir();
+  const ProbeRun run = run_probe({"--png", "pictures/new", "click=daire"}, dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const SurfaceSpec& spec : kSurfaceSpecs) {
+    const fs::path file = dir / "pictures" / "new" / (std::string(spec.name) + ".png");
+    EXPECT_EQ(png_size(read_file(file)), (std::array<int, 2>{spec.pixel_width(), spec.pixel_height()}))
+        << file;
+  }
+}
+#endif
+
+}  // namespace
+}  // namespace airfoil::testing
