@@ -1,0 +1,21 @@
+// The About window: the program's name, what it shows, who made it and where
+// to write. Static text only.
+#pragma once
+
+#include <QWidget>
+
+namespace airfoil {
+
+inline constexpr const char* kAboutCredit = "Developed by the PelmoraAirfoil developers";
+inline constexpr const char* kAboutAddress = "pelmora-airfoil@example.org";
+
+class AboutWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A top-level window of its own (no owner), so either window can be in
+  // front and closing the main window leaves this one open.
+  AboutWindow();
+};
+
+}  // namespace airfoil

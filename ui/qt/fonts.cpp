@@ -1,0 +1,58 @@
+#include "ui/qt/fonts.h"
+
+#include <QApplication>
+
+namespace airfoil {
+
+QString first_installed_family(std::initializer_list<const char*> families,
+                               QFontDatabase::WritingSystem script) {
+  // Only real families count: an alias such as "Arial" resolved by the font
+  // system would report success and then draw with something else.
+  const QStringList installed = QFontDatabase::families();
+  for (const char* family : families) {
+    const QString name = QString::fromUtf8(family);
+    if (!installed.contains(name, Qt::CaseInsensitive)) continue;
+    if (script != QFontDatabase::Any && !QFontDatabase::writingSystems(name).contains(script)) continue;
+    return name;
+  }
+  return QApplication::font().family();
+}
+
+namespace {
+
+QFont make_font(const QString& family, double points) {
+  QFont font(family);
+  font.setPointSizeF(points);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+}  // namespace
+
+QFont arial_font(double points, bool italic) {
+  QFont font = make_font(first_installed_family({"Arial", "Liberation Sans", "Arimo", "Nimbus Sans",
+                                                 "DejaVu Sans"}),
+                         points);
+  font.setItalic(italic);
+  return font;
+}
+
+QFont verdana_font(double points, bool bold, bool underline) {
+  QFont font = make_font(first_installed_family({"Verdana", "DejaVu Sans", "Bitstream Vera Sans",
+                                                 "Liberation Sans"}),
+                         points);
+  font.setBold(bold);
+  font.setUnderline(underline);
+  return font;
+}
+
+QFont greek_font(double points) {
+  return make_font(first_installed_family({"Times New Roman", "Liberation Serif", "Tinos",
+                                           "DejaVu Serif", "Nimbus Roman"},
+                                          QFontDatabase::Greek),
+                   points);
+}
+
+QFont dialog_font() { return arial_font(8.25); }
+
+}  // namespace airfoil

@@ -1,0 +1,12 @@
+// The desktop program: one main window; the program ends when its last
+// window is closed.
+#include <QApplication>
+
+#include "ui/qt/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  airfoil::Form1Window window;
+  window.show();
+  return app.exec();
+}

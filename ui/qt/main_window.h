@@ -1,0 +1,66 @@
+// The main window on the desktop: the widgets of the layout, and the bridge
+// that runs the window object's handlers when the user clicks, steps or
+// drags.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "charts/surface_specs.h"
+#include "ui/form.h"
+
+class QLineEdit;
+
+namespace airfoil {
+
+class AboutWindow;
+class HScrollBar;
+class PictureBox;
+
+class Form1Window : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `messages` receives the message boxes and fault reports; without one the
+  // window shows real modal boxes. `catalogue_path` is where start-up looks
+  // for the catalogue. Start-up runs here, before the window is first shown.
+  explicit Form1Window(MessageSink* messages = nullptr,
+                       std::string catalogue_path = kCatalogueFileName);
+  ~Form1Window() override;
+
+  Form1& form() { return *form_; }
+  PictureBox* picture(SurfaceId id) const { return pictures_[static_cast<std::size_t>(id)]; }
+  // Null until "About" is first chosen; the same window afterwards.
+  AboutWindow* about_window() const { return about_.get(); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void build_client_area(QWidget* client);
+  void build_menu();
+  void set_tab_order();
+  void connect_events();
+
+  // Runs one handler of the window object between copying the controls'
+  // values in and the rewritten texts out.
+  void run(void (Form1::*handler)());
+  void controls_to_form();
+  void form_to_controls();
+  void open_about();
+
+  std::unique_ptr<MessageSink> own_messages_;
+  std::array<PictureBox*, 5> pictures_{};
+  std::map<std::string, HScrollBar*, std::less<>> bars_;
+  std::map<std::string, QLineEdit*, std::less<>> boxes_;
+  std::unique_ptr<Form1> form_;
+  std::unique_ptr<AboutWindow> about_;
+  bool in_cycle_ = false;
+  bool shown_before_ = false;
+};
+
+}  // namespace airfoil

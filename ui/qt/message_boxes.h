@@ -1,0 +1,27 @@
+// Messages of the program as modal message boxes with an OK button only,
+// captioned with the program's name.
+#pragma once
+
+#include <QWidget>
+
+#include "model/window.h"
+
+namespace airfoil {
+
+inline constexpr const char* kMessageCaption = "PelmoraAirfoil";
+
+class MessageBoxes : public MessageSink {
+ public:
+  // `owner` is the window the boxes are centred on and block; it need not be
+  // shown yet (the start-up message comes before the window opens).
+  explicit MessageBoxes(QWidget* owner) : owner_(owner) {}
+
+  void show(const std::string& text) override;
+  // A fault that ended a cycle; the window stays open and usable.
+  void fault(const std::string& text) override;
+
+ private:
+  QWidget* owner_;
+};
+
+}  // namespace airfoil
