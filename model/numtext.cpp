@@ -20,8 +20,11 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 // while bounding the work for very long input.
 constexpr std::size_t kKeptDigits = 800;
 
-// Exponents beyond this are far outside the double range either way; clamping
-// keeps the arithmetic on them harmless.
+// The written exponent stops growing here; the position of the point can be
+// as large as the text is long, so this must stay far above any text length.
+constexpr long long kWrittenExponentLimit = 100'000'000'000'000'000LL;
+
+// A combined exponent beyond this is far outside the double range either way.
 constexpr long long kExponentLimit = 100000;
 
 }  // namespace
@@ -91,7 +94,7 @@ DecimalScan scan_decimal(std::string_view t, bool skip_blanks) {
     }
     if (q < t.size() && is_digit(t[q])) {
       while (q < t.size() && is_digit(t[q])) {
-        if (exponent < kExponentLimit) exponent = exponent * 10 + (t[q] - '0');
+        if (exponent < kWrittenExponentLimit) exponent = exponent * 10 + (t[q] - '0');
         end = q + 1;
         q = next(q + 1);
       }
