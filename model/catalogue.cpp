@@ -49,11 +49,12 @@ double FieldReader::next_number() {
 
   const std::string_view number(field.data() + first, last - first);
   const DecimalScan scan = scan_decimal(number, false);
+  const std::string shown = "catalogue field \"" + field.substr(0, 40) + "\"";
   if (!scan.found || scan.end != number.size()) {
-    throw CatalogueReadError("catalogue field \"" + field + "\" is not a number");
+    throw CatalogueReadError(shown + " is not a number");
   }
   if (scan.overflow) {
-    throw CatalogueReadError("catalogue field \"" + field + "\" is too large for a number");
+    throw CatalogueReadError(shown + " is too large for a double");
   }
   return scan.value;
 }
