@@ -1,6 +1,7 @@
 #include "ui/qt/hscrollbar.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionSlider>
@@ -40,6 +41,31 @@ bool HScrollBar::event(QEvent* event) {
     QScrollBar::mouseReleaseEvent(&release);
   }
   return QScrollBar::event(event);
+}
+
+void HScrollBar::keyPressEvent(QKeyEvent* event) {
+  // The toolkit's scroll bars read the arrow and page keys as a vertical bar
+  // would (Left and Page Down step towards the maximum). On a horizontal bar
+  // of this window, Right, Down and Page Down step towards the maximum,
+  // Left, Up and Page Up towards the minimum, Home and End jump to the ends.
+  SliderAction action = SliderNoAction;
+  switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down: action = SliderSingleStepAdd; break;
+    case Qt::Key_Left:
+    case Qt::Key_Up: action = SliderSingleStepSub; break;
+    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+    case Qt::Key_PageUp: action = SliderPageStepSub; break;
+    case Qt::Key_Home: action = SliderToMinimum; break;
+    case Qt::Key_End: action = SliderToMaximum; break;
+    default: QScrollBar::keyPressEvent(event); return;
+  }
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    event->ignore();
+    return;
+  }
+  triggerAction(action);
+  event->accept();
 }
 
 }  // namespace airfoil

@@ -25,6 +25,7 @@ class HScrollBar : public QScrollBar {
 
  protected:
   bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace airfoil

@@ -1,0 +1,40 @@
+// One application object for all window tests, on the offscreen platform
+// unless the caller chose another.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform warns on every fixed-size window that it cannot pass
+// size hints to a window manager it does not have.
+QtMessageHandler default_handler = nullptr;
+
+void quiet_about_size_hints(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.contains("propagateSizeHints")) return;
+  default_handler(type, context, text);
+}
+
+class QtEnvironment : public testing::Environment {
+ public:
+  void SetUp() override {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    default_handler = qInstallMessageHandler(quiet_about_size_hints);
+    app_ = new QApplication(argc_, argv_);
+  }
+  void TearDown() override {
+    delete app_;
+    app_ = nullptr;
+  }
+
+ private:
+  int argc_ = 1;
+  char name_[8] = "test_ui";
+  char* argv_[2] = {name_, nullptr};
+  QApplication* app_ = nullptr;
+};
+
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
