@@ -5,7 +5,7 @@
 
 namespace airfoil {
 
-long index_of(double i) {
+long index_of_rounded(double i) {
   if (!std::isfinite(i)) {
     throw Fault("array index is not a finite number");
   }
