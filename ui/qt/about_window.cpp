@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 #include "charts/surface_specs.h"
 #include "ui/qt/fonts.h"
 
@@ -48,9 +50,18 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
     auto* label = new QLabel(QString::fromUtf8(spec.text), this);
     label->setObjectName(spec.name);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(twips_to_pixels(spec.left), twips_to_pixels(spec.top),
-                       twips_to_pixels(spec.width), twips_to_pixels(spec.height));
     label->setFont(verdana_font(spec.points, spec.bold_underlined, spec.bold_underlined));
+    QRect place(twips_to_pixels(spec.left), twips_to_pixels(spec.top), twips_to_pixels(spec.width),
+                twips_to_pixels(spec.height));
+    // The credit and address lines are longer than the labels they were
+    // given: such a line is widened to its text and, when it would then run
+    // past the window's edge, centred in the window, so that it is never cut.
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
+    if (!spec.centred_wrapped && needed > place.width()) {
+      place.setWidth(needed);
+      if (place.right() >= width()) place.moveLeft(std::max(0, (width() - needed) / 2));
+    }
+    label->setGeometry(place);
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, spec.colour);
     label->setPalette(colours);
