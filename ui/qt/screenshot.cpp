@@ -23,6 +23,16 @@ class StderrMessages : public airfoil::MessageSink {
   void fault(const std::string& text) override { std::fprintf(stderr, "fault: %s\n", text.c_str()); }
 };
 
+// Without a window manager the offscreen platform says so for every request
+// a window makes of one; that is expected here.
+QtMessageHandler default_handler = nullptr;
+
+void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context,
+                                const QString& text) {
+  if (text.startsWith("This plugin does not support")) return;
+  default_handler(type, context, text);
+}
+
 // Moves a bar the way clicks on its arrows or its track do, one change event
 // per step.
 void step(QScrollBar* bar, int target, QAbstractSlider::SliderAction up,
@@ -43,6 +53,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  default_handler = qInstallMessageHandler(quiet_about_window_manager);
   QApplication app(argc, argv);
 
   StderrMessages messages;
