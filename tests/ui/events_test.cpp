@@ -318,30 +318,37 @@ TEST(Events, HeldArrowStopsRepeatingWhenAMessageBoxBlocksTheWindow) {
   EXPECT_EQ(bar->value(), 1);
 }
 
-// Answers the next modal message box with OK, noting what it showed.
-struct SeenBox {
+// Answers the next modal message box with OK, noting what it showed. Lives
+// as long as the test, so a box that never comes leaves nothing behind.
+class BoxAnswerer {
+ public:
+  BoxAnswerer() {
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      poll_.stop();
+      caption = box->windowTitle();
+      text = box->text();
+      icon = box->icon();
+      buttons = box->buttons().size();
+      was_modal = box->isModal();
+      box->button(QMessageBox::Ok)->click();
+    });
+    poll_.start(5);
+  }
+
   QString caption, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QList<QAbstractButton*>::size_type buttons = 0;
+  qsizetype buttons = 0;
   bool was_modal = false;
-};
 
-void answer_next_box(SeenBox& seen) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, &seen] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    seen = {box->windowTitle(), box->text(), box->icon(), box->buttons().size(), box->isModal()};
-    timer->deleteLater();
-    box->button(QMessageBox::Ok)->click();
-  });
-  timer->start(5);
-}
+ private:
+  QTimer poll_;
+};
 
 TEST(MessageBoxes, StartUpMessageIsAModalBoxWithOkOnly) {
   QTemporaryDir empty;
-  SeenBox seen;
-  answer_next_box(seen);
+  BoxAnswerer seen;
   Form1Window window(nullptr, empty.filePath("KATPE-D20G15.txt").toStdString());
   EXPECT_EQ(seen.caption, "PelmoraAirfoil");
   EXPECT_EQ(seen.text.toStdString(), kCatalogueFileMissing);
@@ -353,8 +360,7 @@ TEST(MessageBoxes, StartUpMessageIsAModalBoxWithOkOnly) {
 TEST(MessageBoxes, FaultIsAWarningBoxWithOkOnly) {
   QWidget owner;
   airfoil::MessageBoxes boxes(&owner);
-  SeenBox seen;
-  answer_next_box(seen);
+  BoxAnswerer seen;
   boxes.fault("index 102 outside 0 to 101");
   EXPECT_EQ(seen.caption, "PelmoraAirfoil");
   EXPECT_EQ(seen.text, "index 102 outside 0 to 101");
