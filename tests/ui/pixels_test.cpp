@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include <cmath>
+#include <numbers>
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST_P(LiftMarker, SitsAtTheChartPixelOfAlfaAndCL) {
   // The chart's window runs from (-16, -4) at the top left to (16, 2) at the
   // bottom right over 213 by 261 pixels; the point (alfa, CL) is drawn at
   // (alfa, -CL).
-  const double cl = 2 * M_PI * std::sin(at.alfa * M_PI / 180);
+  const double cl = 2 * std::numbers::pi * std::sin(at.alfa * std::numbers::pi / 180);
   const QPointF expected((at.alfa + 16) / 32 * 213, (-cl + 4) / 6 * 261);
   const std::optional<QPointF> found = red_centre(open.screen_of(SurfaceId::Picture_CL));
   ASSERT_TRUE(found.has_value());
