@@ -88,13 +88,13 @@ TEST(About, ShowsItsSixLabelsAsLaidOut) {
       {"Label1", "PelmoraAirfoil", 960, 240, 2415, 375, 12, true, green, Qt::AlignLeft},
       {"Label2", "Aerodynamic Characteristics of Pelmora Airfoil", 840, 720, 2655, 735, 9.75, false,
        green, Qt::AlignHCenter},
-      {"Label7", "Developed by the PelmoraAirfoil developers", 840, 1680, 2535, 255, 8.25, false,
+      {"Label7", "the PelmoraAirfoil developers", 840, 1680, 2535, 255, 8.25, false,
        black, Qt::AlignLeft},
       {"Label8", "last update : Februaray 2007", 840, 2040, 2775, 255, 8.25, false, black,
        Qt::AlignLeft},
       {"Label4", "for comments and questions e-mail to", 480, 2520, 3375, 255, 8.25, false, black,
        Qt::AlignLeft},
-      {"Label5", "pelmora-airfoil@example.org", 1200, 2760, 1935, 255, 8.25, false, blue,
+      {"Label5", "pelmora@example.org", 1200, 2760, 1935, 255, 8.25, false, blue,
        Qt::AlignLeft},
   };
   const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };

@@ -53,9 +53,10 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
     label->setFont(verdana_font(spec.points, spec.bold_underlined, spec.bold_underlined));
     QRect place(twips_to_pixels(spec.left), twips_to_pixels(spec.top), twips_to_pixels(spec.width),
                 twips_to_pixels(spec.height));
-    // The credit and address lines are longer than the labels they were
-    // given: such a line is widened to its text and, when it would then run
-    // past the window's edge, centred in the window, so that it is never cut.
+    // A font wider than the one the layout was drawn with can make a
+    // one-line label longer than its box: such a line is widened to its text
+    // and, when it would then run past the window's edge, centred in the
+    // window, so that it is never cut.
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
     if (!spec.centred_wrapped && needed > place.width()) {
       place.setWidth(needed);

@@ -6,8 +6,8 @@
 
 namespace airfoil {
 
-inline constexpr const char* kAboutCredit = "Developed by the PelmoraAirfoil developers";
-inline constexpr const char* kAboutAddress = "pelmora-airfoil@example.org";
+inline constexpr const char* kAboutCredit = "the PelmoraAirfoil developers";
+inline constexpr const char* kAboutAddress = "pelmora@example.org";
 
 class AboutWindow : public QWidget {
   Q_OBJECT
