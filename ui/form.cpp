@@ -5,7 +5,7 @@
 
 namespace airfoil {
 
-Form1::Form1(Plots plots, MessageSink& messages, std::string catalogue_path)
+Form1::Form1(const Plots& plots, MessageSink& messages, std::string catalogue_path)
     : plots_(plots), messages_(messages) {
   w.messages = &messages_;
   w.catalogue_path = std::move(catalogue_path);
