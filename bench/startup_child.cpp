@@ -27,14 +27,14 @@ long long monotonic_ns() {
 // before taking the time.
 class FirstPaint : public QObject {
  public:
-  explicit FirstPaint(long long spawned) : spawned_(spawned) {}
+  explicit FirstPaint(long long spawned) : spawned_(spawned) {
+    after_paint_.setSingleShot(true);
+    connect(&after_paint_, &QTimer::timeout, this, &FirstPaint::report);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !seen_) {
-      seen_ = true;
-      QTimer::singleShot(0, [this] { report(); });
-    }
+    if (event->type() == QEvent::Paint && !after_paint_.isActive()) after_paint_.start(0);
     return QObject::eventFilter(watched, event);
   }
 
@@ -48,16 +48,17 @@ class FirstPaint : public QObject {
     std::_Exit(0);
   }
   long long spawned_;
-  bool seen_ = false;
+  QTimer after_paint_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const char* spawned = std::getenv("AIRFOIL_SPAWN_NS");
-  FirstPaint first_paint(spawned != nullptr ? std::atoll(spawned) : monotonic_ns());
+  const long long spawned_ns = spawned != nullptr ? std::atoll(spawned) : monotonic_ns();
 
   QApplication app(argc, argv);
+  FirstPaint first_paint(spawned_ns);
   airfoil::Form1Window window(nullptr, AIRFOIL_CATALOGUE);
   window.installEventFilter(&first_paint);
   window.show();
