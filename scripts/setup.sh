@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build g++ clang clang-tidy cppcheck libclang-rt-14-dev
+  build-essential cmake ninja-build g++ clang llvm clang-tidy cppcheck libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation fonts-dejavu-core
