@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  echo "run: no display to open the window on; on a machine without one, try: xvfb-run -a bash scripts/run.sh" >&2
+  echo "run: no display to open the window on; on a machine without one, install the packages with "bash scripts/setup.sh", then try: xvfb-run -a bash scripts/run.sh" >&2
   exit 1
 fi
 
