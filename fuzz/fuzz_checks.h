@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "charts/recording_surface.h"
+#include "model/recording_messages.h"
 #include "model/window.h"
 #include "ui/form.h"
 
@@ -53,17 +54,7 @@ class CheckingSurface : public RecordingSurface {
   }
 };
 
-class Messages : public MessageSink {
- public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  void fault(const std::string& text) override { faults.push_back(text); }
-  void clear() {
-    shown.clear();
-    faults.clear();
-  }
-  std::vector<std::string> shown;
-  std::vector<std::string> faults;
-};
+using Messages = RecordingMessages;
 
 // The five surfaces with the colours the window gives them.
 struct Surfaces {

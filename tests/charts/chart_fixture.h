@@ -14,17 +14,12 @@
 #include "charts/charts.h"
 #include "charts/recording_surface.h"
 #include "charts/surface_specs.h"
+#include "model/recording_messages.h"
 #include "model/window.h"
 
 namespace airfoil::testing {
 
-class RecordedMessages : public MessageSink {
- public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  void fault(const std::string& text) override { faults.push_back(text); }
-  std::vector<std::string> shown;
-  std::vector<std::string> faults;
-};
+using RecordedMessages = RecordingMessages;
 
 inline RecordingSurface surface_for(SurfaceId id) {
   return RecordingSurface(surface_spec(id).BackColor, surface_spec(id).ForeColor);

@@ -11,22 +11,12 @@
 #include <vector>
 
 #include "charts/recording_surface.h"
+#include "model/recording_messages.h"
 #include "ui/form.h"
 
 namespace airfoil::testing {
 
-class RecordedMessages : public MessageSink {
- public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  void fault(const std::string& text) override { faults.push_back(text); }
-  int count(const std::string& text) const {
-    int n = 0;
-    for (const auto& s : shown) n += s == text;
-    return n;
-  }
-  std::vector<std::string> shown;
-  std::vector<std::string> faults;
-};
+using RecordedMessages = RecordingMessages;
 
 // Notes in a shared log when it is cleared, so that tests see which pictures
 // a handler redrew and in which order; can be told to fail on its next Line.

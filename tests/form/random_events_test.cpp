@@ -21,6 +21,7 @@
 
 #include "charts/recording_surface.h"
 #include "model/numtext.h"
+#include "model/recording_messages.h"
 #include "ui/form.h"
 
 namespace airfoil {
@@ -57,18 +58,7 @@ class CheckedSurface : public RecordingSurface {
   }
 };
 
-class Messages : public MessageSink {
- public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  void fault(const std::string& text) override { faults.push_back(text); }
-  int count(const char* text) const {
-    int n = 0;
-    for (const auto& s : shown) n += s == text;
-    return n;
-  }
-  std::vector<std::string> shown;
-  std::vector<std::string> faults;
-};
+using Messages = RecordingMessages;
 
 enum Pic { kDaire, kProfil, kPressure, kCL, kCM };
 

@@ -15,6 +15,7 @@
 #include "charts/recording_surface.h"
 #include "charts/surface_specs.h"
 #include "json_reader.h"
+#include "model/recording_messages.h"
 #include "ui/form.h"
 
 extern char** environ;
@@ -105,12 +106,7 @@ TEST(Probe, HelpPrintsUsage) {
   EXPECT_EQ(run.out.rfind("usage: airfoil-probe", 0), 0u);
 }
 
-class RecordedMessages : public MessageSink {
- public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  void fault(const std::string&) override {}
-  std::vector<std::string> shown;
-};
+using RecordedMessages = RecordingMessages;
 
 // The numbers of the report must read back as exactly the doubles the window
 // holds, and the pictures must list exactly the calls the surfaces received.

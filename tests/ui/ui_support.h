@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "model/recording_messages.h"
 #include "model/window.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/hscrollbar.h"
@@ -25,17 +26,7 @@ namespace airfoil::test {
 
 inline const std::string kCommittedCatalogue = AIRFOIL_SOURCE_DIR "/data/KATPE-D20G15.txt";
 
-class RecordedMessages : public MessageSink {
- public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  void fault(const std::string& text) override { faults.push_back(text); }
-  void clear() {
-    shown.clear();
-    faults.clear();
-  }
-  std::vector<std::string> shown;
-  std::vector<std::string> faults;
-};
+using RecordedMessages = RecordingMessages;
 
 // A catalogue file with the given rows ("thickness,camber,Eps,Delta,x") in a
 // directory that lives as long as this object.

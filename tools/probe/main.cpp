@@ -13,6 +13,7 @@
 #include "arguments.h"
 #include "charts/recording_surface.h"
 #include "charts/surface_specs.h"
+#include "model/recording_messages.h"
 #include "report.h"
 #include "tee_surface.h"
 #include "ui/form.h"
@@ -27,15 +28,9 @@
 namespace airfoil::probe {
 namespace {
 
-// The message boxes become lines of the report.
-class RecordedMessages : public MessageSink {
- public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  // A fault is reported under "fault" from the form itself.
-  void fault(const std::string&) override {}
-
-  std::vector<std::string> shown;
-};
+// The message boxes become lines of the report; a fault is reported under
+// "fault" from the form itself.
+using RecordedMessages = RecordingMessages;
 
 // The five surfaces in the order of kSurfaceSpecs. Each one records; with
 // pictures requested it also draws, through a tee, into a raster image.
