@@ -169,18 +169,6 @@ TEST_F(FormTest, ReferencePointFirst_DrawsAxesGridsAndMarker) {
   EXPECT_EQ(w().Text_xM.Text, "0.4");
 }
 
-std::vector<double> flatten(const WindowState& s) {
-  std::vector<double> values;
-  for_each_variable(s, [&](const char*, const auto& x) {
-    if constexpr (requires { x.cells(); }) {
-      values.insert(values.end(), x.cells().begin(), x.cells().end());
-    } else {
-      values.push_back(x);
-    }
-  });
-  return values;
-}
-
 TEST_F(FormTest, ImpossibleCatalogueCircle_EndsCycleAndKeepsSection) {
   start();
   w().HScroll_Thickness.Value = 1;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "charts/recording_surface.h"
+#include "form_fixture.h"
 #include "model/numtext.h"
 #include "model/recording_messages.h"
 #include "ui/form.h"
@@ -115,18 +116,6 @@ ScrollBar* bar_of(Window& w, Event e) {
     case Event::xM: return &w.HScroll_xM;
     default: return nullptr;
   }
-}
-
-std::vector<double> flatten(const WindowState& s) {
-  std::vector<double> values;
-  for_each_variable(s, [&](const char*, const auto& x) {
-    if constexpr (requires { x.cells(); }) {
-      values.insert(values.end(), x.cells().begin(), x.cells().end());
-    } else {
-      values.push_back(x);
-    }
-  });
-  return values;
 }
 
 std::vector<std::string> texts(const Controls& c) {
@@ -320,7 +309,7 @@ class RandomEvents : public ::testing::TestWithParam<Scenario> {
 
     if (copy) {
       (copy->form.*what.handler)();
-      EXPECT_EQ(flatten(copy->form.w), flatten(w));
+      EXPECT_EQ(testing::flatten(copy->form.w), testing::flatten(w));
       EXPECT_EQ(texts(copy->form.w), texts(w));
       EXPECT_EQ(copy->messages.shown, rig.messages.shown);
       for (Pic k : what.redrawn) {
