@@ -10,7 +10,7 @@
 
 #include "bench_support.h"
 #include "charts/recording_surface.h"
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 #ifdef AIRFOIL_HAVE_RASTER
 #include "charts/raster/raster_surface.h"
 #endif
@@ -38,7 +38,7 @@ struct Rig {
 std::array<std::unique_ptr<RecordingSurface>, 5> recording_surfaces() {
   std::array<std::unique_ptr<RecordingSurface>, 5> s;
   for (std::size_t k = 0; k < 5; ++k) {
-    s[k] = std::make_unique<RecordingSurface>(kSurfaceSpecs[k].BackColor, kSurfaceSpecs[k].ForeColor);
+    s[k] = std::make_unique<RecordingSurface>(kSurfaceLayouts[k].BackColor, kSurfaceLayouts[k].ForeColor);
   }
   return s;
 }
@@ -64,9 +64,9 @@ BENCHMARK_CAPTURE(BM_recording, reference_point_cycle, &Form1::HScroll_xM_Change
 std::array<std::unique_ptr<RasterSurface>, 5> raster_surfaces() {
   std::array<std::unique_ptr<RasterSurface>, 5> s;
   for (std::size_t k = 0; k < 5; ++k) {
-    const SurfaceSpec& spec = kSurfaceSpecs[k];
-    s[k] = std::make_unique<RasterSurface>(spec.pixel_width(), spec.pixel_height(), spec.BackColor,
-                                           spec.ForeColor);
+    const SurfaceLayout& entry = kSurfaceLayouts[k];
+    s[k] = std::make_unique<RasterSurface>(entry.pixel_width(), entry.pixel_height(), entry.BackColor,
+                                           entry.ForeColor);
   }
   return s;
 }

@@ -13,7 +13,7 @@
 
 #include "charts/charts.h"
 #include "charts/recording_surface.h"
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 #include "model/recording_messages.h"
 #include "model/window.h"
 
@@ -22,7 +22,7 @@ namespace airfoil::testing {
 using RecordedMessages = RecordingMessages;
 
 inline RecordingSurface surface_for(SurfaceId id) {
-  return RecordingSurface(surface_spec(id).BackColor, surface_spec(id).ForeColor);
+  return RecordingSurface(surface_layout(id).BackColor, surface_layout(id).ForeColor);
 }
 
 class ChartTest : public ::testing::Test {

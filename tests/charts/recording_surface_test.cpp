@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/recording_surface.h"
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 #include "chart_fixture.h"
 
 namespace airfoil::testing {
@@ -32,21 +32,21 @@ TEST(RecordingSurface, KeepsForegroundLinesApartFromColouredOnes) {
   EXPECT_EQ(s.cls_count(), 0);
 }
 
-TEST(SurfaceSpecs, PixelSizesAreTwipsOverFifteenRounded) {
+TEST(SurfaceLayouts, PixelSizesAreTwipsOverFifteenRounded) {
   const std::pair<const char*, std::array<int, 2>> expected[] = {
       {"daire", {227, 227}},      {"profil", {320, 160}},     {"pressure", {320, 289}},
       {"Picture_CL", {213, 261}}, {"Picture_CM", {217, 185}},
   };
   for (const auto& [name, size] : expected) {
-    const SurfaceSpec* s = find_surface_spec(name);
+    const SurfaceLayout* s = find_surface_layout(name);
     ASSERT_NE(s, nullptr) << name;
     EXPECT_EQ(s->pixel_width(), size[0]) << name;
     EXPECT_EQ(s->pixel_height(), size[1]) << name;
     EXPECT_EQ(s->BackColor, 12648447) << name;
   }
-  EXPECT_EQ(find_surface_spec("Picture1"), nullptr);
-  EXPECT_EQ(surface_spec(SurfaceId::profil).ForeColor, 16711680);
-  EXPECT_EQ(surface_spec(SurfaceId::pressure).ForeColor, 65280);
+  EXPECT_EQ(find_surface_layout("Picture1"), nullptr);
+  EXPECT_EQ(surface_layout(SurfaceId::profil).ForeColor, 16711680);
+  EXPECT_EQ(surface_layout(SurfaceId::pressure).ForeColor, 65280);
 }
 
 }  // namespace

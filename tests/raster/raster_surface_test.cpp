@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "charts/raster/raster_surface.h"
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 
 namespace airfoil {
 namespace {
@@ -39,7 +39,7 @@ Box pixels_of(const QImage& image, Colour colour) {
 }
 
 RasterSurface daire_surface(double ratio = 1) {
-  const SurfaceSpec& s = surface_spec(SurfaceId::daire);
+  const SurfaceLayout& s = surface_layout(SurfaceId::daire);
   RasterSurface r(s.pixel_width(), s.pixel_height(), s.BackColor, s.ForeColor, ratio);
   r.Cls();
   r.Scale(-2, -2, 2, 2);

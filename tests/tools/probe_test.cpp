@@ -13,7 +13,7 @@
 #include <iterator>
 
 #include "charts/recording_surface.h"
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 #include "json_reader.h"
 #include "model/recording_messages.h"
 #include "ui/form.h"
@@ -155,10 +155,10 @@ TEST(Probe, ReportReadsBackAsTheWindowsExactNumbers) {
   EXPECT_EQ(report["messages"].array().size(), messages.shown.size());
   EXPECT_TRUE(report["fault"].is_null());
 
-  for (std::size_t n = 0; n < kSurfaceSpecs.size(); ++n) {
-    const Json& surface = report["surfaces"][std::string(kSurfaceSpecs[n].name)];
+  for (std::size_t n = 0; n < kSurfaceLayouts.size(); ++n) {
+    const Json& surface = report["surfaces"][std::string(kSurfaceLayouts[n].name)];
     const auto& calls = surface["calls"].array();
-    ASSERT_EQ(calls.size(), s[n].calls().size()) << kSurfaceSpecs[n].name;
+    ASSERT_EQ(calls.size(), s[n].calls().size()) << kSurfaceLayouts[n].name;
     for (std::size_t c = 0; c < calls.size(); ++c) {
       const SurfaceCall& call = s[n].calls()[c];
       EXPECT_EQ(calls[c]["op"].string(), op_name(call.op));
@@ -237,9 +237,9 @@ TEST(Probe, PngWritesFivePicturesAtTheSurfacesPixelSizes) {
   const fs::path dir = test_dir();
   const ProbeRun run = run_probe({"--png", "pictures/new", "click=daire"}, dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  for (const SurfaceSpec& spec : kSurfaceSpecs) {
-    const fs::path file = dir / "pictures" / "new" / (std::string(spec.name) + ".png");
-    EXPECT_EQ(png_size(read_file(file)), (std::array<int, 2>{spec.pixel_width(), spec.pixel_height()}))
+  for (const SurfaceLayout& entry : kSurfaceLayouts) {
+    const fs::path file = dir / "pictures" / "new" / (std::string(entry.name) + ".png");
+    EXPECT_EQ(png_size(read_file(file)), (std::array<int, 2>{entry.pixel_width(), entry.pixel_height()}))
         << file;
   }
 }

@@ -12,7 +12,7 @@
 
 #include "arguments.h"
 #include "charts/recording_surface.h"
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 #include "model/recording_messages.h"
 #include "report.h"
 #include "tee_surface.h"
@@ -32,19 +32,19 @@ namespace {
 // "fault" from the form itself.
 using RecordedMessages = RecordingMessages;
 
-// The five surfaces in the order of kSurfaceSpecs. Each one records; with
+// The five surfaces in the order of kSurfaceLayouts. Each one records; with
 // pictures requested it also draws, through a tee, into a raster image.
 class ProbeSurfaces {
  public:
   explicit ProbeSurfaces([[maybe_unused]] bool draw) {
-    for (std::size_t i = 0; i < kSurfaceSpecs.size(); ++i) {
-      const SurfaceSpec& spec = kSurfaceSpecs[i];
-      recordings_[i] = std::make_unique<RecordingSurface>(spec.BackColor, spec.ForeColor);
+    for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
+      const SurfaceLayout& entry = kSurfaceLayouts[i];
+      recordings_[i] = std::make_unique<RecordingSurface>(entry.BackColor, entry.ForeColor);
       surfaces_[i] = recordings_[i].get();
 #ifdef AIRFOIL_HAVE_RASTER
       if (draw) {
-        rasters_[i] = std::make_unique<RasterSurface>(spec.pixel_width(), spec.pixel_height(),
-                                                      spec.BackColor, spec.ForeColor);
+        rasters_[i] = std::make_unique<RasterSurface>(entry.pixel_width(), entry.pixel_height(),
+                                                      entry.BackColor, entry.ForeColor);
         tees_[i] = std::make_unique<TeeSurface>(*recordings_[i], *rasters_[i]);
         surfaces_[i] = tees_[i].get();
       }
@@ -59,7 +59,7 @@ class ProbeSurfaces {
   std::array<NamedRecording, 5> recordings() const {
     std::array<NamedRecording, 5> named{};
     for (std::size_t i = 0; i < named.size(); ++i) {
-      named[i] = {kSurfaceSpecs[i].name.data(), recordings_[i].get()};
+      named[i] = {kSurfaceLayouts[i].name.data(), recordings_[i].get()};
     }
     return named;
   }
@@ -75,8 +75,8 @@ class ProbeSurfaces {
                    error.message().c_str());
       return false;
     }
-    for (std::size_t i = 0; i < kSurfaceSpecs.size(); ++i) {
-      const std::filesystem::path file = dir / (std::string(kSurfaceSpecs[i].name) + ".png");
+    for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
+      const std::filesystem::path file = dir / (std::string(kSurfaceLayouts[i].name) + ".png");
       if (!rasters_[i]->image().save(QFile::decodeName(file.c_str()), "PNG")) {
         std::fprintf(stderr, "airfoil-probe: cannot write %s\n", file.string().c_str());
         return false;
@@ -95,7 +95,7 @@ class ProbeSurfaces {
 #endif
 };
 
-static_assert(kSurfaceSpecs[0].name == "daire" && kSurfaceSpecs[4].name == "Picture_CM",
+static_assert(kSurfaceLayouts[0].name == "daire" && kSurfaceLayouts[4].name == "Picture_CM",
               "Plots are built in the order of the surface table");
 
 int run(int argc, const char* const* argv) {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 #include "ui/qt/fonts.h"
 
 namespace airfoil {
@@ -46,30 +46,30 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
        false},
       {"Label5", kAboutAddress, 1200, 2760, 1935, 255, 8.25, false, kBlue, false},
   };
-  for (const AboutLabel& spec : labels) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-    label->setObjectName(spec.name);
+  for (const AboutLabel& entry : labels) {
+    auto* label = new QLabel(QString::fromUtf8(entry.text), this);
+    label->setObjectName(entry.name);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(verdana_font(spec.points, spec.bold_underlined, spec.bold_underlined));
-    QRect place(twips_to_pixels(spec.left), twips_to_pixels(spec.top), twips_to_pixels(spec.width),
-                twips_to_pixels(spec.height));
+    label->setFont(verdana_font(entry.points, entry.bold_underlined, entry.bold_underlined));
+    QRect place(twips_to_pixels(entry.left), twips_to_pixels(entry.top), twips_to_pixels(entry.width),
+                twips_to_pixels(entry.height));
     // A font wider than the one the layout was drawn with can make a
     // one-line label longer than its box: such a line is widened to its text
     // and, when it would then run past the window's edge, centred in the
     // window, so that it is never cut.
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
-    if (!spec.centred_wrapped && needed > place.width()) {
+    if (!entry.centred_wrapped && needed > place.width()) {
       place.setWidth(needed);
       if (place.right() >= width()) place.moveLeft(std::max(0, (width() - needed) / 2));
     }
     label->setGeometry(place);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, spec.colour);
+    colours.setColor(QPalette::WindowText, entry.colour);
     label->setPalette(colours);
     // The text starts at the top of its box, as on the form it was drawn on.
-    label->setAlignment(spec.centred_wrapped ? Qt::AlignHCenter | Qt::AlignTop
+    label->setAlignment(entry.centred_wrapped ? Qt::AlignHCenter | Qt::AlignTop
                                              : Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(spec.centred_wrapped);
+    label->setWordWrap(entry.centred_wrapped);
   }
 }
 

@@ -42,13 +42,13 @@ QFont font_of(Face face) {
   return dialog_font();
 }
 
-struct FrameSpec {
+struct FrameLayout {
   const char* name;
   const char* caption;
   Place place;
 };
 
-constexpr FrameSpec kFrames[] = {
+constexpr FrameLayout kFrames[] = {
     {"Frame1", "", {120, 3720, 3375, 2055}},
     {"Frame3", "Sıkıştırılabilme etkisi", {120, 5880, 3375, 615}},
     {"Frame2", "", {120, 6600, 3375, 615}},
@@ -240,16 +240,16 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
 Form1Window::~Form1Window() = default;
 
 void Form1Window::build_client_area(QWidget* client) {
-  for (std::size_t i = 0; i < kSurfaceSpecs.size(); ++i) {
-    pictures_[i] = new PictureBox(kSurfaceSpecs[i], client);
+  for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
+    pictures_[i] = new PictureBox(kSurfaceLayouts[i], client);
   }
 
   std::map<std::string, QGroupBox*, std::less<>> frames;
-  for (const FrameSpec& spec : kFrames) {
-    auto* frame = new Frame(QString::fromUtf8(spec.caption), client);
-    frame->setObjectName(spec.name);
-    frame->setGeometry(pixels(spec.place));
-    frames[spec.name] = frame;
+  for (const FrameLayout& entry : kFrames) {
+    auto* frame = new Frame(QString::fromUtf8(entry.caption), client);
+    frame->setObjectName(entry.name);
+    frame->setGeometry(pixels(entry.place));
+    frames[entry.name] = frame;
   }
 
   // Start settings of the bars and start texts of the boxes: those of the

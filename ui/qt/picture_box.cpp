@@ -5,16 +5,16 @@
 
 namespace airfoil {
 
-PictureBox::PictureBox(const SurfaceSpec& spec, QWidget* parent)
+PictureBox::PictureBox(const SurfaceLayout& entry, QWidget* parent)
     : QWidget(parent),
-      raster_(spec.pixel_width(), spec.pixel_height(), spec.BackColor, spec.ForeColor,
+      raster_(entry.pixel_width(), entry.pixel_height(), entry.BackColor, entry.ForeColor,
               devicePixelRatioF()),
       ratio_(devicePixelRatioF()) {
-  BackColor = spec.BackColor;
-  ForeColor = spec.ForeColor;
-  setObjectName(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-  setGeometry(twips_to_pixels(spec.Left), twips_to_pixels(spec.Top), spec.pixel_width(),
-              spec.pixel_height());
+  BackColor = entry.BackColor;
+  ForeColor = entry.ForeColor;
+  setObjectName(QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+  setGeometry(twips_to_pixels(entry.Left), twips_to_pixels(entry.Top), entry.pixel_width(),
+              entry.pixel_height());
   setFocusPolicy(Qt::StrongFocus);
   // paintEvent covers every pixel with the picture.
   setAttribute(Qt::WA_OpaquePaintEvent);

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "charts/raster/raster_surface.h"
-#include "charts/surface_specs.h"
+#include "charts/surface_layout.h"
 
 namespace airfoil {
 
@@ -16,7 +16,7 @@ class PictureBox : public QWidget, public Surface {
   Q_OBJECT
 
  public:
-  PictureBox(const SurfaceSpec& spec, QWidget* parent);
+  PictureBox(const SurfaceLayout& entry, QWidget* parent);
 
   void Cls() override;
   void Scale(float x1, float y1, float x2, float y2) override;

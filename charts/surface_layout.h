@@ -20,7 +20,7 @@ constexpr int twips_to_pixels(int twips) { return (2 * twips + 15) / 30; }
 // The light yellow background of every surface, R, G, B = 255, 255, 192.
 inline constexpr Colour kSurfaceBackground = 255 + 256 * 255 + 65536 * 192;
 
-struct SurfaceSpec {
+struct SurfaceLayout {
   std::string_view name;
   int Left;    // twips, from the window's client area
   int Top;
@@ -33,10 +33,10 @@ struct SurfaceSpec {
   constexpr int pixel_height() const { return twips_to_pixels(Height); }
 };
 
-// Index of each surface in kSurfaceSpecs.
+// Index of each surface in kSurfaceLayouts.
 enum class SurfaceId { daire, profil, pressure, Picture_CL, Picture_CM };
 
-inline constexpr std::array<SurfaceSpec, 5> kSurfaceSpecs{{
+inline constexpr std::array<SurfaceLayout, 5> kSurfaceLayouts{{
     {"daire", 120, 240, 3400, 3400, kSurfaceBackground, 0},
     {"profil", 3600, 240, 4800, 2400, kSurfaceBackground, 16711680},   // blue
     {"pressure", 3600, 2760, 4800, 4335, kSurfaceBackground, 65280},   // green
@@ -44,20 +44,20 @@ inline constexpr std::array<SurfaceSpec, 5> kSurfaceSpecs{{
     {"Picture_CM", 8520, 4320, 3255, 2775, kSurfaceBackground, 0},
 }};
 
-constexpr const SurfaceSpec& surface_spec(SurfaceId id) {
-  return kSurfaceSpecs[static_cast<std::size_t>(id)];
+constexpr const SurfaceLayout& surface_layout(SurfaceId id) {
+  return kSurfaceLayouts[static_cast<std::size_t>(id)];
 }
 
-// The spec of the surface called `name`, or nullptr when there is none.
-constexpr const SurfaceSpec* find_surface_spec(std::string_view name) {
-  for (const SurfaceSpec& s : kSurfaceSpecs) {
+// The entry of the surface called `name`, or nullptr when there is none.
+constexpr const SurfaceLayout* find_surface_layout(std::string_view name) {
+  for (const SurfaceLayout& s : kSurfaceLayouts) {
     if (s.name == name) return &s;
   }
   return nullptr;
 }
 
 static_assert(kSurfaceBackground == 12648447);
-static_assert(surface_spec(SurfaceId::daire).pixel_width() == 227);
-static_assert(surface_spec(SurfaceId::pressure).pixel_height() == 289);
+static_assert(surface_layout(SurfaceId::daire).pixel_width() == 227);
+static_assert(surface_layout(SurfaceId::pressure).pixel_height() == 289);
 
 }  // namespace airfoil
