@@ -46,8 +46,10 @@ void basınc_hesapla(Window& w) {
   // critical point zeta = -1, where the circle speed and the map derivative
   // vanish together. Their ratio tends to 1 / R^2 there, which is 1 for the
   // flat plate (Cp = 0) and below 1 for a circular arc. Before any section
-  // exists (Radius2 = 0) the value is 0.
-  if (w.Eps == 0 && w.AlfaD == 0) {
+  // exists (Radius2 = 0) the value is 0. Only an odd point count puts a point
+  // on the leading edge; with an even one, nHalf + 1 is an ordinary point
+  // whose computed value must stand.
+  if (w.Eps == 0 && w.AlfaD == 0 && w.nHalf == std::floor(w.nHalf)) {
     Cp(w.nHalf + 1) = w.Radius2 > 0 ? 1 - 1 / std::pow(w.Radius2, 2) : 0;
   }
 

@@ -27,10 +27,13 @@ void check_circle(double row, double eps, double delta) {
 void profil_hesapla(Window& w) {
   w.Thickness = w.HScroll_Thickness.Value / 100.0;
   w.Camber = w.HScroll_Camber.Value / 100.0;
-  w.nP = w.HScroll_nP.Value;
+  // The point count is taken into the window only with the points it counts:
+  // after a miss or a refused row the flow step and the drawings must go on
+  // reading the count the point arrays were built with.
+  const double nP = w.HScroll_nP.Value;
   w.Text_Thickness.Text = general_format(w.Thickness);
   w.Text_Camber.Text = general_format(w.Camber);
-  w.Text_nP.Text = general_format(w.nP);
+  w.Text_nP.Text = general_format(nP);
 
   const std::optional<double> row = catalogue_row(w, w.Thickness, w.Camber);
   if (!row) {
@@ -44,7 +47,6 @@ void profil_hesapla(Window& w) {
   // Everything is computed into locals and written to the window only at the
   // end, so that a fault part-way leaves the previous section intact.
   const double pi = w.pi;
-  const double nP = w.nP;
   const int nExp = 2;
   const double c = 1;  // the circle passes through zeta = c
 
@@ -129,6 +131,7 @@ void profil_hesapla(Window& w) {
   Yp(1) = 0;
   Yp(nP) = 0;
 
+  w.nP = nP;
   w.Eps = Eps;
   w.Delta = Delta;
   w.nExp = nExp;

@@ -283,11 +283,11 @@ class RandomEvents : public ::testing::TestWithParam<Scenario> {
     const bool miss = what.runs_geometry && !pair_present(thickness, camber);
     EXPECT_EQ(rig.messages.count(kProfileNotInCatalogue), miss ? 1 : 0);
     if (miss) {
-      // The section stays as the last successful geometry step left it; only
-      // the point count of the scroll bar is taken.
-      const std::vector<double> kept{w.Eps, w.Delta, w.Chord, geometry_before[3], w.Xp(w.nHalf + 1)};
-      EXPECT_EQ(w.nP, w.HScroll_nP.Value);
+      // The section stays as the last successful geometry step left it, its
+      // point count included; only the text box shows the new count.
+      const std::vector<double> kept{w.Eps, w.Delta, w.Chord, w.nP, w.Xp(w.nHalf + 1)};
       EXPECT_EQ(kept, geometry_before);
+      EXPECT_EQ(w.Text_nP.Text, std::to_string(w.HScroll_nP.Value));
     }
     const LeadingNumber moo = read_leading_number(w.Text_Moo.Text);
     const bool moo_in_range = !moo.overflow && std::fabs(moo.value) < 1;

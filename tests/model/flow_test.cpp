@@ -106,12 +106,12 @@ TEST(Flow, CircularArcAtZeroIncidenceLeadingEdgeIsTheLimitOfItsNeighbours) {
   EXPECT_LT(previous_gap, 0.005);
 }
 
-TEST(Flow, EvenPointCountRoundsTheLeadingEdgeIndexHalfToEven) {
-  const Window w = flow(0, 0.1, 50, 0);
-  // nHalf + 1 = 25.5 goes to 26; point 25 keeps its computed value.
-  EXPECT_EQ(w.Cp(26), 1 - 1 / (w.Radius2 * w.Radius2));
-  EXPECT_NE(w.Cp(25), w.Cp(26));
-  EXPECT_EQ(w.Cp(50), w.Cp(1));
+// With an even count no point lies on the leading edge: point nHalf + 1
+// rounded is an ordinary point and keeps its computed value.
+TEST(Flow, EvenPointCountKeepsTheComputedValueNextToTheLeadingEdge) {
+  const Window w = flow(0, 0.3, 12, 0);
+  EXPECT_NEAR(w.Cp(6), 0.3995, 5e-5);
+  EXPECT_EQ(w.Cp(12), w.Cp(1));
 }
 
 TEST(Flow, ThickSectionsAtZeroIncidenceKeepTheComputedLeadingEdge) {
