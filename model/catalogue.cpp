@@ -1,7 +1,11 @@
 #include "model/catalogue.h"
 
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string_view>
 
 #include "model/decimal_scan.h"
 
@@ -9,62 +13,163 @@ namespace airfoil {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_line_end(char c) { return c == '\n' || c == '\r'; }
+bool is_blank(int c) { return c == ' ' || c == '\t'; }
+bool is_line_end(int c) { return c == '\n' || c == '\r'; }
+
+std::string on_line(long line) { return std::to_string(line) + ". satır"; }
 
 }  // namespace
 
-std::string FieldReader::next_field() {
-  while (pos_ < text_.size() && (is_blank(text_[pos_]) || is_line_end(text_[pos_]))) ++pos_;
-  if (pos_ >= text_.size()) throw CatalogueReadError("the catalogue ends before all fields were read");
-
-  std::string field;
-  if (text_[pos_] == '"') {
-    const std::size_t close = text_.find('"', pos_ + 1);
-    const std::size_t stop = close == std::string::npos ? text_.size() : close;
-    field = text_.substr(pos_ + 1, stop - pos_ - 1);
-    pos_ = stop == text_.size() ? stop : stop + 1;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !is_line_end(text_[pos_])) ++pos_;
-  } else {
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !is_line_end(text_[pos_])) ++pos_;
-    field = text_.substr(start, pos_ - start);
+CatalogueFile::CatalogueFile(const std::string& path) {
+  // Looked at before opening, so that a device is never opened at all; the
+  // opening itself does not wait (a pipe without a writer would block start-up
+  // for ever), and the descriptor is checked again in case the name changed
+  // in between.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) throw CatalogueMissing(path);
+    throw CatalogueReadError("dosyanın bilgilerine ulaşılamadı");
   }
-
-  // Consume the separator: a comma, or one line end in any of its three forms.
-  if (pos_ < text_.size()) {
-    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
-    ++pos_;
+  if (!S_ISREG(info.st_mode)) {
+    throw CatalogueReadError("bu ad bir dosyanın değil, bir klasörün ya da aygıtın adı");
   }
+  fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd_ < 0) {
+    if (errno == ENOENT) throw CatalogueMissing(path);
+    throw CatalogueReadError(errno == EACCES ? "dosyayı okuma izni yok" : "dosya açılamadı");
+  }
+  if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd_);
+    throw CatalogueReadError("bu ad bir dosyanın değil, bir klasörün ya da aygıtın adı");
+  }
+}
+
+CatalogueFile::~CatalogueFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void CatalogueFile::fill() {
+  pos_ = 0;
+  end_ = 0;
+  while (!at_end_) {
+    const ssize_t n = ::read(fd_, buffer_, sizeof buffer_);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw CatalogueReadError(on_line(line_) + " okunurken bir okuma hatası oldu");
+    if (n == 0) at_end_ = true;
+    end_ = static_cast<std::size_t>(n);
+    return;
+  }
+}
+
+int CatalogueFile::peek() {
+  if (pos_ == end_) fill();
+  return pos_ == end_ ? -1 : static_cast<unsigned char>(buffer_[pos_]);
+}
+
+int CatalogueFile::get() {
+  const int c = peek();
+  if (c >= 0) ++pos_;
+  return c;
+}
+
+// Called with the line-end character just taken: \r\n counts as one.
+void CatalogueFile::take_line_end(int c) {
+  if (c == '\r' && peek() == '\n') ++pos_;
+  ++line_;
+}
+
+void CatalogueFile::skip_label() {
+  while (is_blank(peek())) get();
+  if (peek() < 0) throw CatalogueReadError("dosya boş");
+  // Only its end matters; the label is walked over, not kept.
+  CatalogueField label;
+  read_body(label, kMaxLabel, 0);
+  if (label.too_long) {
+    throw CatalogueReadError("1. satırdaki başlık " + std::to_string(kMaxLabel) +
+                             " karakterden uzun");
+  }
+}
+
+std::optional<CatalogueField> CatalogueFile::next_field(std::size_t keep) {
+  bool new_line = at_line_start_;
+  const long first_line = line_;
+  for (std::size_t skipped = 0;; ++skipped) {
+    const int c = peek();
+    if (!is_blank(c) && !is_line_end(c)) break;
+    if (skipped == kMaxBlank) {
+      throw CatalogueReadError(on_line(first_line) + "dan itibaren çok fazla boşluk ya da boş satır var");
+    }
+    get();
+    if (is_line_end(c)) {
+      take_line_end(c);
+      new_line = true;
+    }
+  }
+  if (peek() < 0) return std::nullopt;
+
+  CatalogueField field;
+  field.line = line_;
+  field.starts_line = new_line;
+  read_body(field, keep, keep);
   return field;
 }
 
-double FieldReader::next_number() {
-  const std::string field = next_field();
-  std::size_t first = 0;
-  std::size_t last = field.size();
-  while (first < last && is_blank(field[first])) ++first;
-  while (last > first && is_blank(field[last - 1])) --last;
-  if (first == last) return 0;
+// Reads one field up to and including its separator. At most `limit`
+// characters are taken (`keep` of them kept); a longer field is marked and
+// left unfinished, since it ends the reading anyway.
+void CatalogueFile::read_body(CatalogueField& field, std::size_t limit, std::size_t keep) {
+  std::size_t length = 0;
+  const auto take = [&](int c) {
+    if (++length > limit) {
+      field.too_long = true;
+      return false;
+    }
+    if (field.text.size() < keep) field.text.push_back(static_cast<char>(c));
+    return true;
+  };
 
-  const std::string_view number(field.data() + first, last - first);
-  const DecimalScan scan = scan_decimal(number, false);
-  const std::string shown = "catalogue field \"" + field.substr(0, 40) + "\"";
-  if (!scan.found || scan.end != number.size()) {
-    throw CatalogueReadError(shown + " is not a number");
+  if (peek() == '"') {
+    get();
+    for (int c = get(); c >= 0 && c != '"'; c = get()) {
+      if (!take(c)) return;
+      if (is_line_end(c)) take_line_end(c);
+    }
+    // Whatever follows the closing quote up to the separator is dropped.
+    for (int c = peek(); c >= 0 && c != ',' && !is_line_end(c); c = peek()) {
+      get();
+      if (++length > limit) {
+        field.too_long = true;
+        return;
+      }
+    }
+  } else {
+    for (int c = peek(); c >= 0 && c != ',' && !is_line_end(c); c = peek()) {
+      get();
+      if (!take(c)) return;
+    }
   }
-  if (scan.overflow) {
-    throw CatalogueReadError(shown + " is too large for a double");
-  }
-  return scan.value;
+
+  const int separator = get();
+  at_line_start_ = is_line_end(separator);
+  if (at_line_start_) take_line_end(separator);
 }
 
-std::string read_catalogue_file(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) throw CatalogueReadError("cannot open " + path);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
+double catalogue_number(const CatalogueField& field, const std::string& what) {
+  const std::string where = std::to_string(field.line) + ". satırdaki " + what;
+  if (field.too_long) {
+    throw CatalogueReadError(where + " " + std::to_string(kMaxNumberField) + " karakterden uzun");
+  }
+  std::size_t first = 0;
+  std::size_t last = field.text.size();
+  while (first < last && is_blank(field.text[first])) ++first;
+  while (last > first && is_blank(field.text[last - 1])) --last;
+  if (first == last) return 0;
+
+  const std::string_view number(field.text.data() + first, last - first);
+  const DecimalScan scan = scan_decimal(number, false);
+  if (!scan.found || scan.end != number.size()) throw CatalogueReadError(where + " bir sayı değil");
+  if (scan.overflow) throw CatalogueReadError(where + " çok büyük");
+  return scan.value;
 }
 
 std::optional<double> catalogue_row(const WindowState& w, double thickness, double camber) {

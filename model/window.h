@@ -227,6 +227,9 @@ class MessageSink {
 
 // The texts of the program's own messages.
 inline constexpr const char* kCatalogueFileMissing = "KATPE-D20G15.txt dosyası bulunamadı";
+// The start of the message for a catalogue file that is there but could not
+// be read to its end; the reason and what is still usable follow.
+inline constexpr const char* kCatalogueFileUnreadable = "KATPE-D20G15.txt dosyası okunamadı";
 inline constexpr const char* kProfileNotInCatalogue = "bu profil veritabanında yok";
 inline constexpr const char* kMooOutOfRange = "Moo -1 ile 1 arasında olmalı";
 
