@@ -22,6 +22,19 @@ void check_circle(double row, double eps, double delta) {
   }
 }
 
+// What the user is told when a catalogue row gives no section: which row, for
+// which thickness and camber, and that the section on screen stays.
+std::string refused_row(double row, double thickness, double camber, double eps, double delta) {
+  return "Katalogdaki " + general_format(row) + ". profilin (kalınlık " +
+         general_format(thickness) + ", kamburluk " + general_format(camber) + ") çemberi, Eps = " +
+         (std::isfinite(eps) ? general_format(eps) : "?") + " ve Delta = " +
+         (std::isfinite(delta) ? general_format(delta) : "?") +
+         " ile bir profil vermiyor. Ekrandaki önceki profil ve sonuçları geçerli kalıyor.";
+}
+
+// The section of the circle (Eps, Delta) with nP points, written to the window.
+void compute_section(Window& w, double nP, double Eps, double Delta);
+
 }  // namespace
 
 void profil_hesapla(Window& w) {
@@ -42,8 +55,17 @@ void profil_hesapla(Window& w) {
   }
   const double Eps = w.TabEps(*row);
   const double Delta = w.TabDelta(*row);
-  check_circle(*row, Eps, Delta);
+  try {
+    check_circle(*row, Eps, Delta);
+    compute_section(w, nP, Eps, Delta);
+  } catch (const Fault& fault) {
+    throw Fault(fault.what(), refused_row(*row, w.Thickness, w.Camber, Eps, Delta));
+  }
+}
 
+namespace {
+
+void compute_section(Window& w, double nP, double Eps, double Delta) {
   // Everything is computed into locals and written to the window only at the
   // end, so that a fault part-way leaves the previous section intact.
   const double pi = w.pi;
@@ -153,4 +175,5 @@ void profil_hesapla(Window& w) {
   w.Yp = Yp;
 }
 
+}  // namespace
 }  // namespace airfoil

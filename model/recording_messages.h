@@ -13,8 +13,14 @@ namespace airfoil {
 
 class RecordingMessages : public MessageSink {
  public:
-  void show(const std::string& text) override { shown.push_back(text); }
-  void fault(const std::string& text) override { faults.push_back(text); }
+  void show(const std::string& text) override {
+    shown.push_back(text);
+    boxes.push_back(text);
+  }
+  void fault(const std::string& text) override {
+    faults.push_back(text);
+    boxes.push_back(text);
+  }
 
   // How many times the message box with this text was shown.
   int count(std::string_view text) const {
@@ -23,10 +29,12 @@ class RecordingMessages : public MessageSink {
   void clear() {
     shown.clear();
     faults.clear();
+    boxes.clear();
   }
 
   std::vector<std::string> shown;   // message boxes, in order
-  std::vector<std::string> faults;  // reports of faults that ended a cycle
+  std::vector<std::string> faults;  // boxes reporting a fault that ended a cycle
+  std::vector<std::string> boxes;   // every box the user saw, either kind, in order
 };
 
 }  // namespace airfoil

@@ -13,15 +13,23 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace airfoil {
 
 // The one fault type of the program: an index outside an array's bounds, or a
 // computation that would put a non-finite number into the window. A fault ends
 // the running event cycle; the remaining procedures of that cycle do not run.
+// what() is the technical detail; `shown` is what the user is told, in the
+// user's own terms, when the place that raised the fault knows them.
 class Fault : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit Fault(const std::string& detail, std::string shown = {})
+      : std::runtime_error(detail), shown_(std::move(shown)) {}
+  const std::string& shown() const { return shown_; }
+
+ private:
+  std::string shown_;
 };
 
 // The general case of index_of below, out of line.
@@ -231,7 +239,9 @@ inline constexpr const char* kCatalogueFileMissing = "KATPE-D20G15.txt dosyası 
 // be read to its end; the reason and what is still usable follow.
 inline constexpr const char* kCatalogueFileUnreadable = "KATPE-D20G15.txt dosyası okunamadı";
 inline constexpr const char* kProfileNotInCatalogue = "bu profil veritabanında yok";
-inline constexpr const char* kMooOutOfRange = "Moo -1 ile 1 arasında olmalı";
+inline constexpr const char* kMooOutOfRange =
+    "Moo -1 ile 1 arasında olmalı. Bu değerle sıkıştırılabilme düzeltmesi yapılamaz; yalnızca "
+    "sıkıştırılamaz akışın eğrileri çizildi.";
 
 // The catalogue file name, resolved against the working directory.
 inline constexpr const char* kCatalogueFileName = "KATPE-D20G15.txt";

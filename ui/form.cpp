@@ -5,6 +5,39 @@
 
 namespace airfoil {
 
+namespace {
+
+// What the user is told when a fault ends a cycle in a step, unless the step
+// said more itself: what failed, and what is still valid on the screen.
+const char* shown_for(Form1::Step step) {
+  switch (step) {
+    case Form1::Step::start_up:
+      return "Program açılırken beklenmeyen bir hata oldu. Pencere açılıyor, ama katalog "
+             "okunamamış olabilir.";
+    case Form1::Step::section:
+      return "Bu kalınlık ve kamburluk için profil hesaplanamadı. Ekrandaki önceki profil ve "
+             "sonuçları geçerli kalıyor.";
+    case Form1::Step::section_drawing:
+      return "Profil resmi çizilirken geçersiz bir sayı çıktı ve çizim yarıda kaldı. Basınç "
+             "grafiği, CL ve CM bu adımda yenilenmedi.";
+    case Form1::Step::flow:
+      return "Bu hücum açısında basınç dağılımı hesaplanamadı: yüzeydeki hızlardan biri "
+             "hesaplanamayacak kadar büyük. Basınç grafiği, CL ve CM önceki değerlerinde kalıyor.";
+    case Form1::Step::pressure_drawing:
+      return "Basınç grafiği çizilirken geçersiz bir sayı çıktı ve çizim yarıda kaldı. CL ve CM bu "
+             "adımda yenilenmedi.";
+    case Form1::Step::lift:
+      return "CL grafiği hesaplanırken geçersiz bir sayı çıktı ve grafik yarıda kaldı. Profil ve "
+             "basınç grafiği geçerli; CM bu adımda yenilenmedi.";
+    case Form1::Step::moment:
+      return "CM grafiği hesaplanırken geçersiz bir sayı çıktı ve grafik yarıda kaldı. Profil, "
+             "basınç grafiği ve CL geçerli.";
+  }
+  return "";
+}
+
+}  // namespace
+
 Form1::Form1(const Plots& plots, MessageSink& messages, std::string catalogue_path)
     : plots_(plots), messages_(messages) {
   w.messages = &messages_;
@@ -14,7 +47,10 @@ Form1::Form1(const Plots& plots, MessageSink& messages, std::string catalogue_pa
 // Start-up is not a cycle, but a fault in it is reported the same way so that
 // the window still opens.
 void Form1::Form_Load() {
-  run_cycle([this] { airfoil::Form_Load(w); });
+  run_cycle([this] {
+    step_ = Step::start_up;
+    airfoil::Form_Load(w);
+  });
 }
 
 void Form1::HScroll_Thickness_Change() { full_cycle(); }
@@ -37,11 +73,17 @@ void Form1::Mn_About_Click() {
 
 void Form1::full_cycle() {
   run_cycle([this] {
+    step_ = Step::section;
     profil_hesapla(w);
+    step_ = Step::section_drawing;
     profil_ciz(w, plots_);
+    step_ = Step::flow;
     basınc_hesapla(w);
+    step_ = Step::pressure_drawing;
     basınc_ciz(w, plots_);
+    step_ = Step::lift;
     CL_Alfa_ciz(w, plots_);
+    step_ = Step::moment;
     CM_Alfa_ciz(w, plots_);
   });
 }
@@ -50,9 +92,13 @@ void Form1::full_cycle() {
 // circle alone, so the two charts stay as they are.
 void Form1::geometry_cycle() {
   run_cycle([this] {
+    step_ = Step::section;
     profil_hesapla(w);
+    step_ = Step::section_drawing;
     profil_ciz(w, plots_);
+    step_ = Step::flow;
     basınc_hesapla(w);
+    step_ = Step::pressure_drawing;
     basınc_ciz(w, plots_);
   });
 }
@@ -60,9 +106,13 @@ void Form1::geometry_cycle() {
 // Only the angle of attack changed: the section and its two pictures stay.
 void Form1::incidence_cycle() {
   run_cycle([this] {
+    step_ = Step::flow;
     basınc_hesapla(w);
+    step_ = Step::pressure_drawing;
     basınc_ciz(w, plots_);
+    step_ = Step::lift;
     CL_Alfa_ciz(w, plots_);
+    step_ = Step::moment;
     CM_Alfa_ciz(w, plots_);
   });
 }
@@ -73,7 +123,9 @@ void Form1::incidence_cycle() {
 // on the chord line.
 void Form1::reference_point_cycle() {
   run_cycle([this] {
+    step_ = Step::moment;
     CM_Alfa_ciz(w, plots_);
+    step_ = Step::section_drawing;
     profil_ciz(w, plots_);
     plots_.profil.Circle(to_single(w.xM), 0.0f, 0.01f, w.colRed);
   });
@@ -81,17 +133,19 @@ void Form1::reference_point_cycle() {
 
 // A fault ends the cycle where it arose: the later procedures would only
 // draw or compute from a half-finished state. The window stays usable, so any
-// other exception is reported the same way instead of ending the program.
+// other exception is reported the same way instead of ending the program. The
+// user reads what failed in the window's terms; the technical detail is kept
+// as the last fault.
 void Form1::run_cycle(const std::function<void()>& steps) {
   w.moo_reported = false;
   try {
     steps();
   } catch (const Fault& fault) {
     last_fault_ = fault.what();
-    messages_.fault(*last_fault_);
+    messages_.fault(fault.shown().empty() ? shown_for(step_) : fault.shown());
   } catch (const std::exception& error) {
     last_fault_ = error.what();
-    messages_.fault(*last_fault_);
+    messages_.fault(shown_for(step_));
   }
 }
 

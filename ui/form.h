@@ -43,6 +43,10 @@ class Form1 {
 
   Plots& plots() { return plots_; }
 
+  // The step of a cycle that is running, for telling the user what a fault
+  // there leaves valid.
+  enum class Step { start_up, section, section_drawing, flow, pressure_drawing, lift, moment };
+
  private:
   void full_cycle();
   void geometry_cycle();
@@ -54,6 +58,7 @@ class Form1 {
   Plots plots_;
   MessageSink& messages_;
   std::optional<std::string> last_fault_;
+  Step step_ = Step::start_up;
 };
 
 }  // namespace airfoil

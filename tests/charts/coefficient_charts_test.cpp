@@ -235,7 +235,7 @@ TEST_F(ChartTest, OutOfRangeMachIsReportedOncePerCycle) {
   section(0, 0, 51, 2);
   w.Text_Moo.Text = "1";
   draw_all(w, plots);
-  EXPECT_EQ(messages.shown, std::vector<std::string>{"Moo -1 ile 1 arasında olmalı"});
+  EXPECT_EQ(messages.shown, std::vector<std::string>{kMooOutOfRange});
   EXPECT_EQ(w.Beta, 1.0);
   w.moo_reported = false;
   draw_all(w, plots);

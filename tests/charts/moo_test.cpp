@@ -36,7 +36,7 @@ TEST_P(ReadMoo, GivesTheSubsonicNumberOrReportsOnce) {
   const std::size_t reports = GetParam().moo ? 0 : 1;
   EXPECT_EQ(messages.shown.size(), reports);
   if (reports) {
-    EXPECT_EQ(messages.shown[0], "Moo -1 ile 1 arasında olmalı");
+    EXPECT_EQ(messages.shown[0], kMooOutOfRange);
   }
 }
 

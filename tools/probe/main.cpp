@@ -28,8 +28,9 @@
 namespace airfoil::probe {
 namespace {
 
-// The message boxes become lines of the report; a fault is reported under
-// "fault" from the form itself.
+// Every box the user would see, fault boxes included, becomes a line of the
+// report; the technical detail of a fault is reported under "fault" from the
+// form itself.
 using RecordedMessages = RecordingMessages;
 
 // The five surfaces in the order of kSurfaceLayouts. Each one records; with
@@ -128,7 +129,7 @@ int run(int argc, const char* const* argv) {
   if (options.png_dir && !surfaces.write_pngs(*options.png_dir)) status = 1;
 #endif
 
-  const std::string json = json_report(form, messages.shown, surfaces.recordings());
+  const std::string json = json_report(form, messages.boxes, surfaces.recordings());
   if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
     std::fputs("airfoil-probe: cannot write the report to standard output\n", stderr);
     return 1;
