@@ -19,8 +19,9 @@ struct DecimalScan {
 // digits, optional point and digits (at least one digit in all), optional
 // exponent (e or E, optional sign, at least one digit; without a digit the
 // exponent is not part of the number). With `skip_blanks`, spaces, tabs and
-// line feeds are passed over wherever they stand, leading ones included.
+// line feeds are passed over wherever they stand, leading ones included. With
+// `comma_point`, a comma between two digits is the decimal point too.
 // Runs in time linear in the length of the text, whatever it holds.
-DecimalScan scan_decimal(std::string_view text, bool skip_blanks);
+DecimalScan scan_decimal(std::string_view text, bool skip_blanks, bool comma_point = false);
 
 }  // namespace airfoil

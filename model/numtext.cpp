@@ -29,7 +29,7 @@ constexpr long long kExponentLimit = 100000;
 
 }  // namespace
 
-DecimalScan scan_decimal(std::string_view t, bool skip_blanks) {
+DecimalScan scan_decimal(std::string_view t, bool skip_blanks, bool comma_point) {
   const auto next = [&](std::size_t q) {
     if (skip_blanks) {
       while (q < t.size() && (t[q] == ' ' || t[q] == '\t' || t[q] == '\n')) ++q;
@@ -71,7 +71,11 @@ DecimalScan scan_decimal(std::string_view t, bool skip_blanks) {
     end = p + 1;
     p = next(p + 1);
   }
-  if (p < t.size() && t[p] == '.') {
+  // A comma is the point only between digits: "0,5" is a half, while "5," and
+  // ",5" keep their comma out of the number.
+  const bool comma_as_point = comma_point && any_digit && p < t.size() && t[p] == ',' &&
+                              next(p + 1) < t.size() && is_digit(t[next(p + 1)]);
+  if (p < t.size() && (t[p] == '.' || comma_as_point)) {
     const std::size_t after_point = p + 1;
     p = next(p + 1);
     if (any_digit) end = after_point;  // "5." is a number, "." alone is not
@@ -205,7 +209,8 @@ double round_half_even(double x, int decimals) {
 }
 
 LeadingNumber read_leading_number(std::string_view text) {
-  const DecimalScan scan = scan_decimal(text, true);
+  // What a user types with a Turkish keyboard layout is read as meant.
+  const DecimalScan scan = scan_decimal(text, true, true);
   return LeadingNumber{scan.value, scan.overflow};
 }
 

@@ -27,7 +27,8 @@ struct LeadingNumber {
 
 // Spaces, tabs and line feeds are ignored wherever they stand; the number is
 // the longest leading part that forms one: optional sign, digits, optional
-// point and digits, optional exponent (e or E, optional sign, digits). The
+// point and digits, optional exponent (e or E, optional sign, digits); a comma
+// between two digits is the point as well ("0,5" is 0.5). The
 // rest is ignored; text that does not begin with a number reads 0. "nan",
 // "inf" and hexadecimal forms are not numbers here.
 LeadingNumber read_leading_number(std::string_view text);

@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, PressureMoo,
                                            PressureMooCase{"0.5", 50, 0.8660254037844386, 0},
                                            PressureMooCase{"-0.5", 50, 0.8660254037844386, 0},
                                            PressureMooCase{"abc", 0, 1.0, 0},
-                                           PressureMooCase{"0,5", 0, 1.0, 0},
+                                           PressureMooCase{"0,5", 50, 0.8660254037844386, 0},
                                            PressureMooCase{"1", 0, 0.5, 1},
                                            PressureMooCase{"1e999", 0, 0.5, 1}));
 

@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, CoefficientMoo,
                                            ChartMooCase{"0.6", true, 0.8, false},
                                            ChartMooCase{"-0.5", true, 0.8660254037844386, false},
                                            ChartMooCase{"abc", false, 0.5, false},
-                                           ChartMooCase{"0,5", false, 0.5, false},
+                                           ChartMooCase{"0,5", true, 0.8660254037844386, false},
                                            ChartMooCase{"1", false, 0.5, true},
                                            ChartMooCase{"1e999", false, 0.5, true}));
 

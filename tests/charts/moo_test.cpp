@@ -42,7 +42,7 @@ TEST_P(ReadMoo, GivesTheSubsonicNumberOrReportsOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadMoo,
                          ::testing::Values(MooCase{"0", 0.0}, MooCase{"0.6", 0.6}, MooCase{"-0.5", -0.5},
-                                           MooCase{"abc", 0.0}, MooCase{"0,5", 0.0},
+                                           MooCase{"abc", 0.0}, MooCase{"0,5", 0.5},
                                            MooCase{" 0 . 9 9x", 0.99}, MooCase{"1", std::nullopt},
                                            MooCase{"-1", std::nullopt}, MooCase{"1.5", std::nullopt},
                                            MooCase{"1e999", std::nullopt},
