@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -60,6 +61,40 @@ TEST(Events, ThicknessArrowFrom12To13RunsTheFullCycle) {
   EXPECT_NE(open.picture(SurfaceId::profil)->raster().image(), section);
   EXPECT_TRUE(open.messages.shown.empty());
   EXPECT_TRUE(open.messages.faults.empty());
+}
+
+// The boxes that echo a value take no typing but keep focus and selection;
+// the Mach number box is read as typed, a Turkish decimal comma included.
+TEST(Events, EchoBoxesAreReadOnlyAndMooTakesADecimalComma) {
+  OpenWindow open;
+  for (const char* name : {"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD", "Text_xM",
+                           "Text_CL", "Text1"}) {
+    QLineEdit* box = open.box(name);
+    EXPECT_TRUE(box->isEnabled() && box->focusPolicy() & Qt::TabFocus) << name;
+    QTest::keyClicks(box, "0.25");
+    box->selectAll();
+    EXPECT_EQ(box->selectedText(), box->text()) << name;
+  }
+  EXPECT_EQ(open.text("Text_Thickness"), "0");
+
+  open.box("Text_Moo")->setText("0,5");
+  click(open.picture(SurfaceId::pressure));
+  EXPECT_DOUBLE_EQ(open.window->form().w.Beta, std::sqrt(0.75));
+  EXPECT_TRUE(open.messages.shown.empty());
+}
+
+// Numbers are shown with the user's decimal separator; the program itself
+// keeps '.'.
+TEST(Events, EchoBoxesShowTheUsersDecimalSeparator) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+  {
+    OpenWindow open;
+    click(open.bar("HScroll_Thickness"), QStyle::SC_ScrollBarAddLine);
+    EXPECT_EQ(open.text("Text_Thickness"), "0,01");
+    EXPECT_EQ(open.window->form().w.Text_Thickness.Text, "0.01");
+  }
+  QLocale::setDefault(before);
 }
 
 TEST(Events, DraggingTheThumbRecomputesNothingUntilItIsReleased) {
@@ -253,7 +288,7 @@ TEST(Events, KeyboardStepsOnAFocusedBarRaiseItsChange) {
   EXPECT_EQ(open.picture(SurfaceId::Picture_CM)->clear_count(), 8);
 }
 
-TEST(Events, TypedTextWaitsForTheNextCycleThatWritesOrReadsIt) {
+TEST(Events, TypedMachNumberWaitsForTheNextCycleThatReadsIt) {
   OpenWindow open;
   click(open.picture(SurfaceId::profil));
   const Counts counts = open.clear_counts();
@@ -268,7 +303,7 @@ TEST(Events, TypedTextWaitsForTheNextCycleThatWritesOrReadsIt) {
   // The incidence cycle reads the Mach number but does not write the thickness.
   click(open.bar("HScroll_AlfaD"), QStyle::SC_ScrollBarAddLine);
   EXPECT_TRUE(has_colour(open.picture(SurfaceId::pressure)->raster().image(), QColor(255, 0, 255)));
-  EXPECT_EQ(open.text("Text_Thickness"), "09");
+  EXPECT_EQ(open.text("Text_Thickness"), "0");  // an echo box takes no typing
   EXPECT_EQ(open.text("Text_Moo"), "0.5");
 
   click(open.bar("HScroll_Thickness"), QStyle::SC_ScrollBarAddLine);

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 
+#include <string_view>
 #include <type_traits>
 
 #include "ui/qt/about_window.h"
@@ -204,6 +206,18 @@ QLabel* make_label(const char* name, const char* text, Face face, const QRect& g
 template <class T>
 constexpr bool is_scroll_bar = std::is_same_v<std::remove_cvref_t<T>, ScrollBar>;
 
+// Text_Moo is the one box the program reads; every other box only echoes a
+// number the program wrote.
+bool is_echo_box(std::string_view name) { return name != "Text_Moo"; }
+
+// The program's numbers are written with '.'; the window shows them with the
+// user's own decimal separator.
+QString with_user_decimal_point(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QLatin1Char('.'), QLocale().decimalPoint());
+  return shown;
+}
+
 }  // namespace
 
 Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
@@ -268,6 +282,10 @@ void Form1Window::build_client_area(QWidget* client) {
     auto* box = new QLineEdit(QString::fromStdString(box_texts.at(name)), parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
+    // Read-only, not disabled: the box keeps its place in the tab order and
+    // its number can still be selected and copied, but nothing typed into it
+    // can stand on screen beside a picture that says otherwise.
+    box->setReadOnly(is_echo_box(name));
     boxes_[name] = box;
   };
 
@@ -352,7 +370,7 @@ void Form1Window::controls_to_form() {
       control.SmallChange = bar->singleStep();
       control.LargeChange = bar->pageStep();
       control.Value = bar->value();
-    } else {
+    } else if (!is_echo_box(name)) {
       control.Text = boxes_.at(name)->text().toStdString();
     }
   });
@@ -363,7 +381,8 @@ void Form1Window::form_to_controls() {
                                                                   const auto& control) {
     if constexpr (!is_scroll_bar<decltype(control)>) {
       QLineEdit* box = boxes_.at(name);
-      const QString text = QString::fromStdString(control.Text);
+      const QString text = is_echo_box(name) ? with_user_decimal_point(control.Text)
+                                             : QString::fromStdString(control.Text);
       // An unchanged text is left alone, so the caret of a box being edited
       // stays where it is.
       if (box->text() != text) box->setText(text);
