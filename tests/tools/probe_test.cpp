@@ -221,6 +221,40 @@ TEST(Probe, ScrollValuesAreClampedAndUnchangedValuesRaiseNoEvent) {
   EXPECT_EQ(report["state"]["AlfaD"].number(), -10);
 }
 
+// After a miss that also changed the point count, the flow step and the
+// corrected curve still run over the section's own points only.
+TEST(Probe, AMissKeepsThePointCountOfTheSectionOnScreen) {
+  const fs::path dir = test_dir();
+  const fs::path catalogue = write_catalogue(dir, "label\n1\n0.12,0.04,0.1,0.05,0\n");
+  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "thickness=12", "camber=4",
+                                  "thickness=5", "np=71", "moo=0.5", "alfa=3"},
+                                 dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Json report = run.json();
+  EXPECT_EQ(report["state"]["nP"].number(), 51);
+  EXPECT_EQ(report["controls"]["Text_nP"].string(), "71");
+  int magenta = 0;
+  for (const Json& call : report["surfaces"]["pressure"]["calls"].array()) {
+    if (!call["colour"].is_null() && call["colour"].number() == 16711935) ++magenta;
+  }
+  EXPECT_EQ(magenta, 50);
+}
+
+// The report lists every box the user saw, fault boxes included, in order;
+// the fault's technical detail is reported apart.
+TEST(Probe, MessagesListEveryBoxInOrder) {
+  const fs::path dir = test_dir();
+  const fs::path catalogue = write_catalogue(dir, "label\n1\n0.01,0,-0.6,0,0\n");
+  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "thickness=1", "thickness=2"}, dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Json report = run.json();
+  const JsonArray& messages = report["messages"].array();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].string().rfind("Katalogdaki 1. profilin", 0), 0u) << messages[0].string();
+  EXPECT_EQ(messages[1].string(), kProfileNotInCatalogue);
+  EXPECT_EQ(report["fault"].string(), "catalogue row 1: the circle (Eps, Delta) does not enclose the origin");
+}
+
 #ifdef AIRFOIL_PROBE_HAS_PNG
 // Width and height from a PNG's header chunk.
 std::array<int, 2> png_size(const std::string& bytes) {
@@ -242,6 +276,21 @@ TEST(Probe, PngWritesFivePicturesAtTheSurfacesPixelSizes) {
     EXPECT_EQ(png_size(read_file(file)), (std::array<int, 2>{entry.pixel_width(), entry.pixel_height()}))
         << file;
   }
+}
+
+// A folder name is a plain path, whatever it looks like; a planted symbolic
+// link is replaced by the picture, never written through.
+TEST(Probe, PngFolderIsAPlainPathAndLinksAreReplaced) {
+  const fs::path dir = test_dir();
+  fs::create_directories(dir / ":out");
+  std::ofstream(dir / "victim") << "keep";
+  fs::create_symlink(dir / "victim", dir / ":out" / "daire.png");
+  const ProbeRun run = run_probe({"--png", ":out"}, dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(read_file(dir / "victim"), "keep");
+  EXPECT_FALSE(fs::is_symlink(dir / ":out" / "daire.png"));
+  EXPECT_EQ(png_size(read_file(dir / ":out" / "daire.png"))[0], kSurfaceLayouts[0].pixel_width());
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / ":out"), fs::directory_iterator()), 5);
 }
 #endif
 

@@ -19,14 +19,52 @@
 #include "ui/form.h"
 
 #ifdef AIRFOIL_HAVE_RASTER
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "charts/raster/raster_surface.h"
 #endif
 
 namespace airfoil::probe {
 namespace {
+
+#ifdef AIRFOIL_HAVE_RASTER
+// Writes `bytes` to `file` through a new temporary file in the same folder,
+// renamed over the name at the end. The name is a plain path whatever it
+// looks like, and whatever stood there before (a symbolic link included) is
+// replaced, never written through; a failed write leaves it as it was.
+bool write_replacing(const std::filesystem::path& file, const QByteArray& bytes) {
+  std::string temporary = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) return false;
+  const char* data = bytes.constData();
+  std::size_t left = static_cast<std::size_t>(bytes.size());
+  bool ok = true;
+  while (ok && left > 0) {
+    const ssize_t n = write(fd, data, left);
+    ok = n > 0;
+    if (ok) {
+      data += n;
+      left -= static_cast<std::size_t>(n);
+    }
+  }
+  // mkstemp makes the file private; a picture is an ordinary output file.
+  const mode_t mask = umask(0);
+  umask(mask);
+  ok = ok && fchmod(fd, 0666 & ~mask) == 0;
+  ok = close(fd) == 0 && ok;
+  ok = ok && std::rename(temporary.c_str(), file.c_str()) == 0;
+  if (!ok) unlink(temporary.c_str());
+  return ok;
+}
+#endif
 
 // Every box the user would see, fault boxes included, becomes a line of the
 // report; the technical detail of a fault is reported under "fault" from the
@@ -78,7 +116,10 @@ class ProbeSurfaces {
     }
     for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
       const std::filesystem::path file = dir / (std::string(kSurfaceLayouts[i].name) + ".png");
-      if (!rasters_[i]->image().save(QFile::decodeName(file.c_str()), "PNG")) {
+      QByteArray png;
+      QBuffer buffer(&png);
+      buffer.open(QIODevice::WriteOnly);
+      if (!rasters_[i]->image().save(&buffer, "PNG") || !write_replacing(file, png)) {
         std::fprintf(stderr, "airfoil-probe: cannot write %s\n", file.string().c_str());
         return false;
       }
