@@ -1,11 +1,14 @@
 // Start-up of the desktop program on the offscreen platform, from spawning
 // the process to its first painted window: wall time, and peak memory at
-// that moment.
+// that moment. Besides the committed catalogue, files no catalogue should be
+// stand in for it: endless, blocking, huge, and one huge line; each must
+// open the window as quickly and with as little memory.
 
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -31,7 +35,51 @@ struct Start {
   double peak_kb = 0;
 };
 
-bool start_once(Start& out) {
+// The stand-in catalogues, made once in a temporary folder that is removed
+// at exit. The big files are sparse: they cost no disk and read as zeros.
+enum Catalogue { committed, dev_zero, fifo, good_head_500_mb, single_line_100_mb };
+
+std::string catalogue_path(int which) {
+  static const std::filesystem::path dir = [] {
+    std::string name = (std::filesystem::temp_directory_path() / "airfoil-bench-XXXXXX").string();
+    return std::filesystem::path(mkdtemp(name.data()) != nullptr ? name : "");
+  }();
+  // Registered after the folder's name is made, so it runs before the name is destroyed.
+  static const int removed_at_exit = std::atexit([] {
+    std::error_code ignored;
+    if (!dir.empty()) std::filesystem::remove_all(dir, ignored);
+  });
+  (void)removed_at_exit;
+  const auto sparse = [](const std::filesystem::path& path, const std::string& head, off_t size) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0) return;
+    if (write(fd, head.data(), head.size()) != static_cast<ssize_t>(head.size()) || ftruncate(fd, size) != 0) {
+      std::fprintf(stderr, "cannot make %s\n", path.c_str());
+    }
+    close(fd);
+  };
+  switch (which) {
+    case dev_zero: return "/dev/zero";
+    case fifo: {
+      const auto path = dir / "pipe";
+      if (!std::filesystem::exists(path)) mkfifo(path.c_str(), 0600);
+      return path.string();
+    }
+    case good_head_500_mb: {
+      const auto path = dir / "500mb.txt";
+      if (!std::filesystem::exists(path)) sparse(path, "label\n1\n0,0,0,0,0\n", 500LL << 20);
+      return path.string();
+    }
+    case single_line_100_mb: {
+      const auto path = dir / "line.txt";
+      if (!std::filesystem::exists(path)) sparse(path, "", 100LL << 20);
+      return path.string();
+    }
+    default: return AIRFOIL_CATALOGUE;
+  }
+}
+
+bool start_once(Start& out, const std::string& catalogue) {
   int pipe_fds[2];
   if (pipe(pipe_fds) != 0) return false;
   posix_spawn_file_actions_t actions;
@@ -44,11 +92,13 @@ bool start_once(Start& out) {
   std::vector<std::string> env_strings;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry(*e);
-    if (entry.rfind("QT_QPA_PLATFORM=", 0) != 0 && entry.rfind("AIRFOIL_SPAWN_NS=", 0) != 0) {
+    if (entry.rfind("QT_QPA_PLATFORM=", 0) != 0 && entry.rfind("AIRFOIL_SPAWN_NS=", 0) != 0 &&
+        entry.rfind("AIRFOIL_STARTUP_CATALOGUE=", 0) != 0) {
       env_strings.push_back(entry);
     }
   }
   env_strings.emplace_back("QT_QPA_PLATFORM=offscreen");
+  env_strings.push_back("AIRFOIL_STARTUP_CATALOGUE=" + catalogue);
   env_strings.push_back("AIRFOIL_SPAWN_NS=" + std::to_string(monotonic_ns()));
   std::vector<char*> env;
   for (std::string& s : env_strings) env.push_back(s.data());
@@ -81,10 +131,11 @@ bool start_once(Start& out) {
 }
 
 void BM_start_up_to_shown_window(benchmark::State& state) {
+  const std::string catalogue = catalogue_path(static_cast<int>(state.range(0)));
   double peak_kb = 0;
   for (auto _ : state) {
     Start start;
-    if (!start_once(start)) {
+    if (!start_once(start, catalogue)) {
       state.SkipWithError("the start-up program did not report");
       break;
     }
@@ -94,6 +145,8 @@ void BM_start_up_to_shown_window(benchmark::State& state) {
   state.counters["peak_MB"] = peak_kb / 1024.0;
 }
 BENCHMARK(BM_start_up_to_shown_window)
+    ->ArgName("catalogue")
+    ->DenseRange(committed, single_line_100_mb)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)

@@ -1,7 +1,9 @@
 // The desktop program as it starts, stopped right after its window is first
 // painted. It reports how long that took since its parent spawned it
 // (AIRFOIL_SPAWN_NS, a CLOCK_MONOTONIC time) and its peak memory so far, as
-// "<nanoseconds> <kilobytes>" on standard output.
+// "<nanoseconds> <kilobytes>" on standard output. The catalogue is the
+// committed one, or AIRFOIL_STARTUP_CATALOGUE when set; a start-up message is
+// noted instead of waiting in a modal box for a click.
 
 #include <QApplication>
 #include <QEvent>
@@ -13,6 +15,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "model/recording_messages.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -59,7 +62,9 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   FirstPaint first_paint(spawned_ns);
-  airfoil::Form1Window window(nullptr, AIRFOIL_CATALOGUE);
+  const char* catalogue = std::getenv("AIRFOIL_STARTUP_CATALOGUE");
+  airfoil::RecordingMessages messages;
+  airfoil::Form1Window window(&messages, catalogue != nullptr ? catalogue : AIRFOIL_CATALOGUE);
   window.installEventFilter(&first_paint);
   window.show();
   return app.exec();

@@ -31,7 +31,7 @@ CatalogueFile::CatalogueFile(const std::string& path) {
     throw CatalogueReadError("dosyanın bilgilerine ulaşılamadı");
   }
   if (!S_ISREG(info.st_mode)) {
-    throw CatalogueReadError("bu ad bir dosyanın değil, bir klasörün ya da aygıtın adı");
+    throw CatalogueReadError("bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı");
   }
   fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0) {
@@ -40,7 +40,7 @@ CatalogueFile::CatalogueFile(const std::string& path) {
   }
   if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd_);
-    throw CatalogueReadError("bu ad bir dosyanın değil, bir klasörün ya da aygıtın adı");
+    throw CatalogueReadError("bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı");
   }
 }
 

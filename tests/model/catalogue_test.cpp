@@ -264,7 +264,7 @@ TEST(FormLoad, OnlyARegularFileIsRead) {
     w.messages = &messages;
     w.catalogue_path = path;
     Form_Load(w);  // a pipe without a writer must not block
-    EXPECT_EQ(messages.shown, unreadable("bu ad bir dosyanın değil, bir klasörün ya da aygıtın adı. "
+    EXPECT_EQ(messages.shown, unreadable("bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı. "
                                          "Katalogda kullanılabilir profil yok."))
         << path;
   }
