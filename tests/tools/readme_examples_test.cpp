@@ -43,14 +43,14 @@ std::vector<Example> probe_examples() {
   return examples;
 }
 
-struct Run {
+struct ProbeRun {
   int status = -1;
   std::string out;
 };
 
-Run run_in(const fs::path& dir, const std::string& arguments) {
+ProbeRun run_in(const fs::path& dir, const std::string& arguments) {
   const std::string shell = "cd '" + dir.string() + "' && '" AIRFOIL_PROBE_PATH "'" + arguments;
-  Run run;
+  ProbeRun run;
   FILE* pipe = popen(shell.c_str(), "r");
   if (pipe == nullptr) return run;
   char buffer[65536];
@@ -82,7 +82,7 @@ TEST(Readme, ProbeExamplesShowWhatTheirCommentsSay) {
     const fs::path dir = fs::path(::testing::TempDir()) / ("readme_example_" + std::to_string(i));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const Run run = run_in(dir, example.arguments);
+    const ProbeRun run = run_in(dir, example.arguments);
     ASSERT_EQ(run.status, 0);
     const Json report = JsonReader::parse(run.out);
     EXPECT_TRUE(report["messages"].array().empty()) << "the example shows a message box";

@@ -18,10 +18,13 @@ TEST(Icon, DrawsTheSectionInItsCircleAtMenuAndStoreSizes) {
     ASSERT_FALSE(image.isNull()) << "no SVG plugin drew the icon";
     ASSERT_EQ(image.size(), QSize(size, size));
     // Outside the circle the icon is transparent; the ring at the top is
-    // dark; the middle is the blue section.
+    // darker than the light yellow inside it; the middle is the blue section.
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
     const QColor ring = image.pixelColor(size / 2, size / 16);
-    EXPECT_LT(ring.lightness(), 80);
+    const QColor inside = image.pixelColor(size / 2, size * 3 / 16);
+    EXPECT_GT(ring.alpha(), 200);
+    EXPECT_LT(ring.lightness(), inside.lightness() - 60);
+    EXPECT_GT(inside.red(), inside.blue());
     const QColor section = image.pixelColor(size / 2, size * 7 / 16);
     EXPECT_GT(section.blue(), section.red() + 100);
   }
