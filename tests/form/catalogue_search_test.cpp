@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -28,7 +29,10 @@ class CatalogueSearchTest : public ::testing::TestWithParam<Layout> {};
 
 TEST_P(CatalogueSearchTest, PicksTheFirstPlaceThatHoldsOne) {
   const Layout& l = GetParam();
-  const fs::path root = fs::path(::testing::TempDir()) / "catalogue_search";
+  // A folder of its own: ctest runs the cases side by side.
+  std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::replace(name.begin(), name.end(), '/', '_');
+  const fs::path root = fs::path(::testing::TempDir()) / ("catalogue_search_" + name);
   fs::remove_all(root);
   const fs::path work = root / "work", bin = root / "prefix/bin", share = root / "prefix/share/pelmora-airfoil",
                  build = root / "build", data = root / "source/data";
