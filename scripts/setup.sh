@@ -1,27 +1,35 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the project needs to build, run and test.
-# Safe to run again: apt-get skips what is already installed.
+# Installs the Debian 12 packages the project needs (the lists are in
+# packages.sh). Safe to run again: only what is missing is installed.
+#   bash scripts/setup.sh       everything: build, run, test, check, package
+#   bash scripts/setup.sh run   only what building and running the program needs
+# Installing needs root: a user who is not root is asked for sudo.
 set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=packages.sh
+source "$here/packages.sh"
 
-packages=(
-  build-essential cmake ninja-build g++ clang llvm clang-tidy cppcheck libclang-rt-14-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-liberation fonts-dejavu-core
-  xvfb xauth
-)
+case "${1:-all}" in
+  run) packages=("${run_packages[@]}") ;;
+  all) packages=("${run_packages[@]}" "${dev_packages[@]}") ;;
+  *) echo "usage: bash scripts/setup.sh [run|all]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+((${#missing[@]})) || exit 0
 
-if ((${#missing[@]})); then
-  if [[ $(id -u) -ne 0 ]]; then
-    echo "setup: missing packages: ${missing[*]} (run as root to install them)" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${missing[@]}"
+if [[ $(id -u) -eq 0 ]]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  echo "setup: installing Debian packages needs root; asking sudo for: apt-get install ${missing[*]}" >&2
+  as_root=(sudo)
+else
+  echo "setup: these Debian packages are missing and sudo is not installed; as root, run:" >&2
+  echo "  apt-get install ${missing[*]}" >&2
+  exit 1
 fi
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"

@@ -176,7 +176,8 @@ TEST(Probe, ReportReadsBackAsTheWindowsExactNumbers) {
 }
 
 TEST(Probe, MissingCatalogue_ReportsBothMessages) {
-  const ProbeRun run = run_probe({"click=profil"}, test_dir());  // an empty working directory
+  // Named outright, so the probe looks in its empty working directory only.
+  const ProbeRun run = run_probe({"--catalogue", "KATPE-D20G15.txt", "click=profil"}, test_dir());
   ASSERT_EQ(run.status, 0) << run.err;
   const Json report = run.json();
   const auto& shown = report["messages"].array();

@@ -1,4 +1,5 @@
 // make-catalogue OUTPUT_PATH
+// make-catalogue --help | --version
 //
 // Writes the circle catalogue the program reads at start-up: for every
 // thickness ratio 0 to 0.30 and camber ratio 0 to 0.15 in steps of 0.01, the
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app_identity.h"
 #include "circle_search.h"
 
 namespace {
@@ -32,6 +34,17 @@ constexpr int kThicknessSteps = 30;  // 0 to 0.30
 constexpr int kCamberSteps = 15;     // 0 to 0.15
 constexpr double kTolerance = 1e-12;
 
+constexpr const char* kUsage =
+    "usage: make-catalogue OUTPUT_PATH\n"
+    "       make-catalogue --help | --version\n"
+    "\n"
+    "Writes the circle catalogue the program reads at start-up (KATPE-D20G15.txt):\n"
+    "for every thickness ratio 0 to 0.30 and camber ratio 0 to 0.15 in steps of\n"
+    "0.01, the circle through zeta = 1 whose image has that thickness and camber.\n"
+    "\n"
+    "Exit status: 0 written, 1 a search failed or the file could not be written,\n"
+    "2 bad arguments.\n";
+
 std::string shortest(double x) {
   char buffer[64];
   // Plain decimal notation: every value here is between 0 and 1, and the
@@ -43,8 +56,19 @@ std::string shortest(double x) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: make-catalogue OUTPUT_PATH\n";
+  const std::string argument = argc == 2 ? argv[1] : "";
+  if (argument == "--help" || argument == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (argument == "--version") {
+    std::cout << "make-catalogue (" << airfoil::kAppName << ") " << airfoil::kAppVersion << "\n";
+    return 0;
+  }
+  // A name starting with a dash is taken for a mistyped option, not a file;
+  // "./-name" writes such a file.
+  if (argc != 2 || argument.empty() || argument.front() == '-') {
+    std::cerr << kUsage;
     return 2;
   }
   std::string text = std::string(kLabel) + "\n" +

@@ -95,6 +95,10 @@ Options parse_arguments(int argc, const char* const* argv) {
       options.help = true;
       continue;
     }
+    if (argument == "--version") {
+      options.version = true;
+      continue;
+    }
     if (argument.starts_with("--")) {
       const auto equals = argument.find('=');
       const std::string_view name = argument.substr(0, equals);
@@ -128,6 +132,7 @@ std::string usage_text() {
     return std::to_string(b.Min) + ".." + std::to_string(b.Max) + ", start " + std::to_string(b.Value);
   };
   return "usage: airfoil-probe [--catalogue PATH] [--png DIR] [ACTION...]\n"
+         "       airfoil-probe --help | --version\n"
          "\n"
          "Runs the airfoil window without a display: start-up, then each action in\n"
          "the order given, then prints the window's variables, controls, messages\n"
@@ -146,9 +151,11 @@ std::string usage_text() {
          "\n"
          "Options:\n"
          "  --catalogue PATH  read the catalogue from PATH (default: " + std::string(kCatalogueFileName) + "\n"
-         "                    in the working directory)\n"
+         "                    in the working directory, else the copy installed\n"
+         "                    with the program)\n"
          "  --png DIR         also draw the five pictures and write DIR/<picture>.png\n"
          "  --help            show this text\n"
+         "  --version         show the version\n"
          "\n"
          "Exit status: 0 done, 1 a picture could not be written, 2 bad arguments.\n";
 }

@@ -40,10 +40,12 @@ struct Action {
 };
 
 struct Options {
-  std::string catalogue = kCatalogueFileName;
+  // Empty: the working directory's catalogue, else the installed copy.
+  std::string catalogue;
   std::optional<std::string> png_dir;
   std::vector<Action> actions;
   bool help = false;
+  bool version = false;
 };
 
 // Reads argv[1..argc-1]. Throws UsageError on anything it cannot run.

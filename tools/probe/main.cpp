@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "app_identity.h"
 #include "arguments.h"
 #include "charts/recording_surface.h"
 #include "charts/surface_layout.h"
 #include "model/recording_messages.h"
 #include "report.h"
 #include "tee_surface.h"
+#include "ui/catalogue_search.h"
 #include "ui/form.h"
 
 #ifdef AIRFOIL_HAVE_RASTER
@@ -145,11 +147,15 @@ int run(int argc, const char* const* argv) {
   try {
     options = parse_arguments(argc, argv);
   } catch (const UsageError& error) {
-    std::fprintf(stderr, "airfoil-probe: %s\nTry 'airfoil-probe --help'.\n", error.what());
+    std::fprintf(stderr, "airfoil-probe: %s\n\n%s", error.what(), usage_text().c_str());
     return 2;
   }
   if (options.help) {
     std::fputs(usage_text().c_str(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("airfoil-probe (%s) %s\n", kAppName, kAppVersion);
     return 0;
   }
 #ifndef AIRFOIL_HAVE_RASTER
@@ -161,7 +167,9 @@ int run(int argc, const char* const* argv) {
 
   ProbeSurfaces surfaces(options.png_dir.has_value());
   RecordedMessages messages;
-  Form1 form(surfaces.plots(), messages, options.catalogue);
+  const std::string catalogue =
+      options.catalogue.empty() ? find_catalogue(catalogue_search_here()) : options.catalogue;
+  Form1 form(surfaces.plots(), messages, catalogue);
   form.Form_Load();
   for (const Action& action : options.actions) perform(form, action);
 

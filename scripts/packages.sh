@@ -1,0 +1,19 @@
+# The Debian 12 packages the project needs, in one place; sourced by setup.sh.
+#   run_packages  build and run the program: the README's first command
+#   dev_packages  everything else: tests, sanitizers, fuzzing, benchmarks,
+#                 static checks, the Debian package and its checks
+# shellcheck disable=SC2034  # the arrays are read by the script that sources this
+
+run_packages=(
+  cmake ninja-build g++
+  qt6-base-dev libgl-dev
+  libqt6svg6                           # Qt's SVG plugins draw the window's icon
+  fonts-liberation fonts-dejavu-core   # the fonts the window's labels are laid out for
+)
+
+dev_packages=(
+  clang llvm clang-tidy cppcheck libclang-rt-14-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+  dpkg-dev file desktop-file-utils appstream
+)
