@@ -42,6 +42,7 @@ struct Action {
 struct Options {
   std::string catalogue = kCatalogueFileName;
   std::optional<std::string> png_dir;
+  std::optional<std::string> export_dir;
   std::vector<Action> actions;
   bool help = false;
 };

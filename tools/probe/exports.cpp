@@ -1,0 +1,110 @@
+#include "exports.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "charts/surface_layout.h"
+#include "ui/export_csv.h"
+#include "ui/qt/exporter.h"
+#include "ui/qt/picture_labels.h"
+
+namespace airfoil::probe {
+
+namespace {
+
+// Fonts need a GUI application; without a display the offscreen platform
+// serves, unless the caller chose another.
+void ensure_gui() {
+  static int argc = 1;
+  static char name[] = "airfoil-probe";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> app;
+  if (QGuiApplication::instance() != nullptr) return;
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool make_directory(const std::filesystem::path& dir) {
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (!error) return true;
+  std::fprintf(stderr, "airfoil-probe: cannot create %s: %s\n", dir.string().c_str(),
+               error.message().c_str());
+  return false;
+}
+
+bool write(const std::filesystem::path& file, const QByteArray& bytes) {
+  const QString error = write_file(QFile::decodeName(file.c_str()), bytes);
+  if (error.isEmpty()) return true;
+  std::fprintf(stderr, "airfoil-probe: cannot write %s: %s\n", file.string().c_str(),
+               error.toLocal8Bit().constData());
+  return false;
+}
+
+std::array<PictureContent, 5> pictures(const Recordings& recordings) {
+  std::array<PictureContent, 5> all;
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const SurfaceLayout& entry = kSurfaceLayouts[i];
+    all[i] = {QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())),
+              QSize(entry.pixel_width(), entry.pixel_height()),
+              entry.BackColor,
+              entry.ForeColor,
+              recordings[i]->calls(),
+              recordings[i]->scale_at_start(),
+              annotation_labels(static_cast<SurfaceId>(i))};
+  }
+  return all;
+}
+
+QByteArray png(const PictureContent& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  picture_image(picture).save(&buffer, "PNG");
+  return bytes;
+}
+
+std::filesystem::path file_of(const std::filesystem::path& dir, const QString& name, const char* ext) {
+  return dir / (name.toStdString() + ext);
+}
+
+}  // namespace
+
+bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings) {
+  ensure_gui();
+  if (!make_directory(dir)) return false;
+  for (const PictureContent& picture : pictures(recordings)) {
+    if (!write(file_of(dir, picture.name, ".png"), png(picture))) return false;
+  }
+  return true;
+}
+
+bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form) {
+  ensure_gui();
+  if (!make_directory(dir)) return false;
+  const std::array<PictureContent, 5> all = pictures(recordings);
+  for (const PictureContent& picture : all) {
+    if (!write(file_of(dir, picture.name, ".png"), png(picture))) return false;
+    if (!write(file_of(dir, picture.name, ".svg"), picture_svg(picture))) return false;
+  }
+  const struct {
+    const char* name;
+    std::string (*make)(const Window&);
+  } tables[] = {{"section.csv", section_csv},
+                {"circle.csv", circle_csv},
+                {"lift.csv", lift_csv},
+                {"moment.csv", moment_csv}};
+  for (const auto& table : tables) {
+    const std::string text = table.make(form.w);
+    if (!write(dir / table.name, QByteArray::fromStdString(text))) return false;
+  }
+  return write(dir / "handout.pdf", handout_pdf(all, form.w, QDate::currentDate()));
+}
+
+}  // namespace airfoil::probe
