@@ -18,18 +18,6 @@ namespace airfoil::probe {
 
 namespace {
 
-// Fonts need a GUI application; without a display the offscreen platform
-// serves, unless the caller chose another.
-void ensure_gui() {
-  static int argc = 1;
-  static char name[] = "airfoil-probe";
-  static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QGuiApplication> app;
-  if (QGuiApplication::instance() != nullptr) return;
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  app = std::make_unique<QGuiApplication>(argc, argv);
-}
-
 bool make_directory(const std::filesystem::path& dir) {
   std::error_code error;
   std::filesystem::create_directories(dir, error);
@@ -76,8 +64,18 @@ std::filesystem::path file_of(const std::filesystem::path& dir, const QString& n
 
 }  // namespace
 
+PictureSession::PictureSession() {
+  static int argc = 1;
+  static char name[] = "airfoil-probe";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance() != nullptr) return;
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  app_ = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+PictureSession::~PictureSession() = default;
+
 bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings) {
-  ensure_gui();
   if (!make_directory(dir)) return false;
   for (const PictureContent& picture : pictures(recordings)) {
     if (!write(file_of(dir, picture.name, ".png"), png(picture))) return false;
@@ -86,7 +84,6 @@ bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings) 
 }
 
 bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form) {
-  ensure_gui();
   if (!make_directory(dir)) return false;
   const std::array<PictureContent, 5> all = pictures(recordings);
   for (const PictureContent& picture : all) {

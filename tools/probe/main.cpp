@@ -90,6 +90,8 @@ int run(int argc, const char* const* argv) {
 
   int status = 0;
 #ifdef AIRFOIL_HAVE_PICTURES
+  std::optional<PictureSession> session;
+  if (options.png_dir || options.export_dir) session.emplace();
   if (options.png_dir && !write_pngs(*options.png_dir, surfaces.surfaces())) status = 1;
   if (options.export_dir && !write_exports(*options.export_dir, surfaces.surfaces(), form)) status = 1;
 #endif
