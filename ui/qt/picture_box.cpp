@@ -68,8 +68,13 @@ PictureContent PictureBox::content() const {
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Replayed in device pixels of whatever this paints on: the screen at its
-  // current density, or a grab or print of the widget.
-  const double ratio = painter.device()->devicePixelRatioF();
+  // current density, or an image, a grab or a print of the widget. The
+  // painter's device transform says how many device pixels a logical one
+  // is; the widget's own ratio is only the screen's.
+  const QTransform to_device = painter.deviceTransform();
+  const double ratio = to_device.m11() > 0 && to_device.m12() == 0 && to_device.m21() == 0
+                           ? to_device.m11()
+                           : devicePixelRatioF();
   painter.scale(1 / ratio, 1 / ratio);
   paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), ratio, BackColor,
               ForeColor);

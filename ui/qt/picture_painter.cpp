@@ -169,13 +169,18 @@ void paint_labels(QPainter& painter, const std::vector<PictureLabel>& labels) {
   painter.save();
   painter.setPen(Qt::black);
   for (const PictureLabel& label : labels) {
+    painter.save();
     painter.fillRect(label.rect, QColor(255, 255, 192));
     QFont font = label.font;
     if (dpi != 96 && dpi > 0 && font.pointSizeF() > 0) {
       font.setPointSizeF(font.pointSizeF() * 96.0 / dpi);
     }
     painter.setFont(font);
+    // A label paints inside its own box only: the slant of an italic glyph
+    // does not spill past it.
+    painter.setClipRect(label.rect, Qt::IntersectClip);
     painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+    painter.restore();
   }
   painter.restore();
 }
