@@ -18,11 +18,12 @@ bool has_section(const Window& w) { return w.Chord != 0 && w.nP >= 1; }
 bool has_samples(const Window& w) { return has_section(w) && w.CurveAlfa(0) == -12; }
 
 // The Prandtl-Glauert factor to divide by, when the Mach number box asks for
-// a correction: a subsonic number other than 0, as the charts read it. Beta
-// is the factor the last drawing stored.
+// a correction (a subsonic number other than 0, as the charts read it) and
+// the last drawing made one: Beta is the factor that drawing stored, 1 when
+// it drew no corrected curve.
 std::optional<double> correction(const Window& w) {
   const LeadingNumber moo = read_leading_number(w.Text_Moo.Text);
-  if (moo.overflow || !(std::fabs(moo.value) < 1) || moo.value == 0 || w.Beta == 0) {
+  if (moo.overflow || !(std::fabs(moo.value) < 1) || moo.value == 0 || w.Beta == 0 || w.Beta == 1) {
     return std::nullopt;
   }
   return w.Beta;

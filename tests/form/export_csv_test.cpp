@@ -77,8 +77,13 @@ TEST_F(CsvTest, SectionRowsAreThePointsInDrawingOrder) {
 
 TEST_F(CsvTest, SectionWithoutCorrectionLeavesItsColumnEmpty) {
   run("0");
-  const Table t = parse(section_csv(w()));
-  for (std::size_t i = 1; i < t.size(); ++i) EXPECT_EQ(t[i][5], "");
+  // A Mach number typed after the last drawing corrects nothing yet.
+  for (const char* moo : {"0", "0.6"}) {
+    w().Text_Moo.Text = moo;
+    const Table t = parse(section_csv(w()));
+    ASSERT_EQ(t.size(), 12u);
+    for (std::size_t i = 1; i < t.size(); ++i) EXPECT_EQ(t[i][5], "") << moo;
+  }
 }
 
 TEST_F(CsvTest, CircleRowsAreTheCirclePoints) {
