@@ -115,7 +115,7 @@ TEST(Annotations, ClearingAPictureLeavesItsLabels) {
   }
 }
 
-TEST(Pictures, ShowTheirRasterPixelForPixel) {
+TEST(Pictures, ShowTheirDrawingPixelForPixel) {
   OpenWindow open;
   open.bar("HScroll_Thickness")->setValue(12);
   const PictureBox* daire = open.picture(SurfaceId::daire);
