@@ -56,7 +56,7 @@ TEST(Exports, LargerPngIsScaledAndStaysCrisp) {
   EXPECT_EQ(image.size(), 2 * pressure->size());
   // The drawing itself holds only the chart colours: no smoothed edges.
   const QImage drawing = pressure->drawing(2);
-  const std::set<QRgb> palette{qRgb(255, 255, 192), qRgb(0, 0, 0),     qRgb(0, 255, 0),
+  const std::set<QRgb> palette{qRgb(255, 255, 192), qRgb(0, 0, 0),   qRgb(0, 255, 0),
                                qRgb(255, 0, 0),     qRgb(0, 0, 255), qRgb(255, 0, 255)};
   for (int y = 0; y < drawing.height(); ++y) {
     for (int x = 0; x < drawing.width(); ++x) {
@@ -94,7 +94,8 @@ TEST(Exports, SvgHoldsOneElementPerVisibleCall) {
 
 TEST(Exports, HandoutIsOnePage) {
   DrawnWindow open;
-  const QByteArray pdf = handout_pdf(open.exports().pictures(), open.window->form().w, QDate(2024, 5, 6));
+  const QByteArray pdf =
+      handout_pdf(open.exports().pictures(), open.window->form().w, QDate(2024, 5, 6));
   EXPECT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(count_pages(pdf), 1);
 }

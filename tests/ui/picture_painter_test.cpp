@@ -47,10 +47,13 @@ Box pixels_of(const QImage& image, Colour colour) {
 }
 
 // Mostly red: the smoothed edge of a ring blends into the background.
-bool reddish(const QColor& c) { return c.red() > 200 && c.green() < 150 && c.blue() < 120; }
+bool reddish(const QColor& c) {
+  return c.red() > 200 && c.green() < 150 && c.blue() < 120;
+}
 
 QImage replay(const RecordingSurface& s, QSize size, double scale = 1) {
-  QImage image(QSize(qRound(size.width() * scale), qRound(size.height() * scale)), QImage::Format_RGB32);
+  QImage image(QSize(qRound(size.width() * scale), qRound(size.height() * scale)),
+               QImage::Format_RGB32);
   QPainter painter(&image);
   paint_calls(painter, s.calls(), s.scale_at_start(), size, scale, s.BackColor, s.ForeColor);
   return image;
@@ -115,7 +118,9 @@ struct WildLine {
   int pixels;  // red pixels expected on the 227 x 227 daire picture
 };
 
-void PrintTo(const WildLine& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WildLine& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class PainterWildLine : public ::testing::TestWithParam<WildLine> {};
 
@@ -170,7 +175,7 @@ TEST(PicturePainter, AbsurdCirclesDrawNothingAndAPointCircleIsAPixel) {
   RecordingSurface s = daire_surface();
   s.Circle(0, 0, 1e30f, kRed);  // the picture lies inside it
   s.Circle(1e30f, 0, 1e30f, kRed);
-  s.Circle(50, 50, 1, kRed);    // wholly outside
+  s.Circle(50, 50, 1, kRed);  // wholly outside
   s.Circle(0, 0, kNaN, kRed);
   s.Circle(kInf, 0, 1, kRed);
   s.Circle(0, 0, -1, kRed);

@@ -58,7 +58,8 @@ QByteArray png(const PictureContent& picture) {
   return bytes;
 }
 
-std::filesystem::path file_of(const std::filesystem::path& dir, const QString& name, const char* ext) {
+std::filesystem::path file_of(const std::filesystem::path& dir, const QString& name,
+                              const char* ext) {
   return dir / (name.toStdString() + ext);
 }
 
@@ -83,7 +84,8 @@ bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings) 
   return true;
 }
 
-bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form) {
+bool write_exports(const std::filesystem::path& dir, const Recordings& recordings,
+                   const Form1& form) {
   if (!make_directory(dir)) return false;
   const std::array<PictureContent, 5> all = pictures(recordings);
   for (const PictureContent& picture : all) {

@@ -21,13 +21,17 @@ namespace airfoil {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Exporter", text); }
+QString tr(const char* text) {
+  return QCoreApplication::translate("Exporter", text);
+}
 
 // The pictures are laid out for 96 dots per inch; vector outputs keep that
 // unit, so one logical pixel is 0.75 point on paper.
 constexpr int kLogicalDpi = 96;
 
-QString number(double x) { return QString::fromStdString(general_format(x)); }
+QString number(double x) {
+  return QString::fromStdString(general_format(x));
+}
 
 }  // namespace
 
@@ -66,8 +70,9 @@ QByteArray picture_pdf(const PictureContent& picture) {
   pdf.setTitle(picture.name);
   const QSizeF points(picture.size.width() * 72.0 / kLogicalDpi,
                       picture.size.height() * 72.0 / kLogicalDpi);
-  pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
-                                QPageLayout::Portrait, QMarginsF()));
+  pdf.setPageLayout(
+      QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                  QPageLayout::Portrait, QMarginsF()));
   {
     QPainter painter(&pdf);
     paint_picture(painter, picture, 1.0);
@@ -135,8 +140,8 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
       {tr("points nP = %1").arg(number(w.nP))},
       {tr("angle of attack \u03b1 = %1\u00b0").arg(number(w.AlfaD))},
       {tr("moment reference xM/c = %1").arg(number(w.xM))},
-      {tr("Mach number Moo = %1").arg(moo.overflow ? QString::fromStdString(w.Text_Moo.Text)
-                                                   : number(moo.value))},
+      {tr("Mach number Moo = %1")
+           .arg(moo.overflow ? QString::fromStdString(w.Text_Moo.Text) : number(moo.value))},
       {},
       {tr("Coefficients"), true},
       {tr("CL = %1").arg(QString::fromStdString(w.Text_CL.Text))},
@@ -164,7 +169,8 @@ void paint_window(QWidget& window, QPagedPaintDevice& device) {
   painter.translate((page.width() - window.width() * fit) / 2,
                     (page.height() - window.height() * fit) / 2);
   painter.scale(fit, fit);
-  window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+  window.render(&painter, QPoint(), QRegion(),
+                QWidget::DrawChildren | QWidget::DrawWindowBackground);
 }
 
 void copy_picture(const PictureContent& picture) {

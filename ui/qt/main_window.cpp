@@ -141,7 +141,8 @@ constexpr Annotation kAnnotations[] = {
 std::vector<PictureLabel> annotation_labels(SurfaceId surface) {
   std::vector<PictureLabel> labels;
   for (const Annotation& a : kAnnotations) {
-    if (a.surface == surface) labels.push_back({QString::fromUtf8(a.text), font_of(a.face), pixels(a.place)});
+    if (a.surface != surface) continue;
+    labels.push_back({QString::fromUtf8(a.text), font_of(a.face), pixels(a.place)});
   }
   return labels;
 }

@@ -28,7 +28,9 @@ void PictureBox::Cls() {
   update();
 }
 
-void PictureBox::Scale(float x1, float y1, float x2, float y2) { recording_.Scale(x1, y1, x2, y2); }
+void PictureBox::Scale(float x1, float y1, float x2, float y2) {
+  recording_.Scale(x1, y1, x2, y2);
+}
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) {
   recording_.Line(x1, y1, x2, y2);
@@ -56,8 +58,13 @@ QImage PictureBox::drawing(double scale) const {
 }
 
 PictureContent PictureBox::content() const {
-  PictureContent picture{objectName(), size(), BackColor, ForeColor, recording_.calls(),
-                         recording_.scale_at_start(), {}};
+  PictureContent picture{objectName(),
+                         size(),
+                         BackColor,
+                         ForeColor,
+                         recording_.calls(),
+                         recording_.scale_at_start(),
+                         {}};
   for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     if (label->isHidden()) continue;
     picture.labels.push_back({label->text(), label->font(), label->geometry()});
