@@ -1,7 +1,7 @@
 // The four event cycles, drawing on recording surfaces (the cost of the
-// computing and of the drawing calls) and, where the raster library is built,
-// on raster surfaces of the window's real pixel sizes (what the user waits
-// for, minus putting the pixels on screen).
+// computing and of the drawing calls) and, where the Qt window is built,
+// followed by painting the five pictures at the window's real pixel sizes
+// (what the user waits for, minus putting the pixels on screen).
 
 #include <benchmark/benchmark.h>
 
@@ -11,8 +11,11 @@
 #include "bench_support.h"
 #include "charts/recording_surface.h"
 #include "charts/surface_layout.h"
-#ifdef AIRFOIL_HAVE_RASTER
-#include "charts/raster/raster_surface.h"
+#ifdef AIRFOIL_HAVE_PICTURES
+#include <QImage>
+#include <QPainter>
+
+#include "ui/qt/picture_painter.h"
 #endif
 
 namespace airfoil::bench {
@@ -60,25 +63,32 @@ BENCHMARK_CAPTURE(BM_recording, geometry_cycle, &Form1::HScroll_nP_Change);
 BENCHMARK_CAPTURE(BM_recording, incidence_cycle, &Form1::HScroll_AlfaD_Change);
 BENCHMARK_CAPTURE(BM_recording, reference_point_cycle, &Form1::HScroll_xM_Change);
 
-#ifdef AIRFOIL_HAVE_RASTER
-std::array<std::unique_ptr<RasterSurface>, 5> raster_surfaces() {
-  std::array<std::unique_ptr<RasterSurface>, 5> s;
+#ifdef AIRFOIL_HAVE_PICTURES
+// The cycle, then each of the five pictures replayed through QPainter into an
+// image of the window's pixel size: what the screen's repaint costs on top of
+// the computing.
+void BM_painter(benchmark::State& state, Handler handler) {
+  Rig<RecordingSurface> rig(recording_surfaces());
+  std::array<QImage, 5> images;
   for (std::size_t k = 0; k < 5; ++k) {
     const SurfaceLayout& entry = kSurfaceLayouts[k];
-    s[k] = std::make_unique<RasterSurface>(entry.pixel_width(), entry.pixel_height(), entry.BackColor,
-                                           entry.ForeColor);
+    images[k] = QImage(entry.pixel_width(), entry.pixel_height(), QImage::Format_RGB32);
   }
-  return s;
+  for (auto _ : state) {
+    (rig.form.*handler)();
+    for (std::size_t k = 0; k < 5; ++k) {
+      const SurfaceLayout& entry = kSurfaceLayouts[k];
+      QPainter painter(&images[k]);
+      paint_calls(painter, rig.surfaces[k]->calls(), rig.surfaces[k]->scale_at_start(),
+                  images[k].size(), 1.0, entry.BackColor, entry.ForeColor);
+    }
+    benchmark::ClobberMemory();
+  }
 }
-
-void BM_raster(benchmark::State& state, Handler handler) {
-  Rig<RasterSurface> rig(raster_surfaces());
-  run_cycle(state, rig, handler);
-}
-BENCHMARK_CAPTURE(BM_raster, full_cycle, &Form1::profil_Click);
-BENCHMARK_CAPTURE(BM_raster, geometry_cycle, &Form1::HScroll_nP_Change);
-BENCHMARK_CAPTURE(BM_raster, incidence_cycle, &Form1::HScroll_AlfaD_Change);
-BENCHMARK_CAPTURE(BM_raster, reference_point_cycle, &Form1::HScroll_xM_Change);
+BENCHMARK_CAPTURE(BM_painter, full_cycle, &Form1::profil_Click);
+BENCHMARK_CAPTURE(BM_painter, geometry_cycle, &Form1::HScroll_nP_Change);
+BENCHMARK_CAPTURE(BM_painter, incidence_cycle, &Form1::HScroll_AlfaD_Change);
+BENCHMARK_CAPTURE(BM_painter, reference_point_cycle, &Form1::HScroll_xM_Change);
 #endif
 
 }  // namespace

@@ -21,6 +21,7 @@ const char* op_name(SurfaceCall::Op op) {
 // scale survives a Cls, as it does on a real surface.
 void RecordingSurface::Cls() {
   calls_.clear();
+  start_scale_ = scale_;
   calls_.push_back({SurfaceCall::Op::Cls, {}, std::nullopt});
   ++cls_count_;
   ++total_calls_;

@@ -38,6 +38,9 @@ class RecordingSurface : public Surface {
   const std::vector<SurfaceCall>& calls() const { return calls_; }
   // The user window of the last Scale, if any.
   const std::optional<std::array<float, 4>>& scale() const { return scale_; }
+  // The user window in force when the kept calls begin: a Cls keeps the
+  // scale, so a replay of calls() starts from this one.
+  const std::optional<std::array<float, 4>>& scale_at_start() const { return start_scale_; }
   // How many times Cls ran since the surface was made: tells which surfaces
   // an event redrew.
   int cls_count() const { return cls_count_; }
@@ -47,6 +50,7 @@ class RecordingSurface : public Surface {
  private:
   std::vector<SurfaceCall> calls_;
   std::optional<std::array<float, 4>> scale_;
+  std::optional<std::array<float, 4>> start_scale_;
   int cls_count_ = 0;
   long total_calls_ = 0;
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release into build-bench/ and runs them, printing
 # the median of five repetitions of each. Extra arguments go to the benchmark
-# program (for instance --benchmark_filter=raster).
-# Targets on a 2-core machine: full cycle with rasterising under 1 ms; the
+# program (for instance --benchmark_filter=painter).
+# Targets on a 2-core machine: full cycle with painting the five pictures under 1 ms; the
 # two computing steps at nP = 101 together under 20 us; start-up to the shown
 # window under 300 ms with peak memory under 80 MB.
 set -euo pipefail

@@ -7,7 +7,7 @@
 run_packages=(
   cmake ninja-build g++
   qt6-base-dev libgl-dev
-  libqt6svg6                           # Qt's SVG plugins draw the window's icon
+  qt6-svg-dev                          # SVG export, and the plugins that draw the icon
   fonts-liberation fonts-dejavu-core   # the fonts the window's labels are laid out for
 )
 

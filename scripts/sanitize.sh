@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer (Clang) into build-asan/ and runs the tests, the
 # window's on the offscreen platform. Any sanitizer report, leaks included,
 # aborts the test that triggered it, so it fails the run.
-#   AIRFOIL_SANITIZE_UI=OFF leaves out the Qt window and the raster surface.
+#   AIRFOIL_SANITIZE_UI=OFF leaves out the Qt window and its picture painting.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${AIRFOIL_ASAN_DIR:-$root/build-asan}"

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -292,6 +293,30 @@ TEST(Probe, PngFolderIsAPlainPathAndLinksAreReplaced) {
   EXPECT_FALSE(fs::is_symlink(dir / ":out" / "daire.png"));
   EXPECT_EQ(png_size(read_file(dir / ":out" / "daire.png"))[0], kSurfaceLayouts[0].pixel_width());
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / ":out"), fs::directory_iterator()), 5);
+}
+
+TEST(Probe, ExportWritesPicturesTablesAndHandout) {
+  const fs::path dir = test_dir();
+  const fs::path catalogue = write_catalogue(dir);
+  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "--export", "out", "thickness=12",
+                                  "camber=2", "moo=0.6"},
+                                 dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const fs::path out = dir / "out";
+  for (const SurfaceLayout& entry : kSurfaceLayouts) {
+    const std::string name(entry.name);
+    EXPECT_EQ(png_size(read_file(out / (name + ".png")))[0], entry.pixel_width()) << name;
+    EXPECT_NE(read_file(out / (name + ".svg")).find("<svg"), std::string::npos) << name;
+  }
+  // The labels come along: the pressure picture names its axis.
+  EXPECT_NE(read_file(out / "pressure.svg").find("1-Cp"), std::string::npos);
+  const std::string lift = read_file(out / "lift.csv");
+  EXPECT_EQ(std::count(lift.begin(), lift.end(), '\n'), 26);
+  EXPECT_EQ(lift.substr(0, lift.find('\n')), "alpha_deg,cl,cl_corrected");
+  for (const char* table : {"section.csv", "circle.csv", "moment.csv"}) {
+    EXPECT_GT(read_file(out / table).size(), 100u) << table;
+  }
+  EXPECT_EQ(read_file(out / "handout.pdf").substr(0, 4), "%PDF");
 }
 #endif
 

@@ -41,8 +41,8 @@ TEST(Events, ThicknessArrowFrom12To13RunsTheFullCycle) {
   const double eps = open.window->form().w.Eps;
   const std::string cl = open.text("Text_CL");
   const std::string cm = open.text("Text1");
-  const QImage circle = open.picture(SurfaceId::daire)->raster().image();
-  const QImage section = open.picture(SurfaceId::profil)->raster().image();
+  const QImage circle = open.picture(SurfaceId::daire)->drawing();
+  const QImage section = open.picture(SurfaceId::profil)->drawing();
 
   click(open.bar("HScroll_Thickness"), QStyle::SC_ScrollBarAddLine);
 
@@ -57,8 +57,8 @@ TEST(Events, ThicknessArrowFrom12To13RunsTheFullCycle) {
   EXPECT_NE(open.text("Text1"), cm);
   EXPECT_EQ(open.clear_counts(), (Counts{counts[0] + 1, counts[1] + 1, counts[2] + 1,
                                          counts[3] + 1, counts[4] + 1}));
-  EXPECT_NE(open.picture(SurfaceId::daire)->raster().image(), circle);
-  EXPECT_NE(open.picture(SurfaceId::profil)->raster().image(), section);
+  EXPECT_NE(open.picture(SurfaceId::daire)->drawing(), circle);
+  EXPECT_NE(open.picture(SurfaceId::profil)->drawing(), section);
   EXPECT_TRUE(open.messages.shown.empty());
   EXPECT_TRUE(open.messages.faults.empty());
 }
@@ -298,11 +298,11 @@ TEST(Events, TypedMachNumberWaitsForTheNextCycleThatReadsIt) {
   open.box("Text_Moo")->selectAll();
   QTest::keyClicks(open.box("Text_Moo"), "0.5");
   EXPECT_EQ(open.clear_counts(), counts);
-  EXPECT_FALSE(has_colour(open.picture(SurfaceId::pressure)->raster().image(), QColor(255, 0, 255)));
+  EXPECT_FALSE(has_colour(open.picture(SurfaceId::pressure)->drawing(), QColor(255, 0, 255)));
 
   // The incidence cycle reads the Mach number but does not write the thickness.
   click(open.bar("HScroll_AlfaD"), QStyle::SC_ScrollBarAddLine);
-  EXPECT_TRUE(has_colour(open.picture(SurfaceId::pressure)->raster().image(), QColor(255, 0, 255)));
+  EXPECT_TRUE(has_colour(open.picture(SurfaceId::pressure)->drawing(), QColor(255, 0, 255)));
   EXPECT_EQ(open.text("Text_Thickness"), "0");  // an echo box takes no typing
   EXPECT_EQ(open.text("Text_Moo"), "0.5");
 

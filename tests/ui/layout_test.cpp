@@ -191,7 +191,7 @@ TEST(Window, OpensWithFivePicturesBlankInTheirBackground) {
   for (int i = 0; i < 5; ++i) {
     const PictureBox* picture = open.picture(static_cast<SurfaceId>(i));
     EXPECT_EQ(picture->clear_count(), 0) << i;
-    const QImage image = picture->raster().image().convertToFormat(QImage::Format_RGB32);
+    const QImage image = picture->drawing().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < image.height(); y += 7) {
       for (int x = 0; x < image.width(); x += 7) {
         ASSERT_EQ(image.pixelColor(x, y), QColor(255, 255, 192)) << i << " at " << x << "," << y;

@@ -82,7 +82,7 @@ TEST(Annotations, StayOpaqueAndReadableOverTheDrawnLines) {
   for (int i = 0; i < 5; ++i) {
     const PictureBox* picture = open.picture(static_cast<SurfaceId>(i));
     const QImage screen = open.screen_of(static_cast<SurfaceId>(i));
-    const QImage drawn = picture->raster().image().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = picture->drawing().convertToFormat(QImage::Format_RGB32);
     for (const QLabel* label : picture->findChildren<QLabel*>()) {
       const std::string name = label->objectName().toStdString();
       bool line_beneath = false;
@@ -115,13 +115,13 @@ TEST(Annotations, ClearingAPictureLeavesItsLabels) {
   }
 }
 
-TEST(Pictures, ShowTheirRasterPixelForPixel) {
+TEST(Pictures, ShowTheirDrawingPixelForPixel) {
   OpenWindow open;
   open.bar("HScroll_Thickness")->setValue(12);
   const PictureBox* daire = open.picture(SurfaceId::daire);
   ASSERT_DOUBLE_EQ(daire->devicePixelRatioF(), 1.0);
   EXPECT_EQ(open.screen_of(SurfaceId::daire),
-            daire->raster().image().convertToFormat(QImage::Format_RGB32));
+            daire->drawing().convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

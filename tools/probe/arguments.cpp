@@ -105,7 +105,7 @@ Options parse_arguments(int argc, const char* const* argv) {
       std::string value;
       if (equals != std::string_view::npos) {
         value = std::string(argument.substr(equals + 1));
-      } else if (name == "--catalogue" || name == "--png") {
+      } else if (name == "--catalogue" || name == "--png" || name == "--export") {
         if (i + 1 >= argc) throw UsageError(std::string(name) + " needs a value");
         value = argv[++i];
       }
@@ -115,6 +115,9 @@ Options parse_arguments(int argc, const char* const* argv) {
       } else if (name == "--png") {
         if (value.empty()) throw UsageError("--png needs a directory");
         options.png_dir = value;
+      } else if (name == "--export") {
+        if (value.empty()) throw UsageError("--export needs a directory");
+        options.export_dir = value;
       } else {
         throw UsageError("unknown option '" + std::string(name) + "'");
       }
@@ -131,7 +134,7 @@ std::string usage_text() {
     const ScrollBar& b = design.*bar;
     return std::to_string(b.Min) + ".." + std::to_string(b.Max) + ", start " + std::to_string(b.Value);
   };
-  return "usage: airfoil-probe [--catalogue PATH] [--png DIR] [ACTION...]\n"
+  return "usage: airfoil-probe [--catalogue PATH] [--png DIR] [--export DIR] [ACTION...]\n"
          "       airfoil-probe --help | --version\n"
          "\n"
          "Runs the airfoil window without a display: start-up, then each action in\n"
@@ -153,11 +156,14 @@ std::string usage_text() {
          "  --catalogue PATH  read the catalogue from PATH (default: " + std::string(kCatalogueFileName) + "\n"
          "                    in the working directory, else the copy installed\n"
          "                    with the program)\n"
-         "  --png DIR         also draw the five pictures and write DIR/<picture>.png\n"
+         "  --png DIR         also draw the five pictures, with their labels, and write\n"
+         "                    DIR/<picture>.png\n"
+         "  --export DIR      write what the window exports: DIR/<picture>.png and .svg,\n"
+         "                    section.csv, circle.csv, lift.csv, moment.csv, handout.pdf\n"
          "  --help            show this text\n"
          "  --version         show the version\n"
          "\n"
-         "Exit status: 0 done, 1 a picture could not be written, 2 bad arguments.\n";
+         "Exit status: 0 done, 1 a file could not be written, 2 bad arguments.\n";
 }
 
 void perform(Form1& form, const Action& action) {

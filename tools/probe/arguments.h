@@ -43,6 +43,7 @@ struct Options {
   // Empty: the working directory's catalogue, else the installed copy.
   std::string catalogue;
   std::optional<std::string> png_dir;
+  std::optional<std::string> export_dir;
   std::vector<Action> actions;
   bool help = false;
   bool version = false;

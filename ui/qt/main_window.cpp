@@ -17,6 +17,8 @@
 #include "ui/qt/hscrollbar.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/picture_box.h"
+#include "ui/qt/picture_labels.h"
+#include "ui/qt/window_exports.h"
 
 namespace airfoil {
 
@@ -136,6 +138,19 @@ constexpr Annotation kAnnotations[] = {
     {SurfaceId::Picture_CM, "Label18", "α", Face::greek, {1560, 2480, 255, 255}},
 };
 
+}  // namespace
+
+std::vector<PictureLabel> annotation_labels(SurfaceId surface) {
+  std::vector<PictureLabel> labels;
+  for (const Annotation& a : kAnnotations) {
+    if (a.surface != surface) continue;
+    labels.push_back({QString::fromUtf8(a.text), font_of(a.face), pixels(a.place)});
+  }
+  return labels;
+}
+
+namespace {
+
 // The order in which Tab walks the controls.
 constexpr const char* kTabOrder[] = {
     "profil",         "pressure",      "Text_AlfaD",       "Text_Camber",    "Text_Thickness",
@@ -246,6 +261,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   form_->open_about = [this] { open_about(); };
   form_->Form_Load();
   connect_events();
+  new WindowExports(*this);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
   picture(SurfaceId::profil)->setFocus();

@@ -1,75 +1,90 @@
 #include "ui/qt/picture_box.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace airfoil {
 
-PictureBox::PictureBox(const SurfaceLayout& entry, QWidget* parent)
-    : QWidget(parent),
-      raster_(entry.pixel_width(), entry.pixel_height(), entry.BackColor, entry.ForeColor,
-              devicePixelRatioF()),
-      ratio_(devicePixelRatioF()) {
+PictureBox::PictureBox(const SurfaceLayout& entry, QWidget* parent) : QWidget(parent) {
   BackColor = entry.BackColor;
   ForeColor = entry.ForeColor;
   setObjectName(QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
   setGeometry(twips_to_pixels(entry.Left), twips_to_pixels(entry.Top), entry.pixel_width(),
               entry.pixel_height());
   setFocusPolicy(Qt::StrongFocus);
+  // The right button, the Menu key and Shift+F10 ask the window for the
+  // picture's menu; the left button keeps its click.
+  setContextMenuPolicy(Qt::CustomContextMenu);
   // paintEvent covers every pixel with the picture.
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-RasterSurface& PictureBox::target() {
-  raster_.BackColor = BackColor;
-  raster_.ForeColor = ForeColor;
-  return raster_;
-}
-
 void PictureBox::Cls() {
-  ++clear_count_;
-  previous_ = QImage();
-  target().Cls();
+  recording_.Cls();
   update();
 }
 
-void PictureBox::Scale(float x1, float y1, float x2, float y2) { target().Scale(x1, y1, x2, y2); }
+void PictureBox::Scale(float x1, float y1, float x2, float y2) {
+  recording_.Scale(x1, y1, x2, y2);
+}
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) {
-  target().Line(x1, y1, x2, y2);
+  recording_.Line(x1, y1, x2, y2);
   update();
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  target().Line(x1, y1, x2, y2, colour);
+  recording_.Line(x1, y1, x2, y2, colour);
   update();
 }
 
 void PictureBox::Circle(float x, float y, float radius, Colour colour) {
-  target().Circle(x, y, radius, colour);
+  recording_.Circle(x, y, radius, colour);
   update();
 }
 
-void PictureBox::follow_device_pixel_ratio() {
-  const double ratio = devicePixelRatioF();
-  if (ratio == ratio_) return;
-  if (previous_.isNull()) previous_ = raster_.image().copy();
-  raster_.set_device_pixel_ratio(ratio);
-  ratio_ = ratio;
+QImage PictureBox::drawing(double scale) const {
+  const QSize device(static_cast<int>(std::lround(width() * scale)),
+                     static_cast<int>(std::lround(height() * scale)));
+  QImage image(device, QImage::Format_RGB32);
+  QPainter painter(&image);
+  paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), scale, BackColor,
+              ForeColor);
+  return image;
+}
+
+PictureContent PictureBox::content() const {
+  PictureContent picture{objectName(),
+                         size(),
+                         BackColor,
+                         ForeColor,
+                         recording_.calls(),
+                         recording_.scale_at_start(),
+                         {}};
+  for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (label->isHidden()) continue;
+    picture.labels.push_back({label->text(), label->font(), label->geometry()});
+  }
+  return picture;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-  follow_device_pixel_ratio();
   QPainter painter(this);
-  const QRectF area(0, 0, width(), height());
-  if (!previous_.isNull()) {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(area, previous_, QRectF(previous_.rect()));
-    return;
-  }
-  // One image pixel to one device pixel: no resampling, no blur.
-  const QImage& image = raster_.image();
-  painter.drawImage(area, image, QRectF(image.rect()));
+  // Replayed in device pixels of whatever this paints on: the screen at its
+  // current density, or an image, a grab or a print of the widget. The
+  // painter's device transform says how many device pixels a logical one
+  // is; the widget's own ratio is only the screen's.
+  const QTransform to_device = painter.deviceTransform();
+  const double ratio = to_device.m11() > 0 && to_device.m12() == 0 && to_device.m21() == 0
+                           ? to_device.m11()
+                           : devicePixelRatioF();
+  painter.scale(1 / ratio, 1 / ratio);
+  paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), ratio, BackColor,
+              ForeColor);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -83,6 +98,16 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint())) emit clicked();
   }
   QWidget::mouseReleaseEvent(event);
+}
+
+// The Menu key reaches the window as a context-menu event by itself;
+// Shift+F10, the other keyboard way to a menu, does not.
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    emit customContextMenuRequested(rect().center());
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace airfoil

@@ -1,14 +1,15 @@
 // A picture surface on screen: a widget that is also the drawing surface the
-// charts draw on. The drawing goes into an image of the widget's size in
-// device pixels, so that a repaint only copies pixels and lines stay crisp on
-// high-density screens.
+// charts draw on. It keeps the calls since the last Cls and paints by
+// replaying them at the widget's current size and device-pixel ratio, so a
+// move to a screen of another density repaints at once, without a cycle.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 
-#include "charts/raster/raster_surface.h"
+#include "charts/recording_surface.h"
 #include "charts/surface_layout.h"
+#include "ui/qt/picture_painter.h"
 
 namespace airfoil {
 
@@ -24,10 +25,16 @@ class PictureBox : public QWidget, public Surface {
   void Line(float x1, float y1, float x2, float y2, Colour colour) override;
   void Circle(float x, float y, float radius, Colour colour) override;
 
-  const RasterSurface& raster() const { return raster_; }
+  const RecordingSurface& recording() const { return recording_; }
   // How many times the surface was cleared: each drawing procedure clears
   // once, so this tells which pictures an event redrew.
-  int clear_count() const { return clear_count_; }
+  int clear_count() const { return recording_.cls_count(); }
+
+  // The drawing alone, without the labels, at `scale` device pixels per
+  // logical pixel.
+  QImage drawing(double scale = 1.0) const;
+  // The picture as it shows: the drawing and the labels on it.
+  PictureContent content() const;
 
  signals:
   // A left-button click: press and release on the picture.
@@ -37,20 +44,11 @@ class PictureBox : public QWidget, public Surface {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // The drawing state lives in the raster surface; the colours are kept on
-  // this object because the charts see this one.
-  RasterSurface& target();
-  void follow_device_pixel_ratio();
-
-  RasterSurface raster_;
-  double ratio_;
-  // After a move to a screen of another density the raster starts blank; the
-  // old picture is shown, scaled, until the next drawing replaces it.
-  QImage previous_;
+  RecordingSurface recording_;
   bool pressed_ = false;
-  int clear_count_ = 0;
 };
 
 }  // namespace airfoil

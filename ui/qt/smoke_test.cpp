@@ -38,7 +38,7 @@ void click(PictureBox* picture) {
 
 // A picture that was drawn holds more than its background colour.
 bool shows_a_drawing(const PictureBox* picture) {
-  const QImage& image = picture->raster().image();
+  const QImage image = picture->drawing();
   const QRgb background = image.pixel(0, 0);
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
