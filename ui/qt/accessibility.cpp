@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kContext = "Controls";
 
-QString tr(const char* source) { return QCoreApplication::translate(kContext, source); }
+QString translated(const char* source) { return QCoreApplication::translate(kContext, source); }
 
 struct ControlText {
   const char* object;
@@ -126,20 +126,20 @@ QString numbers_of(SurfaceId id, const Window& w) {
   const bool corrected = w.Beta > 0 && w.Beta < 1;
   switch (id) {
     case SurfaceId::daire:
-      return tr("Kalınlık %1, kamburluk %2 için daire: merkez (%3, %4).")
+      return translated("Kalınlık %1, kamburluk %2 için daire: merkez (%3, %4).")
           .arg(thickness, camber, number(-w.Eps, 4), number(w.Delta, 4));
     case SurfaceId::profil:
-      return tr("Kalınlık %1, kamburluk %2 (veter oranı), %3 yüzey noktası.")
+      return translated("Kalınlık %1, kamburluk %2 (veter oranı), %3 yüzey noktası.")
           .arg(thickness, camber, points);
     case SurfaceId::pressure:
-      return tr("Hücum açısı %1 derecede 1-Cp, %2 yüzey noktası.").arg(alfa, points);
+      return translated("Hücum açısı %1 derecede 1-Cp, %2 yüzey noktası.").arg(alfa, points);
     case SurfaceId::Picture_CL: {
-      QString text = tr("CL %1, hücum açısı %2 derece").arg(box_text(w.Text_CL), alfa);
-      if (corrected) text += tr("; düzeltilmiş CL %1").arg(number(w.CL / w.Beta, 4));
+      QString text = translated("CL %1, hücum açısı %2 derece").arg(box_text(w.Text_CL), alfa);
+      if (corrected) text += translated("; düzeltilmiş CL %1").arg(number(w.CL / w.Beta, 4));
       return text;
     }
     case SurfaceId::Picture_CM:
-      return tr("CM %1, x/c %2 noktasına göre, hücum açısı %3 derece")
+      return translated("CM %1, x/c %2 noktasına göre, hücum açısı %3 derece")
           .arg(box_text(w.Text1), number(w.xM, 4), alfa);
   }
   return {};
@@ -151,13 +151,13 @@ void apply_control_texts(Form1Window& window) {
   for (const ControlText& entry : kControls) {
     auto* control = window.findChild<QWidget*>(QString::fromUtf8(entry.object));
     if (control == nullptr) continue;
-    control->setAccessibleName(tr(entry.name));
-    control->setAccessibleDescription(tr(entry.description));
-    control->setToolTip(tr(entry.description));
+    control->setAccessibleName(translated(entry.name));
+    control->setAccessibleDescription(translated(entry.description));
+    control->setToolTip(translated(entry.description));
   }
   for (std::size_t i = 0; i < std::size(kPictures); ++i) {
     PictureBox* picture = window.picture(static_cast<SurfaceId>(i));
-    picture->setAccessibleName(tr(kPictures[i].name));
+    picture->setAccessibleName(translated(kPictures[i].name));
   }
   describe_pictures(window);
 }
@@ -167,11 +167,11 @@ void describe_pictures(Form1Window& window) {
   for (std::size_t i = 0; i < std::size(kPictures); ++i) {
     const auto id = static_cast<SurfaceId>(i);
     PictureBox* picture = window.picture(id);
-    const QString meaning = tr(kPictures[i].description);
+    const QString meaning = translated(kPictures[i].description);
     // Until a procedure has drawn on it, a picture shows only its background
     // and annotations: say what brings it to life.
     if (picture->clear_count() == 0) {
-      const QString empty = tr("Henüz çizilmedi: tıklayınca (ya da Boşluk veya Enter) her şey "
+      const QString empty = translated("Henüz çizilmedi: tıklayınca (ya da Boşluk veya Enter) her şey "
                                "hesaplanır ve çizilir.");
       picture->setAccessibleDescription(empty + QLatin1Char(' ') + meaning);
       picture->setToolTip(empty);

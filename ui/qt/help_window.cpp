@@ -12,7 +12,7 @@ namespace airfoil {
 
 namespace {
 
-QString tr(const char* source) { return QCoreApplication::translate("HelpWindow", source); }
+QString translated(const char* source) { return QCoreApplication::translate("HelpWindow", source); }
 
 struct Section {
   const char* heading;
@@ -123,9 +123,9 @@ QString help_html() {
   };
   QString html = QStringLiteral("<h2>PelmoraAirfoil</h2>");
   for (const Section& section : sections) {
-    html += QStringLiteral("<h3>%1</h3>").arg(tr(section.heading));
+    html += QStringLiteral("<h3>%1</h3>").arg(translated(section.heading));
     for (const char* paragraph : section.paragraphs) {
-      html += QStringLiteral("<p>%1</p>").arg(tr(paragraph));
+      html += QStringLiteral("<p>%1</p>").arg(translated(paragraph));
     }
   }
   return html;
@@ -133,7 +133,7 @@ QString help_html() {
 
 HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName("Form_Help");
-  setWindowTitle(tr(QT_TRANSLATE_NOOP("HelpWindow", "Yardım")));
+  setWindowTitle(translated(QT_TRANSLATE_NOOP("HelpWindow", "Yardım")));
   resize(kWidth, kHeight);
   auto* text = new QTextBrowser(this);
   text->setObjectName("HelpText");
