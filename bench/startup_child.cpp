@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
   const long long spawned_ns = spawned != nullptr ? std::atoll(spawned) : monotonic_ns();
 
   QApplication app(argc, argv);
+  // As the program does: the remembered language (Turkish when none).
+  airfoil::apply_language(QApplication::arguments());
   FirstPaint first_paint(spawned_ns);
   airfoil::Form1Window window(nullptr, AIRFOIL_CATALOGUE);
   window.installEventFilter(&first_paint);
