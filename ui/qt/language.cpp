@@ -80,4 +80,11 @@ bool apply_language(const QStringList& arguments) {
   return true;
 }
 
+QCommandLineOption language_option() {
+  return QCommandLineOption(QStringLiteral("lang"),
+                            QStringLiteral("Language of the windows: tr (Turkish, the default) or "
+                                           "en (English); remembered for later runs."),
+                            QStringLiteral("code"));
+}
+
 }  // namespace airfoil

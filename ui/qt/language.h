@@ -3,6 +3,7 @@
 // at start, before any window is built; the choice is remembered.
 #pragma once
 
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
 
@@ -26,5 +27,9 @@ Language current_language();
 // choice applies, and Turkish when there is none. Returns false (after saying
 // why on standard error) when the option names no language we have.
 bool apply_language(const QStringList& arguments);
+
+// The same option for a command-line parser that lists the program's options
+// (and would otherwise reject --lang as unknown).
+QCommandLineOption language_option();
 
 }  // namespace airfoil
