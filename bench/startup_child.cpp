@@ -16,6 +16,7 @@
 #include <ctime>
 
 #include "model/recording_messages.h"
+#include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
   const long long spawned_ns = spawned != nullptr ? std::atoll(spawned) : monotonic_ns();
 
   QApplication app(argc, argv);
+  // As the program does: the remembered language (Turkish when none).
+  airfoil::apply_language(QApplication::arguments());
   FirstPaint first_paint(spawned_ns);
   const char* catalogue = std::getenv("AIRFOIL_STARTUP_CATALOGUE");
   airfoil::RecordingMessages messages;

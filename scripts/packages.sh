@@ -8,6 +8,7 @@ run_packages=(
   cmake ninja-build g++
   qt6-base-dev libgl-dev
   qt6-svg-dev                          # SVG export, and the plugins that draw the icon
+  qt6-l10n-tools                       # lrelease compiles the English translation
   fonts-liberation fonts-dejavu-core   # the fonts the window's labels are laid out for
 )
 

@@ -67,6 +67,12 @@ void Form1::pressure_Click() { full_cycle(); }
 void Form1::Picture_CL_Click() { full_cycle(); }
 void Form1::Picture_CM_Click() { full_cycle(); }
 
+// Return in the Mach number box applies the typed number to the pressure plot
+// and both charts together; without it the number would wait for some other
+// event, and one that redraws only part of the window would leave the
+// pictures showing two different Mach numbers.
+void Form1::Text_Moo_Return() { full_cycle(); }
+
 void Form1::Mn_About_Click() {
   if (open_about) open_about();
 }

@@ -1,5 +1,5 @@
 // The main window object without its widgets: the window-level state, the
-// controls, the five surfaces, and the twelve handled events with the
+// controls, the five surfaces, and the handled events with the
 // procedure sequence each one runs.
 #pragma once
 
@@ -33,6 +33,7 @@ class Form1 {
   void pressure_Click();            // full cycle
   void Picture_CL_Click();          // full cycle
   void Picture_CM_Click();          // full cycle
+  void Text_Moo_Return();           // full cycle
   void Mn_About_Click();            // opens the About window
 
   // What Mn_About_Click does; the desktop shell sets it.

@@ -32,6 +32,7 @@ const CycleCase kCycles[] = {
     {"pressure", &Form1::pressure_Click, kAllFive, kFullTexts, true},
     {"Picture_CL", &Form1::Picture_CL_Click, kAllFive, kFullTexts, true},
     {"Picture_CM", &Form1::Picture_CM_Click, kAllFive, kFullTexts, true},
+    {"Moo_Return", &Form1::Text_Moo_Return, kAllFive, kFullTexts, true},
     {"nP", &Form1::HScroll_nP_Change, {"daire", "profil", "pressure"},
      {"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD"}, true},
     {"AlfaD", &Form1::HScroll_AlfaD_Change, {"pressure", "Picture_CL", "Picture_CM"},

@@ -123,7 +123,9 @@ TEST(Window, MenuBarHoldsTheSingleItemAboutWithoutSubmenu) {
   const QList<QAction*> items = open.window->menuBar()->actions();
   ASSERT_EQ(items.size(), 1);
   EXPECT_EQ(items[0]->objectName(), "Mn_About");
-  EXPECT_EQ(items[0]->text(), "About");
+  // Shown as "About", with Alt+A as its keyboard mnemonic.
+  EXPECT_EQ(items[0]->iconText(), "About");
+  EXPECT_EQ(QKeySequence::mnemonic(items[0]->text()), QKeySequence(Qt::ALT | Qt::Key_A));
   EXPECT_EQ(items[0]->menu(), nullptr);
 }
 

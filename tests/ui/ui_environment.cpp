@@ -1,6 +1,9 @@
 // One application object for all window tests, on the offscreen platform
 // unless the caller chose another.
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -21,10 +24,17 @@ class QtEnvironment : public testing::Environment {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     default_handler = qInstallMessageHandler(quiet_about_window_manager);
     app_ = new QApplication(argc_, argv_);
+    // What the program remembers (the language) goes to a directory of the
+    // test run, never into the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
+    settings_ = new QTemporaryDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_->path());
   }
   void TearDown() override {
     delete app_;
     app_ = nullptr;
+    delete settings_;
+    settings_ = nullptr;
   }
 
  private:
@@ -32,6 +42,7 @@ class QtEnvironment : public testing::Environment {
   char name_[8] = "test_ui";
   char* argv_[2] = {name_, nullptr};
   QApplication* app_ = nullptr;
+  QTemporaryDir* settings_ = nullptr;
 };
 
 [[maybe_unused]] testing::Environment* const environment =

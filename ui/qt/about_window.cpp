@@ -1,6 +1,7 @@
 #include "ui/qt/about_window.h"
 
 #include <QLabel>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -35,6 +36,8 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   yellow.setColor(QPalette::Window, QColor(255, 255, 192));
   setPalette(yellow);
   setAutoFillBackground(true);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &QWidget::close);
 
   const AboutLabel labels[] = {
       {"Label1", "PelmoraAirfoil", 960, 240, 2415, 375, 12, true, kGreen, false},

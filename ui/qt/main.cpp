@@ -10,6 +10,7 @@
 #include "app_identity.h"
 #include "ui/catalogue_search.h"
 #include "ui/qt/app_icon.h"
+#include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/smoke_test.h"
 
@@ -25,6 +26,8 @@ constexpr const char* kUsage =
     "Options:\n"
     "  -h, --help      show this text and exit\n"
     "  --version       show the version and exit\n"
+    "  --lang CODE     the language of the windows: tr (Türkçe, the default) or\n"
+    "                  en (English); the choice is remembered\n"
     "  --smoke-test    a check for installers and CI: open the window (on the\n"
     "                  offscreen platform too), click a picture, and exit with 0\n"
     "                  only if all five pictures were drawn and no message was shown\n"
@@ -52,6 +55,10 @@ CommandLine read_command_line(int argc, char** argv, bool others_are_bad) {
       line.version = true;
     } else if (argument == "--smoke-test") {
       line.smoke_test = true;
+    } else if (argument == "--lang") {
+      ++i;  // its value is read with the language, after Qt has taken its options
+    } else if (argument.starts_with("--lang=")) {
+      // the same option in one argument
     } else if ((others_are_bad || argument.starts_with("--")) && line.bad.empty()) {
       line.bad = argument;
     }
@@ -88,6 +95,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QString::fromLatin1(airfoil::kAppVersion));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(airfoil::kAppId));
   QApplication::setWindowIcon(airfoil::application_icon());
+
+  if (!airfoil::apply_language(QApplication::arguments())) return 2;
 
   const std::string catalogue = airfoil::find_catalogue(airfoil::catalogue_search_here());
   if (line.smoke_test) return airfoil::run_smoke_test(catalogue);

@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "ui/qt/about_window.h"
+#include "ui/qt/classroom.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/hscrollbar.h"
 #include "ui/qt/message_boxes.h"
@@ -262,6 +263,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   form_->Form_Load();
   connect_events();
   new WindowExports(*this);
+  new Classroom(*this);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
   picture(SurfaceId::profil)->setFocus();
@@ -339,7 +341,7 @@ void Form1Window::build_client_area(QWidget* client) {
 void Form1Window::build_menu() {
   // Kept inside the window even where the desktop offers a global menu bar.
   menuBar()->setNativeMenuBar(false);
-  QAction* about = menuBar()->addAction("About");
+  QAction* about = menuBar()->addAction("&About");
   about->setObjectName("Mn_About");
   about->setMenuRole(QAction::NoRole);
   connect(about, &QAction::triggered, this, [this] { form_->Mn_About_Click(); });
@@ -363,6 +365,8 @@ void Form1Window::connect_events() {
     connect(pictures_[i], &PictureBox::clicked, this,
             [this, handler = kClickEvents[i]] { run(handler); });
   }
+  connect(boxes_.at("Text_Moo"), &QLineEdit::returnPressed, this,
+          [this] { run(&Form1::Text_Moo_Return); });
 }
 
 void Form1Window::run(void (Form1::*handler)()) {
@@ -375,6 +379,7 @@ void Form1Window::run(void (Form1::*handler)()) {
   (form_.get()->*handler)();
   form_to_controls();
   in_cycle_ = false;
+  emit cycle_finished();
 }
 
 void Form1Window::controls_to_form() {

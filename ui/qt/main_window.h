@@ -37,6 +37,10 @@ class Form1Window : public QMainWindow {
   // Null until "About" is first chosen; the same window afterwards.
   AboutWindow* about_window() const { return about_.get(); }
 
+ signals:
+  // After every event cycle, once the texts are back in the boxes.
+  void cycle_finished();
+
  protected:
   void showEvent(QShowEvent* event) override;
 

@@ -1,5 +1,6 @@
 #include "ui/qt/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace airfoil {
@@ -7,7 +8,10 @@ namespace airfoil {
 namespace {
 
 void show_box(QWidget* owner, QMessageBox::Icon icon, const std::string& text) {
-  QMessageBox box(icon, QString::fromUtf8(kMessageCaption), QString::fromStdString(text),
+  // The program's messages are the translation's source texts; a text
+  // without a translation (a fault's technical report) shows as it is.
+  const QString shown = QCoreApplication::translate("Messages", text.c_str());
+  QMessageBox box(icon, QString::fromUtf8(kMessageCaption), shown,
                   QMessageBox::Ok, owner);
   box.setObjectName("MessageBox");
   box.exec();

@@ -1,0 +1,304 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="tr_TR">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Sıkıştırılabilme etkisi</source>
+        <translation>Compressibility effect</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Kalınlık, veter yüzdesi</source>
+        <translation>Thickness, per cent of chord</translation>
+    </message>
+    <message>
+        <source>Kesitin en büyük kalınlığı, veterin yüzdesi olarak (0 ile 30 arası). Değişince her şey yeniden hesaplanır ve çizilir.</source>
+        <translation>Greatest thickness of the section, per cent of chord (0 to 30). A change recomputes and redraws everything.</translation>
+    </message>
+    <message>
+        <source>Kamburluk, veter yüzdesi</source>
+        <translation>Camber, per cent of chord</translation>
+    </message>
+    <message>
+        <source>Orta çizginin en büyük kamburluğu, veterin yüzdesi olarak (0 ile 15 arası). Değişince her şey yeniden hesaplanır ve çizilir.</source>
+        <translation>Greatest camber of the mean line, per cent of chord (0 to 15). A change recomputes and redraws everything.</translation>
+    </message>
+    <message>
+        <source>Yüzey noktası sayısı</source>
+        <translation>Number of surface points</translation>
+    </message>
+    <message>
+        <source>Kesit yüzeyindeki hesap noktalarının sayısı (11 ile 101 arası; oklarla 2'şer, çubuğun boş yerine tıklayarak 10'ar adım). Daire, profil ve basınç resimleri yeniden çizilir; katsayı grafikleri değişmez.</source>
+        <translation>Number of computed points on the section's surface (11 to 101; the arrows step by 2, a click in the track by 10). The circle, airfoil and pressure pictures are redrawn; the coefficient charts stay.</translation>
+    </message>
+    <message>
+        <source>Hücum açısı, derece</source>
+        <translation>Angle of attack, degrees</translation>
+    </message>
+    <message>
+        <source>Hücum açısı α, derece (-10 ile 10 arası). Basınç dağılımı ile CL ve CM grafikleri yeniden çizilir; kesit değişmez.</source>
+        <translation>Angle of attack α in degrees (-10 to 10). The pressure distribution and the CL and CM charts are redrawn; the section stays.</translation>
+    </message>
+    <message>
+        <source>Moment referans noktası, veter yüzdesi</source>
+        <translation>Moment reference point, per cent of chord</translation>
+    </message>
+    <message>
+        <source>Yunuslama momentinin alındığı noktanın hücum kenarından uzaklığı, veterin yüzdesi olarak (0 ile 100 arası). CM grafiği yeniden çizilir, nokta profilde küçük kırmızı bir daireyle gösterilir.</source>
+        <translation>Distance from the leading edge of the point the pitching moment is taken about, per cent of chord (0 to 100). The CM chart is redrawn and the point is marked on the airfoil with a small red circle.</translation>
+    </message>
+    <message>
+        <source>Kalınlık oranı t/c</source>
+        <translation>Thickness ratio t/c</translation>
+    </message>
+    <message>
+        <source>En büyük kalınlığın veter uzunluğuna oranı; kalınlık çubuğu belirler.</source>
+        <translation>Greatest thickness as a fraction of the chord; set by the thickness bar.</translation>
+    </message>
+    <message>
+        <source>Kamburluk oranı</source>
+        <translation>Camber ratio</translation>
+    </message>
+    <message>
+        <source>En büyük kamburluğun veter uzunluğuna oranı; kamburluk çubuğu belirler.</source>
+        <translation>Greatest camber as a fraction of the chord; set by the camber bar.</translation>
+    </message>
+    <message>
+        <source>Nokta sayısı</source>
+        <translation>Number of points</translation>
+    </message>
+    <message>
+        <source>Kesit yüzeyindeki hesap noktalarının sayısı; nP çubuğu belirler.</source>
+        <translation>Number of computed points on the section's surface; set by the nP bar.</translation>
+    </message>
+    <message>
+        <source>Hücum açısı</source>
+        <translation>Angle of attack</translation>
+    </message>
+    <message>
+        <source>Hücum açısı α, derece; α çubuğu belirler.</source>
+        <translation>Angle of attack α in degrees; set by the α bar.</translation>
+    </message>
+    <message>
+        <source>Moment referans noktası x/c</source>
+        <translation>Moment reference point x/c</translation>
+    </message>
+    <message>
+        <source>Moment referans noktasının hücum kenarından uzaklığı, veter uzunluğuna oranı olarak; xM/c çubuğu belirler.</source>
+        <translation>Distance of the moment reference point from the leading edge as a fraction of the chord; set by the xM/c bar.</translation>
+    </message>
+    <message>
+        <source>Serbest akım Mach sayısı</source>
+        <translation>Free-stream Mach number</translation>
+    </message>
+    <message>
+        <source>Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı noktadır, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kabaca |M∞| &lt; 0.7 için anlamlıdır.</source>
+        <translation>Free-stream Mach number M∞, between -1 and 1, with a point as decimal separator; 0 is incompressible flow. Return recomputes everything with this number; without Return the number is read at the next computation. The Prandtl-Glauert correction is meaningful roughly for |M∞| &lt; 0.7.</translation>
+    </message>
+    <message>
+        <source>Taşıma katsayısı CL</source>
+        <translation>Lift coefficient CL</translation>
+    </message>
+    <message>
+        <source>Geçerli hücum açısındaki taşıma katsayısı, sıkıştırılamaz akış için, dört ondalık basamağa yuvarlanmış.</source>
+        <translation>Lift coefficient at the current angle of attack, for incompressible flow, rounded to four decimals.</translation>
+    </message>
+    <message>
+        <source>Yunuslama momenti katsayısı CM</source>
+        <translation>Pitching-moment coefficient CM</translation>
+    </message>
+    <message>
+        <source>Referans noktasına göre yunuslama momenti katsayısı (burun yukarı pozitif), geçerli hücum açısında, sıkıştırılamaz akış için, beş ondalık basamağa yuvarlanmış.</source>
+        <translation>Pitching-moment coefficient about the reference point (nose-up positive) at the current angle of attack, for incompressible flow, rounded to five decimals.</translation>
+    </message>
+    <message>
+        <source>Daire düzlemi</source>
+        <translation>Circle plane</translation>
+    </message>
+    <message>
+        <source>Kesiti üreten daire, merkezi (artı) ve eksenler. z = ζ + 1/ζ dönüşümü kırmızı yayı alt yüzeye, mavi yayı üst yüzeye çevirir.</source>
+        <translation>The circle that generates the section, its centre (cross) and the axes. The mapping z = ζ + 1/ζ turns the red arc into the lower surface and the blue arc into the upper surface.</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Airfoil</translation>
+    </message>
+    <message>
+        <source>Kesit, veterle ölçeklenmiş ızgara üzerinde: yatayda x/c, dikeyde y/c. Alt yüzey kırmızı, üst yüzey mavi.</source>
+        <translation>The section over a grid scaled by the chord: x/c across, y/c up. Lower surface red, upper surface blue.</translation>
+    </message>
+    <message>
+        <source>Basınç dağılımı</source>
+        <translation>Pressure distribution</translation>
+    </message>
+    <message>
+        <source>Yüzeydeki 1-Cp, x/c'ye karşı. Alt yüzey kırmızı, üst yüzey mavi, sıkıştırılabilirlik düzeltmeli eğri eflatun.</source>
+        <translation>1-Cp on the surface against x/c. Lower surface red, upper surface blue, compressibility-corrected curve magenta.</translation>
+    </message>
+    <message>
+        <source>CL grafiği</source>
+        <translation>CL chart</translation>
+    </message>
+    <message>
+        <source>Taşıma katsayısı CL, hücum açısına (derece) karşı; kırmızı daire geçerli açıda. Sıkıştırılabilirlik düzeltmeli eğri eflatun.</source>
+        <translation>Lift coefficient CL against angle of attack in degrees; the red circle is at the current angle. Compressibility-corrected curve magenta.</translation>
+    </message>
+    <message>
+        <source>CM grafiği</source>
+        <translation>CM chart</translation>
+    </message>
+    <message>
+        <source>Referans noktasına göre yunuslama momenti katsayısı CM, hücum açısına (derece) karşı; kırmızı daire geçerli açıda. Sıkıştırılabilirlik düzeltmeli eğri eflatun.</source>
+        <translation>Pitching-moment coefficient CM about the reference point against angle of attack in degrees; the red circle is at the current angle. Compressibility-corrected curve magenta.</translation>
+    </message>
+    <message>
+        <source>Kalınlık %1, kamburluk %2 için daire: merkez (%3, %4).</source>
+        <translation>Circle for thickness %1, camber %2: centre (%3, %4).</translation>
+    </message>
+    <message>
+        <source>Kalınlık %1, kamburluk %2 (veter oranı), %3 yüzey noktası.</source>
+        <translation>Thickness %1, camber %2 (fractions of chord), %3 surface points.</translation>
+    </message>
+    <message>
+        <source>Hücum açısı %1 derecede 1-Cp, %2 yüzey noktası.</source>
+        <translation>1-Cp at alpha %1 degrees, %2 surface points.</translation>
+    </message>
+    <message>
+        <source>CL %1, hücum açısı %2 derece</source>
+        <translation>CL %1 at alpha %2 degrees</translation>
+    </message>
+    <message>
+        <source>; düzeltilmiş CL %1</source>
+        <translation>; corrected CL %1</translation>
+    </message>
+    <message>
+        <source>CM %1, x/c %2 noktasına göre, hücum açısı %3 derece</source>
+        <translation>CM %1 about x/c %2 at alpha %3 degrees</translation>
+    </message>
+    <message>
+        <source>Henüz çizilmedi: tıklayınca (ya da Boşluk veya Enter) her şey hesaplanır ve çizilir.</source>
+        <translation>Not drawn yet: a click (or Space or Return) computes and draws everything.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Başlarken</source>
+        <translation>Getting started</translation>
+    </message>
+    <message>
+        <source>Program açıldığında beş resim boştur. Herhangi bir resme tıklayın ya da odak bir resimdeyken Boşluk veya Enter tuşuna basın: kesit, akış ve iki katsayı o anki ayarlarla hesaplanır ve beş resmin hepsi çizilir.</source>
+        <translation>When the program opens, the five pictures are empty. Click any picture, or press Space or Return while a picture has the focus: the section, the flow and both coefficients are computed for the current settings and all five pictures are drawn.</translation>
+    </message>
+    <message>
+        <source>Resimler</source>
+        <translation>The pictures</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Daire düzlemi&lt;/b&gt; (sol üstte): kesiti üreten daire, merkezi (siyah artı) ve eksenler. z = ζ + 1/ζ dönüşümü bu daireyi profile çevirir: kırmızı çizilen yay alt yüzeye, mavi çizilen yay üst yüzeye dönüşür.</source>
+        <translation>&lt;b&gt;Circle plane&lt;/b&gt; (top left): the circle that generates the section, its centre (black cross) and the axes. The mapping z = ζ + 1/ζ turns this circle into the airfoil: the arc drawn in red becomes the lower surface, the arc drawn in blue the upper surface.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Profil&lt;/b&gt; (ortada üstte): kesitin dış çizgisi, veterle ölçeklenmiş bir ızgara üzerinde. Yatay eksen x/c (hücum kenarında 0, firar kenarında 1), dikey eksen y/c; alt yüzey kırmızı, üst yüzey mavi. Moment referans noktası kaydırıldığında veter üzerindeki küçük kırmızı daire o noktayı gösterir.</source>
+        <translation>&lt;b&gt;Airfoil&lt;/b&gt; (top middle): the outline of the section over a grid scaled by the chord. Across is x/c (0 at the leading edge, 1 at the trailing edge), up is y/c; lower surface red, upper surface blue. When the moment reference point is moved, a small red circle on the chord marks it.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Basınç dağılımı&lt;/b&gt; (ortada altta): yüzeydeki 1 - Cp, x/c'ye karşı; emme tepeleri yukarı doğru yükselir. Alt yüzey kırmızı, üst yüzey mavi; Moo sıfırdan farklıysa sıkıştırılabilirlik için düzeltilmiş eğri eflatun.</source>
+        <translation>&lt;b&gt;Pressure distribution&lt;/b&gt; (bottom middle): 1 - Cp on the surface against x/c, so that suction peaks rise upward. Lower surface red, upper surface blue; when Moo is not zero, the curve corrected for compressibility is magenta.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;CL grafiği&lt;/b&gt; (sağ üstte): taşıma katsayısı CL, -12° ile 12° arasındaki hücum açısına (α) karşı, mavi; kırmızı daire geçerli açıdaki değeri gösterir. Moo sıfırdan farklıysa düzeltilmiş eğri ve değer eflatun.</source>
+        <translation>&lt;b&gt;CL chart&lt;/b&gt; (top right): the lift coefficient CL against the angle of attack α from -12° to 12°, in blue; the red circle marks the value at the current angle. When Moo is not zero, the corrected curve and value are magenta.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;CM grafiği&lt;/b&gt; (sağ altta): seçilen referans noktasına göre yunuslama momenti katsayısı CM (burun yukarı pozitif), hücum açısına karşı; renkler CL grafiğindeki gibidir.</source>
+        <translation>&lt;b&gt;CM chart&lt;/b&gt; (bottom right): the pitching-moment coefficient CM about the chosen reference point (nose-up positive) against the angle of attack; colours as on the CL chart.</translation>
+    </message>
+    <message>
+        <source>Izgara çizgileri yeşil, eksenler siyahtır.</source>
+        <translation>Grid lines are green, axes black.</translation>
+    </message>
+    <message>
+        <source>Ayarlar</source>
+        <translation>The controls</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;δ&lt;/b&gt;: kalınlık, veterin yüzdesi (0 ile 30 arası). &lt;b&gt;γ&lt;/b&gt;: kamburluk, veterin yüzdesi (0 ile 15 arası). Bu ikisinden biri değişince her şey yeniden hesaplanır ve çizilir.</source>
+        <translation>&lt;b&gt;δ&lt;/b&gt;: thickness, per cent of chord (0 to 30). &lt;b&gt;γ&lt;/b&gt;: camber, per cent of chord (0 to 15). A change of either recomputes and redraws everything.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;nP&lt;/b&gt;: yüzeydeki hesap noktalarının sayısı (11 ile 101 arası). Daire, profil ve basınç resimleri yeniden çizilir; katsayılar nokta sayısına bağlı olmadığından iki grafik olduğu gibi kalır.</source>
+        <translation>&lt;b&gt;nP&lt;/b&gt;: number of computed points on the surface (11 to 101). The circle, airfoil and pressure pictures are redrawn; the coefficients do not depend on the number of points, so the two charts stay as they are.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;α&lt;/b&gt;: hücum açısı, derece (-10 ile 10 arası). Basınç dağılımı ve iki grafik yeniden çizilir; kesit değişmez.</source>
+        <translation>&lt;b&gt;α&lt;/b&gt;: angle of attack in degrees (-10 to 10). The pressure distribution and both charts are redrawn; the section does not change.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;xM/c&lt;/b&gt;: moment referans noktası, veterin yüzdesi (0 ile 100 arası). CM grafiği ve profil yeniden çizilir, nokta profilde işaretlenir.</source>
+        <translation>&lt;b&gt;xM/c&lt;/b&gt;: moment reference point, per cent of chord (0 to 100). The CM chart and the airfoil are redrawn and the point is marked on the airfoil.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Moo&lt;/b&gt;: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta yazın (örneğin 0.5). Yazılan sayı kendiliğinden uygulanmaz: Enter tuşu her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a basılmazsa sayı, basınç dağılımını ya da bir katsayı grafiğini yeniden çizen bir sonraki hesapta okunur. -1 ile 1 arasında olmayan bir sayı için uyarı verilir ve düzeltme çizilmez.</source>
+        <translation>&lt;b&gt;Moo&lt;/b&gt;: free-stream Mach number; type a point as decimal separator (for example 0.5). A typed number does not apply by itself: Return recomputes and redraws everything with it. Without Return, the number is read at the next computation that redraws the pressure distribution or a coefficient chart. For a number outside -1 to 1 a warning is shown and no correction is drawn.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;CL =&lt;/b&gt; ve &lt;b&gt;CM =&lt;/b&gt; kutuları, geçerli hücum açısındaki sıkıştırılamaz akış katsayılarını gösterir (CL dört, CM beş ondalık basamağa yuvarlanır).</source>
+        <translation>The &lt;b&gt;CL =&lt;/b&gt; and &lt;b&gt;CM =&lt;/b&gt; boxes show the coefficients of incompressible flow at the current angle of attack (CL rounded to four decimals, CM to five).</translation>
+    </message>
+    <message>
+        <source>Klavye</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Tab ve Shift+Tab denetimler arasında dolaşır; odaktaki denetim renkli bir çerçeveyle işaretlenir. Kaydırma çubuğunda sağ ve sol ok küçük, Page Down ve Page Up büyük bir adım atar; Home ve End uçlara gider. Bir resimde Boşluk veya Enter, tıklamayla aynı işi yapar. F1 bu pencereyi açar, Esc kapatır; Alt+A Hakkında penceresini (About) açar.</source>
+        <translation>Tab and Shift+Tab move between the controls; the control with the focus is marked with a coloured frame. On a scroll bar the Right and Left arrows take a small step, Page Down and Page Up a large one; Home and End go to the ends. On a picture, Space or Return does what a click does. F1 opens this window and Escape closes it; Alt+A opens the About window.</translation>
+    </message>
+    <message>
+        <source>Varsayımlar</source>
+        <translation>Assumptions</translation>
+    </message>
+    <message>
+        <source>Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar kenarı (Kutta) koşulu belirler: akış firar kenarından düzgünce ayrılır ve her açıda yüzeye yapışık kalır. Bu yüzden tutunma kaybı (stall) yoktur, CL açıyla birlikte artmayı sürdürür; sürtünme de olmadığından sürükleme kuvveti sıfırdır.</source>
+        <translation>The flow is taken as inviscid and incompressible. The trailing-edge (Kutta) condition fixes the circulation: the flow leaves the trailing edge smoothly and stays attached to the surface at every angle. So there is no stall, and CL keeps rising with the angle; as there is no friction either, the drag is zero.</translation>
+    </message>
+    <message>
+        <source>Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme yalnızca ses altı ve yüzeye yapışık akış için geçerlidir ve kabaca |Moo| &lt; 0.7 için anlamlıdır; daha yüksek Mach sayılarında yüzeyde yerel ses üstü bölgeler ve şok dalgaları oluşur, düzeltme akışı artık doğru anlatmaz.</source>
+        <translation>When Moo is not zero, the pressure coefficient and both coefficients are enlarged by the Prandtl-Glauert factor 1/√(1 - Moo²). This linear correction holds only for subsonic, attached flow and is meaningful roughly for |Moo| &lt; 0.7; at higher Mach numbers local supersonic regions and shock waves form on the surface, and the correction no longer describes the flow.</translation>
+    </message>
+    <message>
+        <source>Kesitler önceden hesaplanmış bir katalogdan (KATPE-D20G15.txt) alınır. Katalogda bulunmayan bir kalınlık ve kamburluk çifti için uyarı verilir ve önceki kesit kalır.</source>
+        <translation>The sections are taken from a precomputed catalogue (KATPE-D20G15.txt). For a pair of thickness and camber the catalogue lacks, a warning is shown and the previous section stays.</translation>
+    </message>
+    <message>
+        <source>Dil</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Program Türkçe açılır. İngilizce için &lt;tt&gt;--lang en&lt;/tt&gt;, Türkçe için &lt;tt&gt;--lang tr&lt;/tt&gt; ile başlatın; seçim sonraki açılışlarda da geçerlidir.</source>
+        <translation>Turkish is the default language. Start the program with &lt;tt&gt;--lang en&lt;/tt&gt; for English or &lt;tt&gt;--lang tr&lt;/tt&gt; for Turkish; the choice is kept for later runs.</translation>
+    </message>
+    <message>
+        <source>Yardım</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>KATPE-D20G15.txt dosyası bulunamadı</source>
+        <translation>The file KATPE-D20G15.txt was not found</translation>
+    </message>
+    <message>
+        <source>bu profil veritabanında yok</source>
+        <translation>this section is not in the catalogue</translation>
+    </message>
+    <message>
+        <source>Moo -1 ile 1 arasında olmalı</source>
+        <translation>Moo must be between -1 and 1</translation>
+    </message>
+</context>
+</TS>
