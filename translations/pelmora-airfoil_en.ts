@@ -297,8 +297,36 @@
         <translation>this section is not in the catalogue</translation>
     </message>
     <message>
-        <source>Moo -1 ile 1 arasında olmalı</source>
-        <translation>Moo must be between -1 and 1</translation>
+        <source>Moo -1 ile 1 arasında olmalı. Bu değerle sıkıştırılabilme düzeltmesi yapılamaz; yalnızca sıkıştırılamaz akışın eğrileri çizildi.</source>
+        <translation>Moo must be between -1 and 1. No compressibility correction exists for this value; only the incompressible curves are drawn.</translation>
+    </message>
+    <message>
+        <source>Program açılırken beklenmeyen bir hata oldu. Pencere açılıyor, ama katalog okunamamış olabilir.</source>
+        <translation>An unexpected error occurred while the program was starting. The window opens, but the catalogue may not have been read.</translation>
+    </message>
+    <message>
+        <source>Bu kalınlık ve kamburluk için profil hesaplanamadı. Ekrandaki önceki profil ve sonuçları geçerli kalıyor.</source>
+        <translation>No section could be computed for this thickness and camber. The previous section and its results on the screen remain valid.</translation>
+    </message>
+    <message>
+        <source>Profil resmi çizilirken geçersiz bir sayı çıktı ve çizim yarıda kaldı. Basınç grafiği, CL ve CM bu adımda yenilenmedi.</source>
+        <translation>An invalid number came up while drawing the section, and the drawing was left unfinished. The pressure chart, CL and CM were not redrawn in this step.</translation>
+    </message>
+    <message>
+        <source>Bu hücum açısında basınç dağılımı hesaplanamadı: yüzeydeki hızlardan biri hesaplanamayacak kadar büyük. Basınç grafiği, CL ve CM önceki değerlerinde kalıyor.</source>
+        <translation>The pressure distribution could not be computed at this angle of attack: one of the surface speeds is too large to compute. The pressure chart, CL and CM keep their previous values.</translation>
+    </message>
+    <message>
+        <source>Basınç grafiği çizilirken geçersiz bir sayı çıktı ve çizim yarıda kaldı. CL ve CM bu adımda yenilenmedi.</source>
+        <translation>An invalid number came up while drawing the pressure chart, and the drawing was left unfinished. CL and CM were not redrawn in this step.</translation>
+    </message>
+    <message>
+        <source>CL grafiği hesaplanırken geçersiz bir sayı çıktı ve grafik yarıda kaldı. Profil ve basınç grafiği geçerli; CM bu adımda yenilenmedi.</source>
+        <translation>An invalid number came up while computing the CL chart, and the chart was left unfinished. The section and the pressure chart are valid; CM was not redrawn in this step.</translation>
+    </message>
+    <message>
+        <source>CM grafiği hesaplanırken geçersiz bir sayı çıktı ve grafik yarıda kaldı. Profil, basınç grafiği ve CL geçerli.</source>
+        <translation>An invalid number came up while computing the CM chart, and the chart was left unfinished. The section, the pressure chart and CL are valid.</translation>
     </message>
 </context>
 </TS>
