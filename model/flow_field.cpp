@@ -42,10 +42,17 @@ struct Velocities {
 std::optional<Velocities> velocities(const FlowField& f, Complex zeta) {
   const Complex t = zeta - f.centre;
   const Complex t2 = t * t;
-  const Complex stream = std::polar(1.0, -f.alfa) * (t - f.front_offset);
+  const Complex e = std::polar(1.0, -f.alfa);
   const Complex plus1 = zeta + 1.0;
-  if (plus1 == Complex(0, 0)) return std::nullopt;
-  Velocities out{stream * (zeta - 1.0) / t2, stream * (zeta * zeta) / (t2 * plus1)};
+  Velocities out;
+  if (f.smooth_leading_edge) {
+    // t - t2 is zeta + 1 itself and cancels the map's second zero.
+    out = Velocities{e * plus1 * (zeta - 1.0) / t2, e * (zeta * zeta) / t2};
+  } else {
+    if (plus1 == Complex(0, 0)) return std::nullopt;
+    const Complex stream = e * (t - f.front_offset);
+    out = Velocities{stream * (zeta - 1.0) / t2, stream * (zeta * zeta) / (t2 * plus1)};
+  }
   if (!finite(out.circle) || !finite(out.section)) return std::nullopt;
   return out;
 }
@@ -90,6 +97,10 @@ std::optional<FlowField> flow_field(const WindowState& s) {
   // -R^2 e^(2 i alfa); with t1 = R e^(-i BetaTE) the front one is
   // R e^(i (pi + 2 alfa + BetaTE)).
   f.front_offset = -std::polar(f.R, 2 * f.alfa + f.BetaTE);
+  if (s.Eps == 0 && s.AlfaD == 0) {
+    f.smooth_leading_edge = true;
+    f.front_offset = Complex(-1, 0) - f.centre;
+  }
   f.Chord = s.Chord;
   f.xShift = s.xShift;
   return f;
@@ -174,7 +185,7 @@ StagnationPoints stagnation_points(const FlowField& f) {
   StagnationPoints out;
   out.rear.zeta = Complex(1, 0);
   out.rear.airfoil = PlanePoint{1, 0};
-  out.front.zeta = f.centre + f.front_offset;
+  out.front.zeta = f.smooth_leading_edge ? Complex(-1, 0) : f.centre + f.front_offset;
   out.front.airfoil = airfoil_point(f, out.front.zeta);
   return out;
 }

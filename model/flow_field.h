@@ -74,6 +74,10 @@ struct FlowField {
   double R = 0;          // circle radius
   double circulation = 0;  // G / (2 pi) = 2 R sin(alfa + BetaTE)
   Complex front_offset;  // front stagnation point minus the centre
+  // A zero-thickness section (Eps = 0) at zero incidence: its circle passes
+  // through zeta = -1 and the front stagnation point is exactly there, so the
+  // flow meets the sharp leading edge smoothly, at the finite speed 1 / R^2.
+  bool smooth_leading_edge = false;
   double Chord = 0;
   double xShift = 0;
 };
@@ -119,7 +123,7 @@ struct FlowPoint {
 // zeta = 1 included, where the flow leaves at the finite speed
 // cos(alfa + BetaTE) / R). Nothing for a point inside the circle (beyond
 // rounding, 1e-9 of the radius), for zeta = -1 on a zero-thickness section
-// where the speed is unbounded, or for a non-finite zeta.
+// at incidence, where the speed is unbounded, or for a non-finite zeta.
 std::optional<FlowPoint> flow_at_zeta(const FlowField& f, Complex zeta);
 
 // The flow at an airfoil-plane point (x/c, y/c); nothing on or inside the
