@@ -1,7 +1,7 @@
 #include "charts/colour_map.h"
 
+#include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace airfoil {
 
@@ -25,15 +25,16 @@ constexpr Stop kStops[] = {
     {255 / 255.0, 0.993248, 0.906157, 0.143936},
 };
 
-std::uint8_t channel(double x) { return static_cast<std::uint8_t>(std::lround(x * 255)); }
+// x is within 0..1 here, so adding a half and truncating rounds it.
+std::uint8_t channel(double x) { return static_cast<std::uint8_t>(x * 255 + 0.5); }
 
 }  // namespace
 
 Rgb uniform_ramp(double t) {
   if (!(t > 0)) t = 0;  // NaN too
   if (t > 1) t = 1;
-  std::size_t k = 1;
-  while (k + 1 < std::size(kStops) && kStops[k].t < t) ++k;
+  // The stops are sixteen table entries apart, the last segment fifteen.
+  const std::size_t k = std::min<std::size_t>(static_cast<std::size_t>(t * 255 / 16), 15) + 1;
   const Stop& a = kStops[k - 1];
   const Stop& b = kStops[k];
   const double s = (t - a.t) / (b.t - a.t);

@@ -15,6 +15,22 @@ constexpr double kOnCircle = 1 + 1e-9;
 
 bool finite(Complex z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); }
 
+// a / b by Smith's rule: no overflow for large or small b, and several times
+// faster than the library's division, which also mends infinities we never
+// let through. A zero b gives a non-finite result, which the callers reject.
+Complex divide(Complex a, Complex b) {
+  const double c = b.real();
+  const double d = b.imag();
+  if (std::abs(c) >= std::abs(d)) {
+    const double r = d / c;
+    const double den = c + d * r;
+    return {(a.real() + a.imag() * r) / den, (a.imag() - a.real() * r) / den};
+  }
+  const double r = c / d;
+  const double den = c * r + d;
+  return {(a.real() * r + a.imag()) / den, (a.imag() * r - a.real()) / den};
+}
+
 Velocity velocity_of(Complex w) {
   // w = u - i v
   Velocity out;
@@ -42,23 +58,49 @@ struct Velocities {
 std::optional<Velocities> velocities(const FlowField& f, Complex zeta) {
   const Complex t = zeta - f.centre;
   const Complex t2 = t * t;
-  const Complex e = std::polar(1.0, -f.alfa);
   const Complex plus1 = zeta + 1.0;
   Velocities out;
   if (f.smooth_leading_edge) {
     // t - t2 is zeta + 1 itself and cancels the map's second zero.
-    out = Velocities{e * plus1 * (zeta - 1.0) / t2, e * (zeta * zeta) / t2};
+    out = Velocities{divide(f.stream * plus1 * (zeta - 1.0), t2),
+                     divide(f.stream * (zeta * zeta), t2)};
   } else {
     if (plus1 == Complex(0, 0)) return std::nullopt;
-    const Complex stream = e * (t - f.front_offset);
-    out = Velocities{stream * (zeta - 1.0) / t2, stream * (zeta * zeta) / (t2 * plus1)};
+    const Complex stream = f.stream * (t - f.front_offset);
+    out = Velocities{divide(stream * (zeta - 1.0), t2), divide(stream * (zeta * zeta), t2 * plus1)};
   }
   if (!finite(out.circle) || !finite(out.section)) return std::nullopt;
   return out;
 }
 
+// The squared speed alone, from the moduli of the same factors: no complex
+// division, for the many samples of the colour map.
+double speed_squared(const FlowField& f, Complex zeta, Plane plane) {
+  const double t2 = std::norm(zeta - f.centre);
+  const double to_front = f.smooth_leading_edge ? std::norm(zeta + 1.0) : std::norm(zeta - f.centre - f.front_offset);
+  if (plane == Plane::circle) return to_front * std::norm(zeta - 1.0) / (t2 * t2);
+  if (f.smooth_leading_edge) return std::norm(zeta) * std::norm(zeta) / (t2 * t2);
+  return to_front * std::norm(zeta) * std::norm(zeta) / (t2 * t2 * std::norm(zeta + 1.0));
+}
+
 bool outside_or_on(const FlowField& f, Complex zeta) {
-  return std::abs(zeta - f.centre) >= f.R * kInsideCircle;
+  return std::norm(zeta - f.centre) >= (f.R * kInsideCircle) * (f.R * kInsideCircle);
+}
+
+// The principal square root, with the cancellation-free choice of which
+// part to take from the other; two real square roots instead of the
+// library's general routine.
+Complex square_root(Complex w) {
+  const double a = w.real();
+  const double b = w.imag();
+  const double m = std::sqrt(a * a + b * b);
+  if (m == 0) return {0, 0};
+  if (a >= 0) {
+    const double re = std::sqrt((m + a) / 2);
+    return {re, b / (2 * re)};
+  }
+  const double im = std::copysign(std::sqrt((m - a) / 2), b);
+  return {b / (2 * im), im};
 }
 
 }  // namespace
@@ -97,6 +139,7 @@ std::optional<FlowField> flow_field(const WindowState& s) {
   // -R^2 e^(2 i alfa); with t1 = R e^(-i BetaTE) the front one is
   // R e^(i (pi + 2 alfa + BetaTE)).
   f.front_offset = -std::polar(f.R, 2 * f.alfa + f.BetaTE);
+  f.stream = std::polar(1.0, -f.alfa);
   if (s.Eps == 0 && s.AlfaD == 0) {
     f.smooth_leading_edge = true;
     f.front_offset = Complex(-1, 0) - f.centre;
@@ -120,18 +163,18 @@ std::optional<Complex> circle_point(const FlowField& f, PlanePoint p) {
   // The cusp: z - 2 ~ (zeta - 1)^2, so rounding in z moves the root off the
   // circle by its square root. The trailing edge itself is on the section.
   if (std::abs(z - 2.0) <= 1e-12 * f.Chord) return std::nullopt;
-  const Complex s = std::sqrt(z * z - 4.0);
+  const Complex s = square_root(z * z - 4.0);
   // Take the larger root directly and the smaller as its reciprocal; the
   // difference z - s would cancel far from the section.
   const Complex plus = (z + s) / 2.0;
   const Complex minus = (z - s) / 2.0;
-  const Complex big = std::abs(plus) >= std::abs(minus) ? plus : minus;
+  const Complex big = std::norm(plus) >= std::norm(minus) ? plus : minus;
   if (!finite(big) || big == Complex(0, 0)) return std::nullopt;
-  const Complex small = 1.0 / big;
-  const double d_big = std::abs(big - f.centre);
-  const double d_small = std::abs(small - f.centre);
+  const Complex small = divide(1.0, big);
+  const double d_big = std::norm(big - f.centre);
+  const double d_small = std::norm(small - f.centre);
   const Complex zeta = d_big >= d_small ? big : small;
-  if (!(std::max(d_big, d_small) > f.R * kOnCircle)) return std::nullopt;
+  if (!(std::max(d_big, d_small) > (f.R * kOnCircle) * (f.R * kOnCircle))) return std::nullopt;
   return zeta;
 }
 
@@ -220,14 +263,12 @@ CpSamples sample_cp(const FlowField& f, Plane plane, const View& view, int width
       std::optional<Complex> zeta;
       if (plane == Plane::circle) {
         const Complex z(x, y);
-        if (finite(z) && std::abs(z - f.centre) > f.R) zeta = z;
+        if (finite(z) && std::norm(z - f.centre) > f.R * f.R) zeta = z;
       } else {
         zeta = circle_point(f, PlanePoint{x, y});
       }
       if (!zeta) continue;
-      const auto v = velocities(f, *zeta);
-      if (!v) continue;
-      const double cp = velocity_of(plane == Plane::circle ? v->circle : v->section).Cp;
+      const double cp = 1 - speed_squared(f, *zeta, plane);
       if (std::isfinite(cp)) out.cp[k] = cp;
     }
   }

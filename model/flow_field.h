@@ -74,6 +74,7 @@ struct FlowField {
   double R = 0;          // circle radius
   double circulation = 0;  // G / (2 pi) = 2 R sin(alfa + BetaTE)
   Complex front_offset;  // front stagnation point minus the centre
+  Complex stream;        // e^(-i alfa), the free stream's u - i v
   // A zero-thickness section (Eps = 0) at zero incidence: its circle passes
   // through zeta = -1 and the front stagnation point is exactly there, so the
   // flow meets the sharp leading edge smoothly, at the finite speed 1 / R^2.

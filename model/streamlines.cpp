@@ -264,7 +264,7 @@ bool usable(const View& v) {
 
 Streamlines trace_streamlines(const FlowField& f, const StreamlineOptions& options) {
   Streamlines out;
-  out.psi_step = std::isfinite(options.psi_step) ? std::clamp(options.psi_step, 0.005, 1.0) : 0.04;
+  out.psi_step = std::isfinite(options.psi_step) ? std::clamp(options.psi_step, 0.005, 1.0) : 0.05;
   const View circle_view = usable(options.circle_view) ? options.circle_view : kCircleView;
   const View airfoil_view = usable(options.airfoil_view) ? options.airfoil_view : kAirfoilView;
 
