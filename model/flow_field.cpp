@@ -77,7 +77,8 @@ std::optional<Velocities> velocities(const FlowField& f, Complex zeta) {
 // division, for the many samples of the colour map.
 double speed_squared(const FlowField& f, Complex zeta, Plane plane) {
   const double t2 = std::norm(zeta - f.centre);
-  const double to_front = f.smooth_leading_edge ? std::norm(zeta + 1.0) : std::norm(zeta - f.centre - f.front_offset);
+  const double to_front = f.smooth_leading_edge ? std::norm(zeta + 1.0)
+                                                : std::norm(zeta - f.centre - f.front_offset);
   if (plane == Plane::circle) return to_front * std::norm(zeta - 1.0) / (t2 * t2);
   if (f.smooth_leading_edge) return std::norm(zeta) * std::norm(zeta) / (t2 * t2);
   return to_front * std::norm(zeta) * std::norm(zeta) / (t2 * t2 * std::norm(zeta + 1.0));

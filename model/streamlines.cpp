@@ -313,7 +313,9 @@ Streamlines trace_streamlines(const FlowField& f, const StreamlineOptions& optio
     line.psi = psi;
     line.dividing = dividing;
     line.zeta.reserve(piece.points.size());
-    for (const PolarPoint& p : piece.points) line.zeta.push_back(f.centre + std::polar(p.r, p.theta));
+    for (const PolarPoint& p : piece.points) {
+      line.zeta.push_back(f.centre + std::polar(p.r, p.theta));
+    }
     // The ends on the body are the stagnation points; put them there exactly.
     const auto snap = [&](Complex& z) {
       z = std::abs(z - stagnation.rear.zeta) <= std::abs(z - stagnation.front.zeta)
