@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build g++ clang llvm clang-tidy cppcheck libclang-rt-14-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  build-essential cmake ninja-build g++ clang llvm clang-tidy clang-format cppcheck libclang-rt-14-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
