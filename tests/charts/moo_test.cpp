@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart_fixture.h"
+#include "model/coefficients.h"
 
 namespace airfoil::testing {
 namespace {
