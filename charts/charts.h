@@ -2,6 +2,7 @@
 #pragma once
 
 
+#include "charts/colours.h"
 #include "model/window.h"
 
 namespace airfoil {
@@ -34,9 +35,6 @@ struct Plots {
   Surface& Picture_CL;
   Surface& Picture_CM;
 };
-
-// The colour of the curves corrected for compressibility.
-inline constexpr Colour kMagenta = 16711935;
 
 // Converts a coordinate to the single precision a surface takes. A finite
 // number beyond the float range is held at the largest float (it is off every

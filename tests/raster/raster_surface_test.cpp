@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "charts/raster/raster_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "arguments.h"
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "model/recording_messages.h"
 #include "report.h"
 #include "tee_surface.h"

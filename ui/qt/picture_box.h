@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "charts/raster/raster_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil {
 
