@@ -152,10 +152,10 @@ inline constexpr std::array<Annotation, 28> kAnnotations{{
 
 // The order in which Tab walks the controls.
 inline constexpr std::array<const char*, 18> kTabOrder{
-    "profil",         "pressure",      "Text_AlfaD",       "Text_Camber",    "Text_Thickness",
-    "Text_nP",        "HScroll_AlfaD", "HScroll_Thickness", "HScroll_Camber", "HScroll_nP",
-    "daire",          "Text_CL",       "Picture_CL",       "Text1",          "Picture_CM",
-    "Text_xM",        "HScroll_xM",    "Text_Moo",
+    "profil",  "pressure",      "Text_AlfaD",        "Text_Camber",    "Text_Thickness",
+    "Text_nP", "HScroll_AlfaD", "HScroll_Thickness", "HScroll_Camber", "HScroll_nP",
+    "daire",   "Text_CL",       "Picture_CL",        "Text1",          "Picture_CM",
+    "Text_xM", "HScroll_xM",    "Text_Moo",
 };
 
 // Which event runs which handler. A scroll bar raises its Change event after
@@ -209,15 +209,31 @@ struct AboutLabel {
 };
 
 inline constexpr std::array<AboutLabel, 6> kAboutLabels{{
-    {"Label1", "PelmoraAirfoil", {960, 240, 2415, 375}, {Family::verdana, 12, false, true, true},
-     kDarkGreen, false},
-    {"Label2", "Aerodynamic Characteristics of Pelmora Airfoil", {840, 720, 2655, 735},
-     {Family::verdana, 9.75}, kDarkGreen, true},
-    {"Label7", kAboutCredit, {840, 1680, 2535, 255}, {Family::verdana, 8.25}, kBlack, false},
-    {"Label8", "last update : Februaray 2007", {840, 2040, 2775, 255}, {Family::verdana, 8.25}, kBlack,
+    {"Label1",
+     "PelmoraAirfoil",
+     {960, 240, 2415, 375},
+     {Family::verdana, 12, false, true, true},
+     kDarkGreen,
      false},
-    {"Label4", "for comments and questions e-mail to", {480, 2520, 3375, 255}, {Family::verdana, 8.25},
-     kBlack, false},
+    {"Label2",
+     "Aerodynamic Characteristics of Pelmora Airfoil",
+     {840, 720, 2655, 735},
+     {Family::verdana, 9.75},
+     kDarkGreen,
+     true},
+    {"Label7", kAboutCredit, {840, 1680, 2535, 255}, {Family::verdana, 8.25}, kBlack, false},
+    {"Label8",
+     "last update : Februaray 2007",
+     {840, 2040, 2775, 255},
+     {Family::verdana, 8.25},
+     kBlack,
+     false},
+    {"Label4",
+     "for comments and questions e-mail to",
+     {480, 2520, 3375, 255},
+     {Family::verdana, 8.25},
+     kBlack,
+     false},
     {"Label5", kAboutAddress, {1200, 2760, 1935, 255}, {Family::verdana, 8.25}, kBlue, false},
 }};
 
