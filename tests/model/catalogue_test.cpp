@@ -7,11 +7,8 @@
 #include "model/window.h"
 #include "tests/model/model_support.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
-
-using test::RecordedMessages;
-using test::TempCatalogue;
 
 // Start-up from a catalogue file with the given content.
 struct Loaded {
@@ -180,4 +177,4 @@ TEST(FormLoad, EmptyFileFailsBeforeTheCount) {
 }
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

@@ -8,7 +8,7 @@
 #include "charts/raster/raster_surface.h"
 #include "ui/surface_layout.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
 
 constexpr Colour kRed = 255, kBlue = 16711680;
@@ -192,4 +192,4 @@ TEST(RasterSurface, ColourValueIsRedPlus256GreenPlus65536Blue) {
 }
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

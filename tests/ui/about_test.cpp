@@ -10,7 +10,7 @@
 #include "ui/qt/about_window.h"
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 void choose_about(Form1Window& window) {
@@ -142,4 +142,4 @@ TEST(About, WrappedDescriptionFitsItsLabel) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing
