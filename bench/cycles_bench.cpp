@@ -10,7 +10,7 @@
 
 #include "bench_support.h"
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #ifdef AIRFOIL_HAVE_PICTURES
 #include <QImage>
 #include <QPainter>

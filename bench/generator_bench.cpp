@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "circle_search.h"
+#include "tools/catalogue/circle_search.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
-#include <cmath>
+#include <optional>
 #include <utility>
 
 #include "charts/charts.h"
 #include "charts/drawing.h"
+#include "model/coefficients.h"
 
 namespace airfoil {
 
@@ -22,19 +23,12 @@ void basınc_ciz(Window& w, Plots& p) {
       s, w, [&](double i) { return std::pair{w.Xp(i), -(1 - w.Cp(i))}; }, w.colRed, w.colBlue);
 
   // Prandtl-Glauert: at a subsonic free-stream Mach number the pressure
-  // coefficient grows by 1 / sqrt(1 - Moo^2). Outside |Moo| < 1 there is no
-  // such factor; Beta keeps its last value, and a Beta never written yet
-  // becomes 1, the incompressible factor (every valid Beta is above 0).
-  const std::optional<double> moo = read_moo(w);
-  if (!moo) {
-    if (w.Beta == 0) w.Beta = 1;
-    return;
-  }
-  const double Moo = *moo;
-  w.Beta = std::sqrt(1 - Moo * Moo);
-  if (Moo != 0) {
+  // coefficient grows by 1 / Beta. The corrected curve is one polygon
+  // through all points, not split at the leading edge.
+  if (const std::optional<double> beta = store_beta(w, BetaAtZeroMach::StoreOne)) {
+    const auto corrected = [&](double i) { return -(1 - corrected_for_compressibility(w.Cp(i), *beta)); };
     for (double i = 2; i <= w.nP; i += 1) {
-      line(s, w.Xp(i - 1), -(1 - w.Cp(i - 1) / w.Beta), w.Xp(i), -(1 - w.Cp(i) / w.Beta), kMagenta);
+      line(s, w.Xp(i - 1), corrected(i - 1), w.Xp(i), corrected(i), kMagenta);
     }
   }
 }

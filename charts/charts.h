@@ -1,8 +1,8 @@
 // The picture surfaces and the five drawings.
 #pragma once
 
-#include <optional>
 
+#include "charts/colours.h"
 #include "model/window.h"
 
 namespace airfoil {
@@ -36,18 +36,10 @@ struct Plots {
   Surface& Picture_CM;
 };
 
-// The colour of the curves corrected for compressibility.
-inline constexpr Colour kMagenta = 16711935;
-
 // Converts a coordinate to the single precision a surface takes. A finite
 // number beyond the float range is held at the largest float (it is off every
 // surface anyway); a non-finite number is a Fault.
 float to_single(double x);
-
-// Reads the free-stream Mach number from Text_Moo. Returns it when
-// |Moo| < 1. Otherwise no compressibility correction exists: the range
-// message is shown (once per cycle) and nothing is returned.
-std::optional<double> read_moo(Window& w);
 
 void renkler(Window& w);
 void profil_ciz(Window& w, Plots& p);

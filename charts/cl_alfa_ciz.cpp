@@ -1,22 +1,10 @@
-#include <cmath>
-
 #include "charts/charts.h"
 #include "charts/coefficient_chart.h"
 #include "charts/drawing.h"
+#include "model/coefficients.h"
 #include "model/numtext.h"
 
 namespace airfoil {
-
-namespace {
-
-// Potential-flow lift of the mapped section: the Kutta condition at the
-// trailing edge fixes the circulation, which gives CL = 8 pi (R / c)
-// sin(alpha + BetaTE), zero at the angle alpha = -BetaTE.
-double lift(const Window& w, double alpha) {
-  return finite_or_fault(8 * w.pi * w.RadiusC * std::sin(alpha + w.BetaTE), "lift coefficient");
-}
-
-}  // namespace
 
 void CL_Alfa_ciz(Window& w, Plots& p) {
   Surface& s = p.Picture_CL;
@@ -26,10 +14,10 @@ void CL_Alfa_ciz(Window& w, Plots& p) {
   // Samples at whole degrees from -12 to 12; the moment chart reads them.
   for (int k = 0; k <= 24; ++k) {
     w.CurveAlfa(k) = k - 12;
-    w.CurveCL(k) = lift(w, w.CurveAlfa(k) * w.pi / 180);
+    w.CurveCL(k) = lift_coefficient_at_degrees(w, w.CurveAlfa(k));
   }
   coefficient_curve(s, w, w.CurveCL, 1, w.colBlue);
-  w.CL = lift(w, w.AlfaD * w.pi / 180);
+  w.CL = lift_coefficient_at_degrees(w, w.AlfaD);
   coefficient_marker(s, w, w.CL, w.colRed);
   w.Text_CL.Text = general_format(round_half_even(w.CL, 4));
 

@@ -1,8 +1,9 @@
 #include "charts/coefficient_chart.h"
 
-#include <cmath>
+#include <optional>
 
 #include "charts/drawing.h"
+#include "model/coefficients.h"
 
 namespace airfoil {
 
@@ -19,7 +20,8 @@ void coefficient_grid(Surface& s, const Window& w, double top, int last_j) {
 void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor,
                        Colour colour) {
   for (int k = 1; k <= 24; ++k) {
-    line(s, w.CurveAlfa(k - 1), -values(k - 1) / factor, w.CurveAlfa(k), -values(k) / factor, colour);
+    line(s, w.CurveAlfa(k - 1), -corrected_for_compressibility(values(k - 1), factor), w.CurveAlfa(k),
+         -corrected_for_compressibility(values(k), factor), colour);
   }
 }
 
@@ -28,18 +30,10 @@ void coefficient_marker(Surface& s, const Window& w, double value, Colour colour
 }
 
 void compressibility_overlay(Window& w, Surface& s, const Table<30>& values, double current) {
-  const std::optional<double> moo = read_moo(w);
-  if (!moo) {
-    // No correction exists; Beta keeps its last valid value, and one never
-    // written yet reads as the incompressible factor 1.
-    if (w.Beta == 0) w.Beta = 1;
-    return;
+  if (const std::optional<double> beta = store_beta(w, BetaAtZeroMach::KeepLast)) {
+    coefficient_curve(s, w, values, *beta, kMagenta);
+    coefficient_marker(s, w, corrected_for_compressibility(current, *beta), kMagenta);
   }
-  const double Moo = *moo;
-  if (Moo == 0) return;
-  w.Beta = std::sqrt(1 - Moo * Moo);
-  coefficient_curve(s, w, values, w.Beta, kMagenta);
-  coefficient_marker(s, w, current / w.Beta, kMagenta);
 }
 
 }  // namespace airfoil

@@ -14,7 +14,7 @@ namespace airfoil {
 void coefficient_grid(Surface& s, const Window& w, double top, int last_j);
 
 // The 24 segments through samples 0 to 24 of `values` against CurveAlfa,
-// each value divided by `factor`.
+// each value corrected by the compressibility `factor` (1: as it is).
 void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor,
                        Colour colour);
 
@@ -23,8 +23,8 @@ void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, dou
 void coefficient_marker(Surface& s, const Window& w, double value, Colour colour);
 
 // The Prandtl-Glauert overlay: when Text_Moo holds a Mach number other than
-// 0 with |Moo| < 1, Beta = sqrt(1 - Moo^2) and the curve and marker are drawn
-// again divided by Beta, in magenta.
+// 0 with |Moo| < 1, Beta is stored and the curve and marker are drawn again,
+// corrected, in magenta.
 void compressibility_overlay(Window& w, Surface& s, const Table<30>& values, double current);
 
 }  // namespace airfoil

@@ -1,13 +1,14 @@
 #include "charts/charts.h"
+#include "charts/colours.h"
 
 namespace airfoil {
 
 // The four stored colours, as R + 256 G + 65536 B.
 void renkler(Window& w) {
-  w.colBlack = 0;
-  w.colRed = 255;
-  w.colGreen = 65280;
-  w.colBlue = 16711680;
+  w.colBlack = kBlack;
+  w.colRed = kRed;
+  w.colGreen = kGreen;
+  w.colBlue = kBlue;
 }
 
 }  // namespace airfoil

@@ -59,8 +59,8 @@ using Messages = RecordingMessages;
 // The five surfaces with the colours the window gives them.
 struct Surfaces {
   CheckingSurface daire;
-  CheckingSurface profil{0, 16711680};
-  CheckingSurface pressure{0, 65280};
+  CheckingSurface profil{kBlack, kBlue};
+  CheckingSurface pressure{kBlack, kGreen};
   CheckingSurface Picture_CL;
   CheckingSurface Picture_CM;
   Plots plots() { return Plots{daire, profil, pressure, Picture_CL, Picture_CM}; }

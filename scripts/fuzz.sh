@@ -14,7 +14,7 @@ targets="${FUZZ_TARGETS:-catalogue_fuzzer moo_fuzzer}"
 jobs="${JOBS:-$(nproc)}"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DAIRFOIL_WERROR="${AIRFOIL_WERROR:-OFF}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DAIRFOIL_FUZZ=ON -DAIRFOIL_SANITIZE=ON -DAIRFOIL_BUILD_UI=OFF -DAIRFOIL_BUILD_TESTS=OFF >/dev/null
 # shellcheck disable=SC2086
 cmake --build "$build" -j "$jobs" --target $targets

@@ -7,13 +7,14 @@
 run_packages=(
   cmake ninja-build g++
   qt6-base-dev libgl-dev
+  nlohmann-json3-dev                   # the probe's JSON report
   qt6-svg-dev                          # SVG export, and the plugins that draw the icon
   qt6-l10n-tools                       # lrelease compiles the English translation
   fonts-liberation fonts-dejavu-core   # the fonts the window's labels are laid out for
 )
 
 dev_packages=(
-  clang llvm clang-tidy cppcheck libclang-rt-14-dev
+  clang llvm clang-tidy clang-format cppcheck libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   dpkg-dev file desktop-file-utils appstream

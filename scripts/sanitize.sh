@@ -11,7 +11,7 @@ jobs="${JOBS:-$(nproc)}"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -g" \
-  -DAIRFOIL_SANITIZE=ON -DAIRFOIL_BUILD_UI="${AIRFOIL_SANITIZE_UI:-ON}" -DAIRFOIL_BUILD_TESTS=ON >/dev/null
+  -DAIRFOIL_SANITIZE=ON -DAIRFOIL_WERROR="${AIRFOIL_WERROR:-OFF}" -DAIRFOIL_BUILD_UI="${AIRFOIL_SANITIZE_UI:-ON}" -DAIRFOIL_BUILD_TESTS=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1:print_stacktrace=1"

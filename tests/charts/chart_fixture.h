@@ -13,7 +13,7 @@
 
 #include "charts/charts.h"
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "model/recording_messages.h"
 #include "model/window.h"
 

@@ -8,7 +8,7 @@
 
 #include "charts/clip.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -71,4 +71,4 @@ TEST(ClipSegmentRect, InvertedOrNonFiniteRectangleClipsEverythingAway) {
 }
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

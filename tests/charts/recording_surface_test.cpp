@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "chart_fixture.h"
 
 namespace airfoil::testing {

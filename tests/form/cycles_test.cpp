@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "form_fixture.h"
+#include "ui/window_layout.h"
 
 namespace airfoil::testing {
 namespace {
@@ -108,6 +110,28 @@ INSTANTIATE_TEST_SUITE_P(Handlers, EachCycle, ::testing::ValuesIn(kCycles),
                          [](const auto& info) { return std::string(info.param.name); });
 
 bool is_circle(const SurfaceCall& call) { return call.op == SurfaceCall::Op::Circle; }
+
+// The window's event table, which the desktop window and the probe both
+// follow: each bar raises the handler named after it and moves its own
+// control, and each picture's click is its own handler, so the table runs
+// exactly the cycles checked above.
+TEST_F(FormTest, EventTableRaisesEachControlsOwnHandler) {
+  std::map<std::string, const void*> controls;
+  for_each_control(w(), [&](const char* name, const auto& control) { controls[name] = &control; });
+  const auto handler_of = [](std::string_view name) {
+    const auto* c = std::find_if(std::begin(kCycles), std::end(kCycles),
+                                 [&](const CycleCase& k) { return name == k.name; });
+    return c == std::end(kCycles) ? nullptr : c->handler;
+  };
+  for (const BarEvent& event : kBarEvents) {
+    const std::string_view control = event.control;
+    EXPECT_EQ(event.change, handler_of(control.substr(std::string_view("HScroll_").size()))) << control;
+    EXPECT_EQ(static_cast<const void*>(&(w().*event.bar)), controls.at(event.control)) << control;
+  }
+  for (const ClickEvent& event : kClickEvents) {
+    EXPECT_EQ(event.click, handler_of(surface_layout(event.surface).name)) << surface_layout(event.surface).name;
+  }
+}
 
 TEST_F(FormTest, ReferencePointCycle_EndsWithRedMarkerOnChordUntilNextGeometryCycle) {
   start();

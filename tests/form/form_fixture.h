@@ -12,25 +12,12 @@
 
 #include "charts/recording_surface.h"
 #include "model/recording_messages.h"
+#include "support/state.h"
 #include "ui/form.h"
 
 namespace airfoil::testing {
 
 using RecordedMessages = RecordingMessages;
-
-// Every number of the window state in declaration order, arrays cell by cell:
-// two states are the same exactly when these lists are.
-inline std::vector<double> flatten(const WindowState& s) {
-  std::vector<double> values;
-  for_each_variable(s, [&](const char*, const auto& x) {
-    if constexpr (requires { x.cells(); }) {
-      values.insert(values.end(), x.cells().begin(), x.cells().end());
-    } else {
-      values.push_back(x);
-    }
-  });
-  return values;
-}
 
 // Notes in a shared log when it is cleared, so that tests see which pictures
 // a handler redrew and in which order; can be told to fail on its next Line.

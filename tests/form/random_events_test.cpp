@@ -25,7 +25,7 @@
 #include "model/recording_messages.h"
 #include "ui/form.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
 
 const std::string kCommittedCatalogue = AIRFOIL_SOURCE_DIR "/data/KATPE-D20G15.txt";
@@ -309,7 +309,7 @@ class RandomEvents : public ::testing::TestWithParam<Scenario> {
 
     if (copy) {
       (copy->form.*what.handler)();
-      EXPECT_EQ(testing::flatten(copy->form.w), testing::flatten(w));
+      EXPECT_EQ(flatten(copy->form.w), flatten(w));
       EXPECT_EQ(texts(copy->form.w), texts(w));
       EXPECT_EQ(copy->messages.shown, rig.messages.shown);
       for (Pic k : what.redrawn) {
@@ -372,4 +372,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return scenario_name(info.param); });
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

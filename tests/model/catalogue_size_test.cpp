@@ -42,7 +42,7 @@ void load_capped(const std::string& path, bool message,
     const rlim_t cap = static_cast<rlim_t>(address_space_bytes()) + (50u << 20);
     const rlimit limit{cap, cap};
     setrlimit(RLIMIT_AS, &limit);
-    test::RecordedMessages messages;
+    testing::RecordedMessages messages;
     Window w;
     w.messages = &messages;
     w.catalogue_path = path;
@@ -67,7 +67,7 @@ void sparse_file(const std::string& path, const std::string& head, off_t size) {
 bool refused(const Window& w) { return w.nCatalog == 0; }
 
 TEST(CatalogueSize, EveryFileIsReadWithinAFixedMemory) {
-  test::TempCatalogue file("");
+  testing::TempCatalogue file("");
   const std::string& path = file.path();
 
   // A good catalogue followed by 500 MB: reading stops after the last row.

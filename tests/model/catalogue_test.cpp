@@ -10,11 +10,8 @@
 #include "model/window.h"
 #include "tests/model/model_support.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
-
-using test::RecordedMessages;
-using test::TempCatalogue;
 
 // The start-up message for a file that is there but could not be read whole.
 std::vector<std::string> unreadable(const std::string& rest) {
@@ -271,4 +268,4 @@ TEST(FormLoad, OnlyARegularFileIsRead) {
 }
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

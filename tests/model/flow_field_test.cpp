@@ -27,7 +27,7 @@ class FieldOnTheSurface : public ::testing::TestWithParam<Case> {};
 // every circle point of the geometry step the field's Cp is the section's.
 TEST_P(FieldOnTheSurface, CpEqualsTheFlowStepsCp) {
   const auto [eps, delta, nP, alfaD] = GetParam();
-  const Window w = test::flow(eps, delta, nP, alfaD);
+  const Window w = testing::flow(eps, delta, nP, alfaD);
   const FlowField f = field_of(w);
   for (int i = 2; i <= nP - 1; ++i) {
     const Complex zeta(w.Xc(i), w.Yc(i));
@@ -106,7 +106,7 @@ TEST(FlowField, EveryCatalogueSectionAtEveryIncidence) {
 // (below a strongly cambered arc, zeta = -0.8 i).
 TEST(FlowField, InverseMapReturnsTheRootOutsideTheCircle) {
   for (const auto& [eps, delta] : {std::pair{0.0, 0.3}, {0.3, 0.3}, {0.08, 0.0}}) {
-    const FlowField f = field_of(test::flow(eps, delta, 51, 6));
+    const FlowField f = field_of(testing::flow(eps, delta, 51, 6));
     for (double scale : {1.001, 1.5, 4.0}) {
       for (double theta = -3.1; theta < 3.2; theta += 0.05) {
         const Complex zeta = f.centre + std::polar(scale * f.R, theta);
@@ -116,14 +116,14 @@ TEST(FlowField, InverseMapReturnsTheRootOutsideTheCircle) {
       }
     }
   }
-  const FlowField arc = field_of(test::flow(0, 0.3, 51, 0));
+  const FlowField arc = field_of(testing::flow(0, 0.3, 51, 0));
   const auto below = circle_point(arc, airfoil_point(arc, Complex(0, -0.8)));
   ASSERT_TRUE(below);
   EXPECT_NEAR(std::abs(*below - Complex(0, -0.8)), 0, 1e-12);
 }
 
 TEST(FlowField, PointsOnOrInsideTheBodyHaveNoValue) {
-  const FlowField plate = field_of(test::flow(0, 0, 51, 5));
+  const FlowField plate = field_of(testing::flow(0, 0, 51, 5));
   EXPECT_FALSE(flow_at_zeta(plate, Complex(-1, 0)));  // the sharp leading edge
   EXPECT_FALSE(flow_at_zeta(plate, Complex(0, 0)));
   EXPECT_FALSE(flow_at_zeta(plate, Complex(0.3, 0.2)));
@@ -135,11 +135,11 @@ TEST(FlowField, PointsOnOrInsideTheBodyHaveNoValue) {
   ASSERT_TRUE(above);
   EXPECT_GT(above->section.speed, 1);
 
-  const FlowField thick = field_of(test::flow(0.3, 0.3, 51, 5));
+  const FlowField thick = field_of(testing::flow(0.3, 0.3, 51, 5));
   EXPECT_FALSE(flow_at_airfoil_point(thick, {0.3, 0.1}));
   EXPECT_FALSE(stream_function(thick, thick.centre));
 
-  EXPECT_FALSE(flow_field(test::started_window()));  // before any geometry
+  EXPECT_FALSE(flow_field(testing::started_window()));  // before any geometry
 }
 
 TEST(FlowField, FitViewKeepsTheCentreAndGrowsTheShortSide) {
@@ -151,7 +151,7 @@ TEST(FlowField, FitViewKeepsTheCentreAndGrowsTheShortSide) {
 }
 
 TEST(FlowField, CpSamplesAreTheFieldAtCellCentresAndEmptyInTheBody) {
-  const FlowField f = field_of(test::flow(0.3, 0.3, 51, 5));
+  const FlowField f = field_of(testing::flow(0.3, 0.3, 51, 5));
   const View view{-0.5, -0.5, 1.5, 0.5};
   const CpSamples s = sample_cp(f, Plane::airfoil, view, 40, 20);
   ASSERT_EQ(s.cp.size(), 800u);

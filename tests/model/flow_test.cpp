@@ -7,10 +7,8 @@
 #include "model/window.h"
 #include "tests/model/model_support.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
-
-using test::flow;
 
 TEST(Flow, FlatPlateAtFiveDegreesCapsTheLeadingEdgeSpeed) {
   const Window w = flow(0, 0, 21, 5);
@@ -75,14 +73,14 @@ TEST(Flow, LoweringThePointCountLeavesTheHigherEntries) {
 // Before any geometry step nP, nExp and every section variable are 0: the
 // point loop is empty and only the end entries are written.
 TEST(Flow, BeforeAnyGeometryOnlyTheEndEntriesAreWritten) {
-  Window w = test::started_window();
+  Window w = started_window();
   w.HScroll_AlfaD.Value = 4;
   basınc_hesapla(w);
   EXPECT_EQ(w.Cp(1), 1);
   EXPECT_EQ(w.Cp(0), 1);
   EXPECT_EQ(w.Cp(2), 0);
 
-  Window z = test::started_window();
+  Window z = started_window();
   basınc_hesapla(z);
   EXPECT_EQ(z.Cp(0), 1);
   EXPECT_EQ(z.Cp(1), 0);  // zero thickness at zero incidence, no section yet
@@ -180,4 +178,4 @@ INSTANTIATE_TEST_SUITE_P(Sections, PressureIntegral,
                                            ForceCase{0.2, 0.1, 3}, ForceCase{0.03, 0.02, 8}));
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

@@ -8,10 +8,8 @@
 #include "model/window.h"
 #include "tests/model/model_support.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
-
-using test::section;
 
 const double kPi = std::atan(1.0) * 4;
 
@@ -82,7 +80,7 @@ TEST_P(AnySection, EndsAreExactlyTheTrailingEdgeAndTheRayAtMinusPiIsTheLeadingEd
     EXPECT_NEAR(w.Xp(le), 0, 1e-12);
     EXPECT_NEAR(w.Yp(le), 0, 1e-12);
   }
-  EXPECT_TRUE(test::all_finite(w));
+  EXPECT_TRUE(all_finite(w));
 }
 
 INSTANTIATE_TEST_SUITE_P(Circles, AnySection,
@@ -150,7 +148,7 @@ TEST(Geometry, LoweringThePointCountLeavesTheHigherEntries) {
 }
 
 TEST(Geometry, TextBoxesShowTheScrollValues) {
-  Window w = test::started_window();
+  Window w = started_window();
   w.nCatalog = 1;
   w.TabThickness(1) = 12 / 100.0;
   w.TabCamber(1) = 2 / 100.0;
@@ -165,7 +163,7 @@ TEST(Geometry, TextBoxesShowTheScrollValues) {
 }
 
 TEST(Geometry, CatalogueMissKeepsTheSectionButShowsTheNewValues) {
-  test::RecordedMessages messages;
+  RecordedMessages messages;
   Window w = section(0.1, 0.05, 21);
   w.messages = &messages;
   const WindowState before = w;
@@ -209,7 +207,7 @@ TEST_P(BadCatalogueRow, IsAFaultThatLeavesThePreviousSection) {
   EXPECT_EQ(w.Xp.cells(), before.Xp.cells());
   w.TabEps(2) = 0;
   w.TabDelta(2) = 0;
-  EXPECT_TRUE(test::all_finite(w));
+  EXPECT_TRUE(all_finite(w));
 }
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -229,4 +227,4 @@ TEST(Geometry, ACircleTooLargeForTheArithmeticIsAFault) {
 }
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

@@ -11,35 +11,14 @@
 #include <vector>
 
 #include "model/window.h"
+#include "support/temp_catalogue.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 
 struct RecordedMessages : MessageSink {
   std::vector<std::string> shown;
   void show(const std::string& text) override { shown.push_back(text); }
   void fault(const std::string& text) override { shown.push_back("fault: " + text); }
-};
-
-// A catalogue file in a fresh temporary directory, removed again at the end.
-class TempCatalogue {
- public:
-  explicit TempCatalogue(const std::string& content) {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name) {
-      if (c == '/') c = '_';
-    }
-    dir_ = std::filesystem::temp_directory_path() / ("airfoil-model-" + name);
-    std::filesystem::create_directories(dir_);
-    path_ = (dir_ / "KATPE-D20G15.txt").string();
-    std::ofstream(path_, std::ios::binary) << content;
-  }
-  ~TempCatalogue() { std::filesystem::remove_all(dir_); }
-  const std::string& path() const { return path_; }
-
- private:
-  std::filesystem::path dir_;
-  std::string path_;
 };
 
 // Start-up with no catalogue file, so pi is set and the catalogue is empty.
@@ -84,4 +63,4 @@ bool all_finite(const S& s) {
   return ok;
 }
 
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

@@ -11,7 +11,7 @@
 
 #include "model/window.h"
 
-namespace airfoil {
+namespace airfoil::testing {
 namespace {
 
 struct FormatCase {
@@ -207,4 +207,4 @@ TEST(FiniteOrFault, PassesFiniteNumbersAndNamesTheOthers) {
 }
 
 }  // namespace
-}  // namespace airfoil
+}  // namespace airfoil::testing

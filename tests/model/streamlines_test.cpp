@@ -74,7 +74,7 @@ class Streamlines_ : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Streamlines_, StayOutsideTheBodyKeepTheirPsiAndNeverCross) {
   const auto [eps, delta, alfaD] = GetParam();
-  const Window w = test::flow(eps, delta, 101, alfaD);
+  const Window w = testing::flow(eps, delta, 101, alfaD);
   const FlowField f = *flow_field(w);
   const Streamlines s = trace_streamlines(f);
   const StagnationPoints stag = stagnation_points(f);

@@ -1,79 +1,28 @@
 // Runs the built airfoil-probe and checks its command line and its JSON
 // against the same events replayed on a window object in this process.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+
+#include <nlohmann/json.hpp>
 
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
-#include "json_reader.h"
 #include "model/recording_messages.h"
+#include "support/probe_process.h"
 #include "ui/form.h"
-
-extern char** environ;
+#include "ui/surface_layout.h"
 
 namespace airfoil::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
 
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A directory of its own for each test.
-fs::path test_dir() {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string("probe_") + info->test_suite_name() + "_" + info->name();
-  for (char& c : name) {
-    if (c == '/') c = '_';
-  }
-  const fs::path dir = fs::path(::testing::TempDir()) / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
-
-struct ProbeRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-  Json json() const { return JsonReader::parse(out); }
-};
-
-ProbeRun run_probe(const std::vector<std::string>& args, const fs::path& dir) {
-  const fs::path out = dir / "stdout.txt";
-  const fs::path err = dir / "stderr.txt";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
-  std::vector<char*> argv{const_cast<char*>(AIRFOIL_PROBE_PATH)};
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  ProbeRun run;
-  pid_t pid = 0;
-  if (posix_spawn(&pid, AIRFOIL_PROBE_PATH, &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  run.out = read_file(out);
-  run.err = read_file(err);
-  return run;
-}
+Json json_of(const ProbeRun& run) { return Json::parse(run.out); }
 
 constexpr const char* kCatalogue =
     "probe test catalogue\n3\n0,0,0,0,0\n0.12,0,0.1,0,0\n0.12,0.02,0.1,0.05,0\n";
@@ -118,7 +67,7 @@ TEST(Probe, ReportReadsBackAsTheWindowsExactNumbers) {
                                   "alfa=5", "xm=25", "moo=0.6", "click=pressure"},
                                  dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  const Json report = run.json();
+  const Json report = json_of(run);
 
   std::array<RecordingSurface, 5> s;
   RecordedMessages messages;
@@ -135,40 +84,42 @@ TEST(Probe, ReportReadsBackAsTheWindowsExactNumbers) {
   form.w.Text_Moo.Text = "0.6";
   form.pressure_Click();
 
-  const JsonObject& state = report["state"].object();
+  const Json& state = report["state"];
+  auto entry = state.items().begin();
   std::size_t i = 0;
   for_each_variable(form.w, [&](const char* name, const auto& v) {
-    ASSERT_LT(i, state.size());
-    EXPECT_EQ(state[i].first, name);
-    const Json& value = state[i++].second;
+    ASSERT_LT(i++, state.size());
+    EXPECT_EQ(entry.key(), name);
+    const Json& value = entry.value();
+    ++entry;
     if constexpr (requires { v.cells(); }) {
-      ASSERT_EQ(value.array().size(), v.cells().size()) << name;
-      for (std::size_t k = 0; k < v.cells().size(); ++k) EXPECT_EQ(value.array()[k].number(), v.cells()[k]);
+      ASSERT_EQ(value.size(), v.cells().size()) << name;
+      for (std::size_t k = 0; k < v.cells().size(); ++k) EXPECT_EQ(value[k].get<double>(), v.cells()[k]);
     } else {
-      EXPECT_EQ(value.number(), static_cast<double>(v)) << name;
+      EXPECT_EQ(value.get<double>(), static_cast<double>(v)) << name;
     }
   });
   EXPECT_EQ(i, state.size());
-  EXPECT_EQ(report["state"]["Cp"].array().size(), 102u);
+  EXPECT_EQ(report["state"]["Cp"].size(), 102u);
 
-  EXPECT_EQ(report["controls"]["HScroll_nP"].number(), 21);
-  EXPECT_EQ(report["controls"]["Text_CL"].string(), form.w.Text_CL.Text);
-  EXPECT_EQ(report["messages"].array().size(), messages.shown.size());
+  EXPECT_EQ(report["controls"]["HScroll_nP"].get<double>(), 21);
+  EXPECT_EQ(report["controls"]["Text_CL"].get<std::string>(), form.w.Text_CL.Text);
+  EXPECT_EQ(report["messages"].size(), messages.shown.size());
   EXPECT_TRUE(report["fault"].is_null());
 
   for (std::size_t n = 0; n < kSurfaceLayouts.size(); ++n) {
     const Json& surface = report["surfaces"][std::string(kSurfaceLayouts[n].name)];
-    const auto& calls = surface["calls"].array();
+    const auto& calls = surface["calls"];
     ASSERT_EQ(calls.size(), s[n].calls().size()) << kSurfaceLayouts[n].name;
     for (std::size_t c = 0; c < calls.size(); ++c) {
       const SurfaceCall& call = s[n].calls()[c];
-      EXPECT_EQ(calls[c]["op"].string(), op_name(call.op));
-      ASSERT_EQ(calls[c]["args"].array().size(), call.args.size());
+      EXPECT_EQ(calls[c]["op"].get<std::string>(), op_name(call.op));
+      ASSERT_EQ(calls[c]["args"].size(), call.args.size());
       for (std::size_t a = 0; a < call.args.size(); ++a) {
-        EXPECT_EQ(calls[c]["args"].array()[a].number(), static_cast<double>(call.args[a]));
+        EXPECT_EQ(calls[c]["args"][a].get<double>(), static_cast<double>(call.args[a]));
       }
       if (call.colour) {
-        EXPECT_EQ(calls[c]["colour"].number(), *call.colour);
+        EXPECT_EQ(calls[c]["colour"].get<double>(), *call.colour);
       } else {
         EXPECT_TRUE(calls[c]["colour"].is_null());
       }
@@ -180,11 +131,11 @@ TEST(Probe, MissingCatalogue_ReportsBothMessages) {
   // Named outright, so the probe looks in its empty working directory only.
   const ProbeRun run = run_probe({"--catalogue", "KATPE-D20G15.txt", "click=profil"}, test_dir());
   ASSERT_EQ(run.status, 0) << run.err;
-  const Json report = run.json();
-  const auto& shown = report["messages"].array();
+  const Json report = json_of(run);
+  const auto& shown = report["messages"];
   ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[0].string(), kCatalogueFileMissing);
-  EXPECT_EQ(shown[1].string(), kProfileNotInCatalogue);
+  EXPECT_EQ(shown[0].get<std::string>(), kCatalogueFileMissing);
+  EXPECT_EQ(shown[1].get<std::string>(), kProfileNotInCatalogue);
   EXPECT_TRUE(report["fault"].is_null());
 }
 
@@ -193,8 +144,8 @@ TEST(Probe, FaultEndingACycleIsReported) {
   write_catalogue(dir, "bad circle\n1\n0,0,-0.6,0,0\n");
   const ProbeRun run = run_probe({"--catalogue=catalogue.txt", "click=profil"}, dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  const Json report = run.json();
-  EXPECT_FALSE(report["fault"].string().empty());
+  const Json report = json_of(run);
+  EXPECT_FALSE(report["fault"].get<std::string>().empty());
   EXPECT_TRUE(report["surfaces"]["daire"]["scale"].is_null());
 }
 
@@ -203,7 +154,7 @@ TEST(Probe, MachTextWithAnyBytesStaysValidJson) {
   const ProbeRun run = run_probe({"moo=" + text}, test_dir());
   ASSERT_EQ(run.status, 0) << run.err;
   // The stray byte that is no UTF-8 becomes U+FFFD; everything else comes back.
-  EXPECT_EQ(run.json()["controls"]["Text_Moo"].string(), "0.5 \"q\" \\b\n\t\x01 ı \xEF\xBF\xBD!");
+  EXPECT_EQ(json_of(run)["controls"]["Text_Moo"].get<std::string>(), "0.5 \"q\" \\b\n\t\x01 ı \xEF\xBF\xBD!");
 }
 
 // A scroll bar holds a value within its range, and raises its event only when
@@ -215,12 +166,12 @@ TEST(Probe, ScrollValuesAreClampedAndUnchangedValuesRaiseNoEvent) {
                  "camber=99", "alfa=-99999999999999999999999"},
                 dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  const Json report = run.json();
-  EXPECT_EQ(report["controls"]["HScroll_Camber"].number(), 15);
-  EXPECT_EQ(report["controls"]["HScroll_AlfaD"].number(), -10);
-  EXPECT_EQ(report["controls"]["Text_Thickness"].string(), "0");
-  EXPECT_EQ(report["messages"].array().size(), 1u);  // camber 15 % is not in this catalogue
-  EXPECT_EQ(report["state"]["AlfaD"].number(), -10);
+  const Json report = json_of(run);
+  EXPECT_EQ(report["controls"]["HScroll_Camber"].get<double>(), 15);
+  EXPECT_EQ(report["controls"]["HScroll_AlfaD"].get<double>(), -10);
+  EXPECT_EQ(report["controls"]["Text_Thickness"].get<std::string>(), "0");
+  EXPECT_EQ(report["messages"].size(), 1u);  // camber 15 % is not in this catalogue
+  EXPECT_EQ(report["state"]["AlfaD"].get<double>(), -10);
 }
 
 // After a miss that also changed the point count, the flow step and the
@@ -232,12 +183,12 @@ TEST(Probe, AMissKeepsThePointCountOfTheSectionOnScreen) {
                                   "thickness=5", "np=71", "moo=0.5", "alfa=3"},
                                  dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  const Json report = run.json();
-  EXPECT_EQ(report["state"]["nP"].number(), 51);
-  EXPECT_EQ(report["controls"]["Text_nP"].string(), "71");
+  const Json report = json_of(run);
+  EXPECT_EQ(report["state"]["nP"].get<double>(), 51);
+  EXPECT_EQ(report["controls"]["Text_nP"].get<std::string>(), "71");
   int magenta = 0;
-  for (const Json& call : report["surfaces"]["pressure"]["calls"].array()) {
-    if (!call["colour"].is_null() && call["colour"].number() == 16711935) ++magenta;
+  for (const Json& call : report["surfaces"]["pressure"]["calls"]) {
+    if (!call["colour"].is_null() && call["colour"].get<double>() == 16711935) ++magenta;
   }
   EXPECT_EQ(magenta, 50);
 }
@@ -249,12 +200,14 @@ TEST(Probe, MessagesListEveryBoxInOrder) {
   const fs::path catalogue = write_catalogue(dir, "label\n1\n0.01,0,-0.6,0,0\n");
   const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "thickness=1", "thickness=2"}, dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  const Json report = run.json();
-  const JsonArray& messages = report["messages"].array();
+  const Json report = json_of(run);
+  const Json& messages = report["messages"];
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0].string().rfind("Katalogdaki 1. profilin", 0), 0u) << messages[0].string();
-  EXPECT_EQ(messages[1].string(), kProfileNotInCatalogue);
-  EXPECT_EQ(report["fault"].string(), "catalogue row 1: the circle (Eps, Delta) does not enclose the origin");
+  const std::string first = messages[0].get<std::string>();
+  EXPECT_EQ(first.rfind("Katalogdaki 1. profilin", 0), 0u) << first;
+  EXPECT_EQ(messages[1].get<std::string>(), kProfileNotInCatalogue);
+  EXPECT_EQ(report["fault"].get<std::string>(),
+            "catalogue row 1: the circle (Eps, Delta) does not enclose the origin");
 }
 
 #ifdef AIRFOIL_PROBE_HAS_PNG

@@ -14,12 +14,13 @@
 #include <regex>
 #include <sstream>
 
-#include "json_reader.h"
+#include <nlohmann/json.hpp>
 
 namespace airfoil::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
 
 struct Example {
   std::string arguments;  // as typed after the program's name
@@ -62,9 +63,8 @@ ProbeRun run_in(const fs::path& dir, const std::string& arguments) {
 
 const Json* find_member(const Json& report, const std::string& name) {
   for (const char* part : {"state", "controls"}) {
-    for (const auto& [key, value] : report[part].object()) {
-      if (key == name) return &value;
-    }
+    const Json& members = report[part];
+    if (const auto found = members.find(name); found != members.end()) return &*found;
   }
   return nullptr;
 }
@@ -84,8 +84,8 @@ TEST(Readme, ProbeExamplesShowWhatTheirCommentsSay) {
     fs::create_directories(dir);
     const ProbeRun run = run_in(dir, example.arguments);
     ASSERT_EQ(run.status, 0);
-    const Json report = JsonReader::parse(run.out);
-    EXPECT_TRUE(report["messages"].array().empty()) << "the example shows a message box";
+    const Json report = Json::parse(run.out);
+    EXPECT_TRUE(report["messages"].empty()) << "the example shows a message box";
 
     static const std::regex claim(R"re(([A-Za-z_]\w*) = (-?[0-9]+(?:\.([0-9]+))?|"[^"]*"))re");
     for (std::sregex_iterator m(example.comment.begin(), example.comment.end(), claim), end; m != end;
@@ -95,10 +95,10 @@ TEST(Readme, ProbeExamplesShowWhatTheirCommentsSay) {
       const Json* shown = find_member(report, name);
       ASSERT_NE(shown, nullptr) << name << " is not in the report";
       if (written.front() == '"') {
-        EXPECT_EQ(shown->string(), written.substr(1, written.size() - 2)) << name;
+        EXPECT_EQ(shown->get<std::string>(), written.substr(1, written.size() - 2)) << name;
       } else {
         const double half_digit = 0.5 * std::pow(10.0, -static_cast<double>((*m)[3].length()));
-        EXPECT_NEAR(shown->number(), std::stod(written), half_digit) << name;
+        EXPECT_NEAR(shown->get<double>(), std::stod(written), half_digit) << name;
       }
     }
     // "--png DIR" writes the five pictures there.

@@ -5,17 +5,23 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "ui/qt/about_window.h"
+#include "ui/qt/qt_layout.h"
+#include "ui/window_layout.h"
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 void choose_about(Form1Window& window) {
   window.findChild<QAction*>("Mn_About")->trigger();
 }
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 int about_windows() {
   int count = 0;
@@ -72,50 +78,21 @@ TEST(About, StaysOpenWhenTheMainWindowCloses) {
   EXPECT_TRUE(open.window->about_window()->isVisible());
 }
 
-struct AboutLabel {
-  const char* name;
-  const char* text;
-  int left, top, width, height;  // twips
-  double points;
-  bool bold_underlined;
-  QColor colour;
-  Qt::Alignment horizontal;
-};
-
-TEST(About, ShowsItsSixLabelsAsLaidOut) {
-  const QColor green(0, 128, 0), blue(0, 0, 255), black(0, 0, 0);
-  const AboutLabel labels[] = {
-      {"Label1", "PelmoraAirfoil", 960, 240, 2415, 375, 12, true, green, Qt::AlignLeft},
-      {"Label2", "Aerodynamic Characteristics of Pelmora Airfoil", 840, 720, 2655, 735, 9.75, false,
-       green, Qt::AlignHCenter},
-      {"Label7", "the PelmoraAirfoil developers", 840, 1680, 2535, 255, 8.25, false,
-       black, Qt::AlignLeft},
-      {"Label8", "last update : Februaray 2007", 840, 2040, 2775, 255, 8.25, false, black,
-       Qt::AlignLeft},
-      {"Label4", "for comments and questions e-mail to", 480, 2520, 3375, 255, 8.25, false, black,
-       Qt::AlignLeft},
-      {"Label5", "pelmora@example.org", 1200, 2760, 1935, 255, 8.25, false, blue,
-       Qt::AlignLeft},
-  };
-  const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+// Every label of the About table is shown as described, and no line is cut:
+// one longer than its box in the installed font is widened inside the window.
+TEST(About, ShowsEveryLabelOfItsTableAndCutsNone) {
   OpenWindow open;
   choose_about(*open.window);
   const AboutWindow* about = open.window->about_window();
-  EXPECT_EQ(about->windowTitle(), "About");
-  EXPECT_EQ(about->size(), QSize(275, 213));
-  EXPECT_EQ(about->palette().color(QPalette::Window), QColor(255, 255, 192));
-  EXPECT_TRUE(about->autoFillBackground());
-  for (const AboutLabel& l : labels) {
+  EXPECT_EQ(about->findChildren<QLabel*>().size(), static_cast<qsizetype>(kAboutLabels.size()));
+  for (const AboutLabel& l : kAboutLabels) {
     const auto* label = about->findChild<QLabel*>(l.name);
     ASSERT_NE(label, nullptr) << l.name;
     EXPECT_EQ(label->text().toStdString(), l.text) << l.name;
-    const QRect laid_out(px(l.left), px(l.top), px(l.width), px(l.height));
-    if (label->wordWrap() ||
-        label->fontMetrics().horizontalAdvance(label->text()) <= laid_out.width()) {
+    const QRect laid_out(px(l.place.left), px(l.place.top), px(l.place.width), px(l.place.height));
+    if (label->wordWrap() || label->fontMetrics().horizontalAdvance(label->text()) <= laid_out.width()) {
       EXPECT_EQ(label->geometry(), laid_out) << l.name;
     } else {
-      // A line longer than its label is widened to show all of it, inside
-      // the window, on its own row.
       EXPECT_EQ(label->y(), laid_out.y()) << l.name;
       EXPECT_EQ(label->height(), laid_out.height()) << l.name;
       EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << l.name;
@@ -124,13 +101,36 @@ TEST(About, ShowsItsSixLabelsAsLaidOut) {
     }
     const QString family = QFontInfo(label->font()).family();
     EXPECT_TRUE(family == "Verdana" || family == "DejaVu Sans") << l.name << ": " << family.toStdString();
-    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), l.points) << l.name;
-    EXPECT_EQ(label->font().bold(), l.bold_underlined) << l.name;
-    EXPECT_EQ(label->font().underline(), l.bold_underlined) << l.name;
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), l.colour) << l.name;
-    EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, l.horizontal) << l.name;
-    EXPECT_EQ(label->wordWrap(), l.horizontal == Qt::AlignHCenter) << l.name;
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), l.font.points) << l.name;
+    EXPECT_EQ(label->font().bold(), l.font.bold) << l.name;
+    EXPECT_EQ(label->font().underline(), l.font.underline) << l.name;
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), to_qcolor(l.colour)) << l.name;
+    EXPECT_EQ(label->wordWrap(), l.centred_wrapped) << l.name;
+    EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
+              l.centred_wrapped ? Qt::AlignHCenter : Qt::AlignLeft)
+        << l.name;
   }
+}
+
+// The window and two of its labels written out, to pin the table itself.
+TEST(About, WorkedLooksAndTexts) {
+  OpenWindow open;
+  choose_about(*open.window);
+  const AboutWindow* about = open.window->about_window();
+  EXPECT_EQ(about->windowTitle(), "About");
+  EXPECT_EQ(about->size(), QSize(275, 213));
+  EXPECT_EQ(about->palette().color(QPalette::Window), QColor(255, 255, 192));
+  EXPECT_TRUE(about->autoFillBackground());
+  const auto* title = about->findChild<QLabel*>("Label1");
+  EXPECT_EQ(title->text(), "PelmoraAirfoil");
+  EXPECT_EQ(title->geometry(), QRect(px(960), px(240), px(2415), px(375)));
+  EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+  EXPECT_TRUE(title->font().bold() && title->font().underline());
+  EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 12);
+  const auto* address = about->findChild<QLabel*>("Label5");
+  EXPECT_EQ(address->text(), "pelmora@example.org");
+  EXPECT_EQ(address->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  EXPECT_EQ(about->findChild<QLabel*>("Label8")->text(), "last update : Februaray 2007");
 }
 
 TEST(About, WrappedDescriptionFitsItsLabel) {
@@ -142,4 +142,4 @@ TEST(About, WrappedDescriptionFitsItsLabel) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

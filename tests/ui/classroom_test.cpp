@@ -12,7 +12,7 @@
 #include "ui/qt/help_window.h"
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 constexpr const char* kFocusable[] = {
@@ -179,4 +179,4 @@ TEST(Accessibility, PictureDescriptionsFollowTheNumbersOfWhatIsDrawn) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

@@ -15,7 +15,7 @@
 #include "ui/qt/message_boxes.h"
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 using Counts = std::vector<int>;
@@ -155,7 +155,7 @@ struct FirstMove {
   Counts redrawn;
 };
 
-class MovedFirst : public testing::TestWithParam<FirstMove> {};
+class MovedFirst : public ::testing::TestWithParam<FirstMove> {};
 
 TEST_P(MovedFirst, RunsItsCycleOnTheStartUpStateWithoutFault) {
   const FirstMove& move = GetParam();
@@ -172,7 +172,7 @@ TEST_P(MovedFirst, RunsItsCycleOnTheStartUpStateWithoutFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     AlfaDOrXm, MovedFirst,
-    testing::Values(
+    ::testing::Values(
         FirstMove{"HScroll_AlfaD", QStyle::SC_ScrollBarAddLine, "Text_AlfaD", "1", {0, 0, 1, 1, 1}},
         FirstMove{"HScroll_AlfaD", QStyle::SC_ScrollBarSubLine, "Text_AlfaD", "-1", {0, 0, 1, 1, 1}},
         FirstMove{"HScroll_xM", QStyle::SC_ScrollBarAddLine, "Text_xM", "0.01", {1, 1, 0, 0, 1}},
@@ -404,4 +404,4 @@ TEST(MessageBoxes, FaultIsAWarningBoxWithOkOnly) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

@@ -20,7 +20,7 @@
 #include "ui/qt/window_exports.h"
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 // A cambered section at incidence in a Mach 0.6 stream, moment about the
@@ -209,4 +209,4 @@ TEST(WindowKeys, CtrlPPrintsTheWindowAndCtrlShiftSSavesTheHandout) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

@@ -7,7 +7,7 @@
 
 #include "ui/qt/app_icon.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 TEST(Icon, DrawsTheSectionInItsCircleAtMenuAndStoreSizes) {
@@ -31,4 +31,4 @@ TEST(Icon, DrawsTheSectionInItsCircleAtMenuAndStoreSizes) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

@@ -17,7 +17,7 @@
 #include "ui/qt/language.h"
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 // Every source text of the translation that the English translation changes,
@@ -57,7 +57,7 @@ QStringList texts_of(QWidget& window) {
   return texts;
 }
 
-struct Language_ : testing::Test {
+struct Language_ : ::testing::Test {
   ~Language_() override { set_language(Language::turkish); }
 };
 
@@ -122,4 +122,4 @@ TEST_F(Language_, LangOptionChoosesAndTheChoiceIsRemembered) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

@@ -9,102 +9,134 @@
 #include <QScreen>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ui/window_layout.h"
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
-// Container "" is the window's client area.
+// Every named control of the window description with its container ("" is
+// the client area), text (null for boxes and bars) and place.
 struct Placed {
-  const char* name;
-  const char* container;
-  int left, top, width, height;  // twips
+  std::string name;
+  std::string container;
+  const char* text;
+  Place place;
 };
 
-const Placed kPlaces[] = {
-    {"Frame1", "", 120, 3720, 3375, 2055},
-    {"Frame3", "", 120, 5880, 3375, 615},
-    {"Frame2", "", 120, 6600, 3375, 615},
-    {"daire", "", 120, 240, 3400, 3400},
-    {"profil", "", 3600, 240, 4800, 2400},
-    {"pressure", "", 3600, 2760, 4800, 4335},
-    {"Picture_CL", "", 8520, 240, 3200, 3915},
-    {"Picture_CM", "", 8520, 4320, 3255, 2775},
-    {"Label2", "Frame1", 240, 240, 375, 255},
-    {"Text_Thickness", "Frame1", 720, 240, 495, 285},
-    {"HScroll_Thickness", "Frame1", 1200, 240, 1335, 255},
-    {"Label3", "Frame1", 240, 600, 255, 255},
-    {"Text_Camber", "Frame1", 720, 600, 495, 285},
-    {"HScroll_Camber", "Frame1", 1200, 600, 1335, 255},
-    {"Label5", "Frame1", 240, 960, 255, 255},
-    {"Text_nP", "Frame1", 720, 960, 495, 285},
-    {"HScroll_nP", "Frame1", 1200, 960, 1335, 255},
-    {"Label4", "Frame1", 240, 1320, 255, 375},
-    {"Text_AlfaD", "Frame1", 720, 1320, 495, 285},
-    {"HScroll_AlfaD", "Frame1", 1200, 1320, 1335, 255},
-    {"Label7", "Frame1", 120, 1680, 495, 255},
-    {"Text_xM", "Frame1", 720, 1680, 495, 285},
-    {"HScroll_xM", "Frame1", 1200, 1680, 1335, 255},
-    {"Label36", "Frame3", 240, 240, 615, 255},
-    {"Text_Moo", "Frame3", 960, 240, 615, 285},
-    {"Label1", "Frame2", 240, 240, 495, 255},
-    {"Text_CL", "Frame2", 720, 240, 735, 285},
-    {"Label6", "Frame2", 1800, 240, 495, 255},
-    {"Text1", "Frame2", 2280, 240, 735, 285},
-    {"Label9", "profil", 0, 1080, 375, 255},
-    {"Label10", "profil", 0, 480, 375, 255},
-    {"Label11", "profil", 0, 2040, 375, 255},
-    {"Label8", "profil", 2160, 2116, 375, 255},
-    {"Label12", "profil", 4200, 2160, 375, 255},
-    {"Label19", "pressure", 0, 840, 495, 375},
-    {"Label26", "pressure", 120, 240, 255, 255},
-    {"Label25", "pressure", 120, 1680, 255, 255},
-    {"Label24", "pressure", 120, 2400, 255, 255},
-    {"Label20", "pressure", 120, 3120, 255, 255},
-    {"Label21", "pressure", 120, 3840, 255, 255},
-    {"Label23", "pressure", 2280, 3960, 375, 255},
-    {"Label22", "pressure", 4200, 3960, 375, 255},
-    {"Label27", "Picture_CL", 0, 1200, 375, 255},
-    {"Label30", "Picture_CL", 0, 600, 375, 255},
-    {"Label29", "Picture_CL", 0, 1833, 375, 255},
-    {"Label28", "Picture_CL", 0, 2473, 375, 255},
-    {"Label31", "Picture_CL", 0, 3120, 375, 255},
-    {"Label14", "Picture_CL", 720, 3635, 375, 255},
-    {"Label15", "Picture_CL", 2322, 3636, 135, 255},
-    {"Label13", "Picture_CL", 1560, 3600, 255, 255},
-    {"Label32", "Picture_CM", 0, 360, 375, 255},
-    {"Label35", "Picture_CM", 0, 800, 375, 255},
-    {"Label33", "Picture_CM", 0, 1420, 375, 255},
-    {"Label34", "Picture_CM", 0, 2020, 375, 255},
-    {"Label17", "Picture_CM", 720, 2520, 375, 255},
-    {"Label16", "Picture_CM", 2370, 2520, 135, 255},
-    {"Label18", "Picture_CM", 1560, 2480, 255, 255},
-};
-
-int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-class Layout : public testing::TestWithParam<Placed> {};
-
-TEST_P(Layout, ControlSitsAtItsPlaceInItsContainer) {
-  OpenWindow open;
-  const Placed& p = GetParam();
-  const auto* widget = open.window->findChild<QWidget*>(p.name);
-  ASSERT_NE(widget, nullptr) << p.name;
-  EXPECT_EQ(widget->geometry(), QRect(px(p.left), px(p.top), px(p.width), px(p.height))) << p.name;
-  const QWidget* container = widget->parentWidget();
-  if (*p.container == '\0') {
-    EXPECT_EQ(container, open.window->centralWidget()) << p.name;
-  } else {
-    EXPECT_EQ(container->objectName().toStdString(), p.container) << p.name;
+std::vector<Placed> described_controls() {
+  std::vector<Placed> all;
+  for (const SurfaceLayout& s : kSurfaceLayouts) {
+    all.push_back({std::string(s.name), "", nullptr, {s.Left, s.Top, s.Width, s.Height}});
   }
-  EXPECT_TRUE(widget->isVisible()) << p.name;
+  for (const FrameLayout& f : kFrames) all.push_back({f.name, "", f.caption, f.place});
+  for (const InputRow& row : kInputRows) {
+    all.push_back({row.label, "Frame1", row.text, label_place(row)});
+    all.push_back({row.box, "Frame1", nullptr, box_place(row)});
+    all.push_back({row.bar, "Frame1", nullptr, bar_place(row)});
+  }
+  for (const FrameItem& item : kFrameItems) {
+    all.push_back({item.name, item.frame, item.is_box ? nullptr : item.text, item.place});
+  }
+  for (const Annotation& a : kAnnotations) {
+    all.push_back({a.name, std::string(surface_layout(a.surface).name), a.text, a.place});
+  }
+  return all;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryControl, Layout, testing::ValuesIn(kPlaces),
-                         [](const auto& info) { return std::string(info.param.name); });
+QRect px(int left, int top, int width, int height) {
+  const auto p = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+  return {p(left), p(top), p(width), p(height)};
+}
+
+QWidget* container_of(const OpenWindow& open, const Placed& c) {
+  if (c.container.empty()) return open.window->centralWidget();
+  return open.window->findChild<QWidget*>(QString::fromStdString(c.container));
+}
+
+TEST(Layout, EveryDescribedControlSitsAtItsPlaceInItsContainerAndShowsItsText) {
+  OpenWindow open;
+  const std::vector<Placed> all = described_controls();
+  EXPECT_EQ(all.size(), 5u + 3u + 15u + 6u + 28u);
+  for (const Placed& c : all) {
+    const auto* widget = open.window->findChild<QWidget*>(QString::fromStdString(c.name));
+    ASSERT_NE(widget, nullptr) << c.name;
+    EXPECT_EQ(widget->geometry(), px(c.place.left, c.place.top, c.place.width, c.place.height)) << c.name;
+    EXPECT_EQ(widget->parentWidget(), container_of(open, c)) << c.name;
+    EXPECT_TRUE(widget->isVisible()) << c.name;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      EXPECT_EQ(label->text().toStdString(), c.text) << c.name;
+    }
+  }
+}
+
+// A few places and texts written out, so that a slip in the table itself shows.
+TEST(Layout, WorkedPlacesAndTexts) {
+  OpenWindow open;
+  const auto geometry = [&](const char* name) { return open.window->findChild<QWidget*>(name)->geometry(); };
+  const auto text = [&](const char* name) {
+    return open.window->findChild<QLabel*>(name)->text().toStdString();
+  };
+  EXPECT_EQ(geometry("Frame1"), px(120, 3720, 3375, 2055));
+  EXPECT_EQ(geometry("HScroll_xM"), px(1200, 1680, 1335, 255));
+  EXPECT_EQ(geometry("Text1"), px(2280, 240, 735, 285));
+  EXPECT_EQ(geometry("Picture_CM"), px(8520, 4320, 3255, 2775));
+  EXPECT_EQ(geometry("Label18"), px(1560, 2480, 255, 255));
+  EXPECT_EQ(text("Label2"), "δ");
+  EXPECT_EQ(text("Label7"), "xM/c=");
+  EXPECT_EQ(text("Label10"), "  0.2");
+  EXPECT_EQ(text("Label19"), "1-Cp");
+  EXPECT_EQ(text("Label14"), " -8");
+  EXPECT_EQ(open.window->findChild<QGroupBox*>("Frame3")->title().toStdString(), "Sıkıştırılabilme etkisi");
+  EXPECT_TRUE(open.window->findChild<QGroupBox*>("Frame1")->title().isEmpty());
+}
+
+// A box may reach one pixel past its container's edge, which clips it (the
+// tick label "1.0" under the airfoil ends 15 twips below the picture); its
+// text never does.
+TEST(Layout, EveryControlLiesInsideItsContainer) {
+  OpenWindow open;
+  for (const Placed& c : described_controls()) {
+    const QWidget* container = container_of(open, c);
+    const QRect inner = QRect(QPoint(0, 0), container->size()).adjusted(-1, -1, 1, 1);
+    const QRect place = px(c.place.left, c.place.top, c.place.width, c.place.height);
+    EXPECT_TRUE(inner.contains(place)) << c.name << " in " << c.container;
+  }
+}
+
+// Controls of one container do not overlap; a text box and the scroll bar
+// beside it share at most their one-pixel border.
+TEST(Layout, NoTwoControlsOfAContainerOverlap) {
+  const std::vector<Placed> all = described_controls();
+  for (std::size_t a = 0; a < all.size(); ++a) {
+    for (std::size_t b = a + 1; b < all.size(); ++b) {
+      if (all[a].container != all[b].container) continue;
+      const Place& p = all[a].place;
+      const Place& q = all[b].place;
+      const QRect shared = px(p.left, p.top, p.width, p.height).intersected(px(q.left, q.top, q.width, q.height));
+      EXPECT_TRUE(shared.isEmpty() || shared.width() <= 1 || shared.height() <= 1)
+          << all[a].name << " and " << all[b].name;
+    }
+  }
+}
+
+// Whatever font stands in for the one the layout was drawn with, every label
+// shows its whole text inside its box.
+TEST(Layout, EveryLabelTextFitsItsBox) {
+  OpenWindow open;
+  for (const Placed& c : described_controls()) {
+    const auto* label = open.window->findChild<QLabel*>(QString::fromStdString(c.name));
+    if (label == nullptr) continue;
+    const QFontMetrics metrics(label->font());
+    EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << c.name;
+    EXPECT_LE(metrics.ascent(), label->height()) << c.name;
+  }
+}
 
 TEST(Window, HasItsCaptionClientSizeAndFixedSizeAtTheTopLeft) {
   OpenWindow open;
@@ -127,30 +159,6 @@ TEST(Window, MenuBarHoldsTheSingleItemAboutWithoutSubmenu) {
   EXPECT_EQ(items[0]->iconText(), "About");
   EXPECT_EQ(QKeySequence::mnemonic(items[0]->text()), QKeySequence(Qt::ALT | Qt::Key_A));
   EXPECT_EQ(items[0]->menu(), nullptr);
-}
-
-TEST(Window, LabelsAndFramesShowTheirTextsExactly) {
-  const std::pair<const char*, const char*> texts[] = {
-      {"Label2", "δ"},        {"Label3", "γ"},         {"Label5", "nP"},       {"Label4", "α"},
-      {"Label7", "xM/c="},    {"Label36", "Moo ="},    {"Label1", "CL ="},     {"Label6", "CM ="},
-      {"Label9", "  y/c"},    {"Label10", "  0.2"},    {"Label11", " -0.2"},   {"Label8", "x/c"},
-      {"Label12", "1.0"},     {"Label19", "1-Cp"},     {"Label26", "5.0"},     {"Label25", "3.0"},
-      {"Label24", "2.0"},     {"Label20", "1.0"},      {"Label21", "0.0"},     {"Label23", "x/c"},
-      {"Label22", "1.0"},     {"Label27", " CL"},      {"Label30", "  3.0"},   {"Label29", "  1.0"},
-      {"Label28", "  0.0"},   {"Label31", " -1.0"},    {"Label14", " -8"},     {"Label15", "8"},
-      {"Label13", "α"},       {"Label32", " CM"},      {"Label35", "  1.0"},   {"Label33", "  0.0"},
-      {"Label34", " -1.0"},   {"Label17", " -8"},      {"Label16", "8"},       {"Label18", "α"},
-  };
-  OpenWindow open;
-  for (const auto& [name, text] : texts) {
-    const auto* label = open.window->findChild<QLabel*>(name);
-    ASSERT_NE(label, nullptr) << name;
-    EXPECT_EQ(label->text().toStdString(), text) << name;
-  }
-  EXPECT_EQ(open.window->findChild<QGroupBox*>("Frame3")->title().toStdString(),
-            "Sıkıştırılabilme etkisi");
-  EXPECT_TRUE(open.window->findChild<QGroupBox*>("Frame1")->title().isEmpty());
-  EXPECT_TRUE(open.window->findChild<QGroupBox*>("Frame2")->title().isEmpty());
 }
 
 TEST(Window, OpensWithDesignTimeTextsAndScrollBarSettings) {
@@ -273,21 +281,27 @@ TEST(Focus, ProfilHasTheFocusWhenTheWindowOpens) {
   EXPECT_EQ(QApplication::focusWidget(), open.picture(SurfaceId::profil));
 }
 
+// Tab visits every control that takes the focus exactly once, in the
+// order of the table, and comes back to the first.
 TEST(Focus, TabWalksTheControlsInTheirOrderAndWrapsAround) {
-  const char* order[] = {
-      "profil",  "pressure",      "Text_AlfaD",        "Text_Camber",    "Text_Thickness",
-      "Text_nP", "HScroll_AlfaD", "HScroll_Thickness", "HScroll_Camber", "HScroll_nP",
-      "daire",   "Text_CL",       "Picture_CL",        "Text1",          "Picture_CM",
-      "Text_xM", "HScroll_xM",    "Text_Moo",          "profil",
-  };
+  std::vector<std::string> order(kTabOrder.begin(), kTabOrder.end());
+  order.push_back(order.front());
+  EXPECT_EQ(order.front(), "profil");
+  EXPECT_EQ(kTabOrder.back(), std::string("Text_Moo"));
   OpenWindow open;
   ASSERT_TRUE(QTest::qWaitForWindowActive(open.window.get()));
   std::vector<std::string> visited{QApplication::focusWidget()->objectName().toStdString()};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
+  for (std::size_t i = 1; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited.push_back(QApplication::focusWidget()->objectName().toStdString());
   }
-  EXPECT_EQ(visited, std::vector<std::string>(std::begin(order), std::end(order)));
+  EXPECT_EQ(visited, order);
+  // Every box, bar and picture is in the walk.
+  std::size_t focusable = 0;
+  for (const QWidget* widget : open.window->centralWidget()->findChildren<QWidget*>()) {
+    if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty()) ++focusable;
+  }
+  EXPECT_EQ(focusable, kTabOrder.size());
 }
 
 TEST(Focus, LabelsAndFramesTakeNoFocus) {
@@ -301,4 +315,4 @@ TEST(Focus, LabelsAndFramesTakeNoFocus) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

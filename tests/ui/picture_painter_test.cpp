@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
 
 namespace airfoil {

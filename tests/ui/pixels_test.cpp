@@ -8,7 +8,7 @@
 
 #include "ui_support.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 namespace {
 
 bool is_red(const QColor& c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; }
@@ -36,7 +36,7 @@ struct Incidence {
   const char* cl_text;  // CL = 2 pi sin(alfa) for the section Eps = Delta = 0
 };
 
-class LiftMarker : public testing::TestWithParam<Incidence> {};
+class LiftMarker : public ::testing::TestWithParam<Incidence> {};
 
 TEST_P(LiftMarker, SitsAtTheChartPixelOfAlfaAndCL) {
   const Incidence& at = GetParam();
@@ -59,7 +59,7 @@ TEST_P(LiftMarker, SitsAtTheChartPixelOfAlfaAndCL) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ThinSymmetricSection, LiftMarker,
-                         testing::Values(Incidence{Qt::Key_End, 10, "1.0911"},
+                         ::testing::Values(Incidence{Qt::Key_End, 10, "1.0911"},
                                          Incidence{Qt::Key_Home, -10, "-1.0911"},
                                          Incidence{Qt::Key_Right, 1, "0.1097"}),
                          [](const auto& info) {
@@ -125,4 +125,4 @@ TEST(Pictures, ShowTheirDrawingPixelForPixel) {
 }
 
 }  // namespace
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

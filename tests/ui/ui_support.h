@@ -22,7 +22,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box.h"
 
-namespace airfoil::test {
+namespace airfoil::testing {
 
 inline const std::string kCommittedCatalogue = AIRFOIL_SOURCE_DIR "/data/KATPE-D20G15.txt";
 
@@ -83,4 +83,4 @@ inline void click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
-}  // namespace airfoil::test
+}  // namespace airfoil::testing

@@ -1,6 +1,5 @@
 #include "arguments.h"
 
-#include <array>
 #include <charconv>
 #include <climits>
 #include <string_view>
@@ -9,22 +8,6 @@
 namespace airfoil::probe {
 
 namespace {
-
-constexpr std::array<ScrollTarget, 5> kScrollTargets{{
-    {"thickness", &Controls::HScroll_Thickness, &Form1::HScroll_Thickness_Change},
-    {"camber", &Controls::HScroll_Camber, &Form1::HScroll_Camber_Change},
-    {"np", &Controls::HScroll_nP, &Form1::HScroll_nP_Change},
-    {"alfa", &Controls::HScroll_AlfaD, &Form1::HScroll_AlfaD_Change},
-    {"xm", &Controls::HScroll_xM, &Form1::HScroll_xM_Change},
-}};
-
-constexpr std::array<ClickTarget, 5> kClickTargets{{
-    {"daire", &Form1::daire_Click},
-    {"profil", &Form1::profil_Click},
-    {"pressure", &Form1::pressure_Click},
-    {"Picture_CL", &Form1::Picture_CL_Click},
-    {"Picture_CM", &Form1::Picture_CM_Click},
-}};
 
 // A whole number, optionally signed. One too large for a long long is held
 // at the long long range: the scroll bar clamps it to its own range anyway.
@@ -58,7 +41,7 @@ Action parse_action(std::string_view argument) {
   const std::string_view key = argument.substr(0, equals);
   const std::string_view value = argument.substr(equals + 1);
   Action action;
-  for (const ScrollTarget& target : kScrollTargets) {
+  for (const BarEvent& target : kBarEvents) {
     if (key == target.key) {
       action.kind = Action::Kind::Scroll;
       action.scroll = &target;
@@ -72,8 +55,8 @@ Action parse_action(std::string_view argument) {
     return action;
   }
   if (key == "click") {
-    for (const ClickTarget& target : kClickTargets) {
-      if (value == target.name) {
+    for (const ClickEvent& target : kClickEvents) {
+      if (value == surface_layout(target.surface).name) {
         action.kind = Action::Kind::Click;
         action.click = &target;
         return action;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/window_layout.h"
 
 namespace airfoil::probe {
 
@@ -17,26 +18,13 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A scroll bar the probe can move, and the event its change raises.
-struct ScrollTarget {
-  const char* key;  // as written on the command line
-  ScrollBar Controls::*bar;
-  void (Form1::*change)();
-};
-
-// A picture the probe can click.
-struct ClickTarget {
-  const char* name;
-  void (Form1::*click)();
-};
-
 struct Action {
   enum class Kind { Scroll, Moo, Click };
   Kind kind = Kind::Scroll;
-  const ScrollTarget* scroll = nullptr;
+  const BarEvent* scroll = nullptr;
   long long value = 0;       // requested scroll position, before clamping
   std::string text;          // the Mach number text
-  const ClickTarget* click = nullptr;
+  const ClickEvent* click = nullptr;
 };
 
 struct Options {

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "ui/export_csv.h"
 #include "ui/qt/exporter.h"
 #include "ui/qt/picture_labels.h"

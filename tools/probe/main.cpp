@@ -12,8 +12,8 @@
 
 #include "arguments.h"
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
 #include "app_identity.h"
+#include "ui/surface_layout.h"
 #include "model/recording_messages.h"
 #include "report.h"
 #include "ui/catalogue_search.h"

@@ -1,133 +1,92 @@
 #include "report.h"
 
+#include <cmath>
 #include <type_traits>
 
-#include "json_writer.h"
+#include <nlohmann/json.hpp>
 
 namespace airfoil::probe {
 
 namespace {
+
+// Keys stay in the order they are written: the state in declaration order,
+// the controls in the window's order.
+using Json = nlohmann::ordered_json;
 
 template <class T>
 struct is_table : std::false_type {};
 template <int Upper>
 struct is_table<Table<Upper>> : std::true_type {};
 
-void append_state(std::string& out, const WindowState& state) {
-  out += "\"state\": {";
-  bool first = true;
+// JSON has no NaN or infinity; such a value is written as null. Finite
+// numbers are written in the shortest form that reads back as the same double.
+Json number(double x) { return std::isfinite(x) ? Json(x) : Json(nullptr); }
+
+Json state_of(const WindowState& state) {
+  Json out = Json::object();
   for_each_variable(state, [&](const char* name, const auto& value) {
     using T = std::decay_t<decltype(value)>;
-    out += first ? "\n  " : ",\n  ";
-    first = false;
-    append_json_string(out, name);
-    out += ": ";
     if constexpr (is_table<T>::value) {
       // The whole array, unused cells included: they show what earlier runs left.
-      out += '[';
-      bool first_cell = true;
-      for (const double cell : value.cells()) {
-        if (!first_cell) out += ", ";
-        first_cell = false;
-        append_json_number(out, cell);
-      }
-      out += ']';
+      Json cells = Json::array();
+      for (const double cell : value.cells()) cells.push_back(number(cell));
+      out[name] = std::move(cells);
     } else if constexpr (std::is_integral_v<T>) {
-      append_json_integer(out, value);
+      out[name] = static_cast<long long>(value);
     } else {
-      append_json_number(out, value);
+      out[name] = number(value);
     }
   });
-  out += "\n}";
+  return out;
 }
 
-void append_controls(std::string& out, const Controls& controls) {
-  out += "\"controls\": {";
-  bool first = true;
+Json controls_of(const Controls& controls) {
+  Json out = Json::object();
   for_each_control(controls, [&](const char* name, const auto& control) {
     using T = std::decay_t<decltype(control)>;
-    out += first ? "\n  " : ",\n  ";
-    first = false;
-    append_json_string(out, name);
-    out += ": ";
     if constexpr (std::is_same_v<T, ScrollBar>) {
-      append_json_integer(out, control.Value);
+      out[name] = control.Value;
     } else {
-      append_json_string(out, control.Text);
+      out[name] = control.Text;
     }
   });
-  out += "\n}";
+  return out;
 }
 
-void append_messages(std::string& out, const std::vector<std::string>& messages) {
-  out += "\"messages\": [";
-  for (std::size_t i = 0; i < messages.size(); ++i) {
-    if (i > 0) out += ", ";
-    append_json_string(out, messages[i]);
-  }
-  out += ']';
-}
-
-void append_surface(std::string& out, const RecordingSurface& surface) {
-  out += "{\"scale\": ";
+Json surface_of(const RecordingSurface& surface) {
+  Json out = Json::object();
+  out["scale"] = nullptr;
   if (const auto& scale = surface.scale()) {
-    out += '[';
-    for (std::size_t k = 0; k < scale->size(); ++k) {
-      if (k > 0) out += ", ";
-      append_json_number(out, static_cast<double>((*scale)[k]));
-    }
-    out += ']';
-  } else {
-    out += "null";
+    out["scale"] = Json::array();
+    for (const float corner : *scale) out["scale"].push_back(number(corner));
   }
-  out += ", \"calls\": [";
-  bool first = true;
+  Json calls = Json::array();
   for (const SurfaceCall& call : surface.calls()) {
-    out += first ? "\n    " : ",\n    ";
-    first = false;
-    out += "{\"op\": ";
-    append_json_string(out, op_name(call.op));
-    out += ", \"args\": [";
-    for (std::size_t k = 0; k < call.args.size(); ++k) {
-      if (k > 0) out += ", ";
-      append_json_number(out, static_cast<double>(call.args[k]));
-    }
-    out += "], \"colour\": ";
-    if (call.colour) {
-      append_json_integer(out, *call.colour);
-    } else {
-      out += "null";
-    }
-    out += '}';
+    Json args = Json::array();
+    for (const float a : call.args) args.push_back(number(a));
+    calls.push_back(Json{{"op", op_name(call.op)},
+                         {"args", std::move(args)},
+                         {"colour", call.colour ? Json(*call.colour) : Json(nullptr)}});
   }
-  out += first ? "]}" : "\n  ]}";
+  out["calls"] = std::move(calls);
+  return out;
 }
 
 }  // namespace
 
 std::string json_report(const Form1& form, const std::vector<std::string>& messages,
                         const std::array<NamedRecording, 5>& surfaces) {
-  std::string out = "{\n";
-  append_state(out, form.w);
-  out += ",\n";
-  append_controls(out, form.w);
-  out += ",\n";
-  append_messages(out, messages);
-  out += ",\n\"fault\": ";
-  if (form.last_fault()) {
-    append_json_string(out, *form.last_fault());
-  } else {
-    out += "null";
-  }
-  out += ",\n\"surfaces\": {";
-  for (std::size_t i = 0; i < surfaces.size(); ++i) {
-    out += i == 0 ? "\n  " : ",\n  ";
-    append_json_string(out, surfaces[i].name);
-    out += ": ";
-    append_surface(out, *surfaces[i].surface);
-  }
-  out += "\n}\n}\n";
-  return out;
+  Json report = Json::object();
+  report["state"] = state_of(form.w);
+  report["controls"] = controls_of(form.w);
+  report["messages"] = messages;
+  report["fault"] = form.last_fault() ? Json(*form.last_fault()) : Json(nullptr);
+  Json pictures = Json::object();
+  for (const NamedRecording& named : surfaces) pictures[named.name] = surface_of(*named.surface);
+  report["surfaces"] = std::move(pictures);
+  // Texts typed into the Mach box may hold any bytes: one that is no valid
+  // UTF-8 becomes U+FFFD, so the output is always valid JSON.
+  return report.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace airfoil::probe

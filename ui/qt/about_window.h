@@ -6,9 +6,6 @@
 
 namespace airfoil {
 
-inline constexpr const char* kAboutCredit = "the PelmoraAirfoil developers";
-inline constexpr const char* kAboutAddress = "pelmora@example.org";
-
 class AboutWindow : public QWidget {
   Q_OBJECT
 

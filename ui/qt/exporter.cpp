@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "model/numtext.h"
 
 namespace airfoil {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ui/qt/qt_layout.h"
+
 namespace airfoil {
 
 QString first_installed_family(std::initializer_list<const char*> families,
@@ -53,6 +55,16 @@ QFont greek_font(double points) {
                    points);
 }
 
-QFont dialog_font() { return arial_font(8.25); }
+QFont dialog_font() { return to_qfont(font_of(Face::dialog)); }
+
+QFont to_qfont(const Font& font) {
+  QFont q;
+  switch (font.family) {
+    case Family::arial: q = arial_font(font.points, font.italic); break;
+    case Family::symbol: q = greek_font(font.points); break;
+    case Family::verdana: q = verdana_font(font.points, font.bold, font.underline); break;
+  }
+  return q;
+}
 
 }  // namespace airfoil

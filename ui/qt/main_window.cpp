@@ -19,125 +19,12 @@
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/picture_box.h"
 #include "ui/qt/picture_labels.h"
+#include "ui/qt/qt_layout.h"
 #include "ui/qt/window_exports.h"
 
 namespace airfoil {
 
 namespace {
-
-// Positions and sizes in twips, from the top-left of the container.
-struct Place {
-  int left, top, width, height;
-};
-
-QRect pixels(const Place& p) {
-  return {twips_to_pixels(p.left), twips_to_pixels(p.top), twips_to_pixels(p.width),
-          twips_to_pixels(p.height)};
-}
-
-enum class Face { dialog, greek, tick, name };
-
-QFont font_of(Face face) {
-  switch (face) {
-    case Face::greek: return greek_font(8.25);
-    case Face::tick: return arial_font(6.75, true);
-    case Face::name: return arial_font(8.25, true);
-    case Face::dialog: break;
-  }
-  return dialog_font();
-}
-
-struct FrameLayout {
-  const char* name;
-  const char* caption;
-  Place place;
-};
-
-constexpr FrameLayout kFrames[] = {
-    {"Frame1", "", {120, 3720, 3375, 2055}},
-    {"Frame3", "Sıkıştırılabilme etkisi", {120, 5880, 3375, 615}},
-    {"Frame2", "", {120, 6600, 3375, 615}},
-};
-
-// The five input rows of Frame1: label, text box and scroll bar on one top.
-struct InputRow {
-  int top;
-  const char* label;
-  const char* text;
-  Face face;
-  int label_left, label_width, label_height;
-  const char* box;
-  const char* bar;
-};
-
-constexpr InputRow kInputRows[] = {
-    {240, "Label2", "δ", Face::greek, 240, 375, 255, "Text_Thickness", "HScroll_Thickness"},
-    {600, "Label3", "γ", Face::greek, 240, 255, 255, "Text_Camber", "HScroll_Camber"},
-    {960, "Label5", "nP", Face::dialog, 240, 255, 255, "Text_nP", "HScroll_nP"},
-    {1320, "Label4", "α", Face::greek, 240, 255, 375, "Text_AlfaD", "HScroll_AlfaD"},
-    {1680, "Label7", "xM/c=", Face::dialog, 120, 495, 255, "Text_xM", "HScroll_xM"},
-};
-constexpr int kRowBoxLeft = 720, kRowBoxWidth = 495, kRowBoxHeight = 285;
-constexpr int kRowBarLeft = 1200, kRowBarWidth = 1335, kRowBarHeight = 255;
-
-// Labels and text boxes of the two small frames.
-struct FrameItem {
-  const char* frame;
-  const char* name;
-  bool is_box;
-  const char* text;  // the label's text; a box's start text comes from Controls
-  Place place;
-};
-
-constexpr FrameItem kFrameItems[] = {
-    {"Frame3", "Label36", false, "Moo =", {240, 240, 615, 255}},
-    {"Frame3", "Text_Moo", true, "", {960, 240, 615, 285}},
-    {"Frame2", "Label1", false, "CL =", {240, 240, 495, 255}},
-    {"Frame2", "Text_CL", true, "", {720, 240, 735, 285}},
-    {"Frame2", "Label6", false, "CM =", {1800, 240, 495, 255}},
-    {"Frame2", "Text1", true, "", {2280, 240, 735, 285}},
-};
-
-// The axis names and tick values on the pictures. The leading spaces pad the
-// numbers to line up at the left edge and belong to the texts.
-struct Annotation {
-  SurfaceId surface;
-  const char* name;
-  const char* text;
-  Face face;
-  Place place;
-};
-
-constexpr Annotation kAnnotations[] = {
-    {SurfaceId::profil, "Label9", "  y/c", Face::name, {0, 1080, 375, 255}},
-    {SurfaceId::profil, "Label10", "  0.2", Face::tick, {0, 480, 375, 255}},
-    {SurfaceId::profil, "Label11", " -0.2", Face::tick, {0, 2040, 375, 255}},
-    {SurfaceId::profil, "Label8", "x/c", Face::name, {2160, 2116, 375, 255}},
-    {SurfaceId::profil, "Label12", "1.0", Face::tick, {4200, 2160, 375, 255}},
-    {SurfaceId::pressure, "Label19", "1-Cp", Face::name, {0, 840, 495, 375}},
-    {SurfaceId::pressure, "Label26", "5.0", Face::tick, {120, 240, 255, 255}},
-    {SurfaceId::pressure, "Label25", "3.0", Face::tick, {120, 1680, 255, 255}},
-    {SurfaceId::pressure, "Label24", "2.0", Face::tick, {120, 2400, 255, 255}},
-    {SurfaceId::pressure, "Label20", "1.0", Face::tick, {120, 3120, 255, 255}},
-    {SurfaceId::pressure, "Label21", "0.0", Face::tick, {120, 3840, 255, 255}},
-    {SurfaceId::pressure, "Label23", "x/c", Face::name, {2280, 3960, 375, 255}},
-    {SurfaceId::pressure, "Label22", "1.0", Face::tick, {4200, 3960, 375, 255}},
-    {SurfaceId::Picture_CL, "Label27", " CL", Face::name, {0, 1200, 375, 255}},
-    {SurfaceId::Picture_CL, "Label30", "  3.0", Face::tick, {0, 600, 375, 255}},
-    {SurfaceId::Picture_CL, "Label29", "  1.0", Face::tick, {0, 1833, 375, 255}},
-    {SurfaceId::Picture_CL, "Label28", "  0.0", Face::tick, {0, 2473, 375, 255}},
-    {SurfaceId::Picture_CL, "Label31", " -1.0", Face::tick, {0, 3120, 375, 255}},
-    {SurfaceId::Picture_CL, "Label14", " -8", Face::tick, {720, 3635, 375, 255}},
-    {SurfaceId::Picture_CL, "Label15", "8", Face::tick, {2322, 3636, 135, 255}},
-    {SurfaceId::Picture_CL, "Label13", "α", Face::greek, {1560, 3600, 255, 255}},
-    {SurfaceId::Picture_CM, "Label32", " CM", Face::name, {0, 360, 375, 255}},
-    {SurfaceId::Picture_CM, "Label35", "  1.0", Face::tick, {0, 800, 375, 255}},
-    {SurfaceId::Picture_CM, "Label33", "  0.0", Face::tick, {0, 1420, 375, 255}},
-    {SurfaceId::Picture_CM, "Label34", " -1.0", Face::tick, {0, 2020, 375, 255}},
-    {SurfaceId::Picture_CM, "Label17", " -8", Face::tick, {720, 2520, 375, 255}},
-    {SurfaceId::Picture_CM, "Label16", "8", Face::tick, {2370, 2520, 135, 255}},
-    {SurfaceId::Picture_CM, "Label18", "α", Face::greek, {1560, 2480, 255, 255}},
-};
 
 }  // namespace
 
@@ -145,41 +32,12 @@ std::vector<PictureLabel> annotation_labels(SurfaceId surface) {
   std::vector<PictureLabel> labels;
   for (const Annotation& a : kAnnotations) {
     if (a.surface != surface) continue;
-    labels.push_back({QString::fromUtf8(a.text), font_of(a.face), pixels(a.place)});
+    labels.push_back({QString::fromUtf8(a.text), to_qfont(font_of(a.face)), pixels(a.place)});
   }
   return labels;
 }
 
 namespace {
-
-// The order in which Tab walks the controls.
-constexpr const char* kTabOrder[] = {
-    "profil",         "pressure",      "Text_AlfaD",       "Text_Camber",    "Text_Thickness",
-    "Text_nP",        "HScroll_AlfaD", "HScroll_Thickness", "HScroll_Camber", "HScroll_nP",
-    "daire",          "Text_CL",       "Picture_CL",       "Text1",          "Picture_CM",
-    "Text_xM",        "HScroll_xM",    "Text_Moo",
-};
-
-struct Event {
-  const char* control;
-  void (Form1::*handler)();
-};
-
-constexpr Event kBarEvents[] = {
-    {"HScroll_Thickness", &Form1::HScroll_Thickness_Change},
-    {"HScroll_Camber", &Form1::HScroll_Camber_Change},
-    {"HScroll_nP", &Form1::HScroll_nP_Change},
-    {"HScroll_AlfaD", &Form1::HScroll_AlfaD_Change},
-    {"HScroll_xM", &Form1::HScroll_xM_Change},
-};
-
-// In the order of SurfaceId.
-constexpr void (Form1::*kClickEvents[])() = {
-    &Form1::daire_Click, &Form1::profil_Click, &Form1::pressure_Click, &Form1::Picture_CL_Click,
-    &Form1::Picture_CM_Click,
-};
-
-const QColor kLightYellow(255, 255, 192);
 
 // A frame drawn as an etched border, its caption (if any) set into the top
 // border line as the layout was drawn: the rows of a captioned frame start
@@ -215,7 +73,7 @@ QLabel* make_label(const char* name, const char* text, Face face, const QRect& g
   // Plain text keeps the leading spaces that pad the tick numbers.
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(geometry);
-  if (face != Face::dialog) label->setFont(font_of(face));
+  if (face != Face::dialog) label->setFont(to_qfont(font_of(face)));
   return label;
 }
 
@@ -238,10 +96,10 @@ QString with_user_decimal_point(const std::string& text) {
 
 Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   setObjectName("Form1");
-  setWindowTitle("PelmoraAirfoil - Aerodynamic Characteristics");
+  setWindowTitle(QString::fromUtf8(kWindowCaption));
 
   auto* client = new QWidget(this);
-  client->setFixedSize(twips_to_pixels(11880), twips_to_pixels(7350));
+  client->setFixedSize(twips_to_pixels(kClientWidth), twips_to_pixels(kClientHeight));
   client->setFont(dialog_font());
   setCentralWidget(client);
   build_client_area(client);
@@ -309,11 +167,10 @@ void Form1Window::build_client_area(QWidget* client) {
 
   QGroupBox* inputs = frames.at("Frame1");
   for (const InputRow& row : kInputRows) {
-    make_label(row.label, row.text, row.face,
-               pixels({row.label_left, row.top, row.label_width, row.label_height}), inputs);
-    make_box(row.box, pixels({kRowBoxLeft, row.top, kRowBoxWidth, kRowBoxHeight}), inputs);
+    make_label(row.label, row.text, row.face, pixels(label_place(row)), inputs);
+    make_box(row.box, pixels(box_place(row)), inputs);
     auto* bar = new HScrollBar(row.bar, bar_settings.at(row.bar), inputs);
-    bar->setGeometry(pixels({kRowBarLeft, row.top, kRowBarWidth, kRowBarHeight}));
+    bar->setGeometry(pixels(bar_place(row)));
     bars_[row.bar] = bar;
   }
   for (const FrameItem& item : kFrameItems) {
@@ -330,8 +187,8 @@ void Form1Window::build_client_area(QWidget* client) {
   for (const Annotation& a : kAnnotations) {
     QLabel* label = make_label(a.name, a.text, a.face, pixels(a.place), picture(a.surface));
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, kLightYellow);
-    colours.setColor(QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Window, to_qcolor(surface_layout(a.surface).BackColor));
+    colours.setColor(QPalette::WindowText, to_qcolor(kAnnotationText));
     label->setPalette(colours);
     label->setAutoFillBackground(true);
     label->raise();
@@ -341,8 +198,9 @@ void Form1Window::build_client_area(QWidget* client) {
 void Form1Window::build_menu() {
   // Kept inside the window even where the desktop offers a global menu bar.
   menuBar()->setNativeMenuBar(false);
-  QAction* about = menuBar()->addAction("&About");
-  about->setObjectName("Mn_About");
+  // "&" gives the item its mnemonic, Alt+A; the text shown stays the designed one.
+  QAction* about = menuBar()->addAction(QStringLiteral("&") + QString::fromUtf8(kAboutMenuText));
+  about->setObjectName(kAboutMenuName);
   about->setMenuRole(QAction::NoRole);
   connect(about, &QAction::triggered, this, [this] { form_->Mn_About_Click(); });
 }
@@ -357,13 +215,13 @@ void Form1Window::set_tab_order() {
 }
 
 void Form1Window::connect_events() {
-  for (const Event& event : kBarEvents) {
+  for (const BarEvent& event : kBarEvents) {
     connect(bars_.at(event.control), &QScrollBar::valueChanged, this,
-            [this, handler = event.handler] { run(handler); });
+            [this, handler = event.change] { run(handler); });
   }
-  for (std::size_t i = 0; i < pictures_.size(); ++i) {
-    connect(pictures_[i], &PictureBox::clicked, this,
-            [this, handler = kClickEvents[i]] { run(handler); });
+  for (const ClickEvent& event : kClickEvents) {
+    connect(picture(event.surface), &PictureBox::clicked, this,
+            [this, handler = event.click] { run(handler); });
   }
   connect(boxes_.at("Text_Moo"), &QLineEdit::returnPressed, this,
           [this] { run(&Form1::Text_Moo_Return); });

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "charts/surface_layout.h"
+#include "ui/window_layout.h"
 #include "ui/form.h"
 
 class QLineEdit;

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "charts/recording_surface.h"
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
 
 namespace airfoil {

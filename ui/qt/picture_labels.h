@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
 
 namespace airfoil {

@@ -10,7 +10,7 @@
 #include <array>
 #include <functional>
 
-#include "charts/surface_layout.h"
+#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
 
 class QAction;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "charts/colours.h"
 #include "model/window.h"
 
 namespace airfoil {
@@ -17,8 +18,8 @@ namespace airfoil {
 // direction of halves never matters.
 constexpr int twips_to_pixels(int twips) { return (2 * twips + 15) / 30; }
 
-// The light yellow background of every surface, R, G, B = 255, 255, 192.
-inline constexpr Colour kSurfaceBackground = 255 + 256 * 255 + 65536 * 192;
+// The light yellow background of every surface.
+inline constexpr Colour kSurfaceBackground = kLightYellow;
 
 struct SurfaceLayout {
   std::string_view name;
@@ -37,11 +38,11 @@ struct SurfaceLayout {
 enum class SurfaceId { daire, profil, pressure, Picture_CL, Picture_CM };
 
 inline constexpr std::array<SurfaceLayout, 5> kSurfaceLayouts{{
-    {"daire", 120, 240, 3400, 3400, kSurfaceBackground, 0},
-    {"profil", 3600, 240, 4800, 2400, kSurfaceBackground, 16711680},   // blue
-    {"pressure", 3600, 2760, 4800, 4335, kSurfaceBackground, 65280},   // green
-    {"Picture_CL", 8520, 240, 3200, 3915, kSurfaceBackground, 0},
-    {"Picture_CM", 8520, 4320, 3255, 2775, kSurfaceBackground, 0},
+    {"daire", 120, 240, 3400, 3400, kSurfaceBackground, kBlack},
+    {"profil", 3600, 240, 4800, 2400, kSurfaceBackground, kBlue},
+    {"pressure", 3600, 2760, 4800, 4335, kSurfaceBackground, kGreen},
+    {"Picture_CL", 8520, 240, 3200, 3915, kSurfaceBackground, kBlack},
+    {"Picture_CM", 8520, 4320, 3255, 2775, kSurfaceBackground, kBlack},
 }};
 
 constexpr const SurfaceLayout& surface_layout(SurfaceId id) {
@@ -56,7 +57,6 @@ constexpr const SurfaceLayout* find_surface_layout(std::string_view name) {
   return nullptr;
 }
 
-static_assert(kSurfaceBackground == 12648447);
 static_assert(surface_layout(SurfaceId::daire).pixel_width() == 227);
 static_assert(surface_layout(SurfaceId::pressure).pixel_height() == 289);
 
