@@ -106,7 +106,8 @@ void append_surface(std::string& out, const RecordingSurface& surface) {
 }  // namespace
 
 std::string json_report(const Form1& form, const std::vector<std::string>& messages,
-                        const std::array<NamedRecording, 5>& surfaces) {
+                        const std::array<NamedRecording, 5>& surfaces,
+                        const std::vector<FlowProbe>& points) {
   std::string out = "{\n";
   append_state(out, form.w);
   out += ",\n";
@@ -126,7 +127,13 @@ std::string json_report(const Form1& form, const std::vector<std::string>& messa
     out += ": ";
     append_surface(out, *surfaces[i].surface);
   }
-  out += "\n}\n}\n";
+  out += "\n}";
+  // Only when the command line asked for the flow at points.
+  if (!points.empty()) {
+    out += ",\n";
+    append_flow_points(out, points);
+  }
+  out += "\n}\n";
   return out;
 }
 
