@@ -347,7 +347,8 @@ TEST(Probe, FlowAtPointsFollowTheActionsBeforeThem) {
                                   "at=0.5,0.2", "at=0.5,0", "alfa=8", "at=0.5,0.2", "at=-0.2,-0.1"},
                                  dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  const auto& points = run.json()["points"].array();
+  const Json report = run.json();
+  const auto& points = report["points"].array();
   ASSERT_EQ(points.size(), 5u);
   const std::array<std::optional<FlowField>, 5> flows = {
       std::nullopt, replayed_flow(catalogue, 12, 0, 0), replayed_flow(catalogue, 12, 0, 0),

@@ -1,6 +1,7 @@
 // The flow-field window: opened by F2 as one window, a hint before any
 // geometry, following the main window's cycles, and the mouse readout.
 #include <QApplication>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -14,20 +15,28 @@ namespace airfoil::test {
 namespace {
 
 struct FlowWindowOpen : OpenWindow {
-  FlowWindowOpen() {
-    window->activateWindow();
-    (void)QTest::qWaitForWindowActive(window.get());
-  }
   ~FlowWindowOpen() {
     if (FlowWindow* flow = controller()->flow_window()) flow->close();
   }
   FlowController* controller() const { return FlowController::of(*window); }
+  // F2 on the main window, then the flow window in front, as a user sees it.
   FlowWindow* press_f2() {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) return nullptr;
     QTest::keyClick(window.get(), Qt::Key_F2);
-    return controller()->flow_window();
+    FlowWindow* flow = controller()->flow_window();
+    if (flow != nullptr && !QTest::qWaitForWindowActive(flow)) return nullptr;
+    return flow;
   }
   static QImage shown(FlowWindow* flow, Plane p) { return flow->view(p)->grab().toImage(); }
 };
+
+// The mouse moved to `at` over a picture, as the platform delivers it.
+void move_mouse(QWidget* view, QPointF at) {
+  QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(view, &move);
+}
 
 int flow_windows() {
   int count = 0;
@@ -89,7 +98,7 @@ TEST(FlowWindow, MouseReadsTheFlowOfEachPlaneAndSaysWhereThereIsNone) {
     FlowPlaneView* view = flow->view(plane);
     const FlowPlane& shown = flow->scene().of(plane);
     const PlanePoint wanted = plane == Plane::airfoil ? PlanePoint{0.3, 0.25} : PlanePoint{0.4, 1.5};
-    QTest::mouseMove(view, to_picture(shown, wanted).toPoint());
+    move_mouse(view, to_picture(shown, wanted));
     ASSERT_TRUE(flow->hovered());
     const PlanePoint at = flow->hovered()->second;
     EXPECT_NEAR(at.x, wanted.x, 0.01);
@@ -106,12 +115,10 @@ TEST(FlowWindow, MouseReadsTheFlowOfEachPlaneAndSaysWhereThereIsNone) {
   }
 
   // Inside the body there is no flow, and the readout says so.
-  QTest::mouseMove(flow->view(Plane::airfoil),
-                   to_picture(flow->scene().of(Plane::airfoil), {0.5, 0.03}).toPoint());
+  move_mouse(flow->view(Plane::airfoil), to_picture(flow->scene().of(Plane::airfoil), {0.5, 0.03}));
   EXPECT_TRUE(flow->readout().contains(QString::fromUtf8("kesitin içinde")));
-  QTest::mouseMove(flow->view(Plane::circle),
-                   to_picture(flow->scene().of(Plane::circle), {f.centre.real(), f.centre.imag()})
-                       .toPoint());
+  move_mouse(flow->view(Plane::circle),
+             to_picture(flow->scene().of(Plane::circle), {f.centre.real(), f.centre.imag()}));
   EXPECT_TRUE(flow->readout().contains(QString::fromUtf8("dairenin içinde")));
 }
 
