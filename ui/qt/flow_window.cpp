@@ -47,12 +47,12 @@ QString plane_description(Plane p) {
              ? translated(QT_TRANSLATE_NOOP(
                    "FlowWindow",
                    "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah "
-                   "çizgi ayrılma akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada "
+                   "çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada "
                    "basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder."))
              : translated(QT_TRANSLATE_NOOP(
                    "FlowWindow",
                    "Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi "
-                   "profil düzlemine çevirir. Akım çizgileri, ayrılma akım çizgisi, iki durma "
+                   "profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma "
                    "noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ "
                    "tık resmi kopyalar ya da kaydeder."));
 }
