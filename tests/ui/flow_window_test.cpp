@@ -1,6 +1,7 @@
 // The flow-field window: opened by F2 as one window, a hint before any
 // geometry, following the main window's cycles, and the mouse readout.
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpression>
 
@@ -9,6 +10,7 @@
 #include "model/flow_field.h"
 #include "ui/qt/flow_controller.h"
 #include "ui/qt/flow_window.h"
+#include "ui/qt/window_exports.h"
 #include "ui_support.h"
 
 namespace airfoil::test {
@@ -55,6 +57,11 @@ TEST(FlowWindow, F2OpensOneWindowThatAsksForAClickBeforeAnyGeometry) {
 
   EXPECT_EQ(open.press_f2(), flow);
   EXPECT_EQ(flow_windows(), 1);
+  // The same entry heads the right-click menus of the circle and the airfoil.
+  const auto* exports = open.window->findChild<WindowExports*>();
+  for (const SurfaceId id : {SurfaceId::daire, SurfaceId::profil}) {
+    EXPECT_EQ(exports->menu(id)->actions().value(0)->objectName(), "Mn_Flow");
+  }
   QTest::keyClick(flow, Qt::Key_Escape);
   EXPECT_FALSE(flow->isVisible());
 }
@@ -120,6 +127,33 @@ TEST(FlowWindow, MouseReadsTheFlowOfEachPlaneAndSaysWhereThereIsNone) {
   move_mouse(flow->view(Plane::circle),
              to_picture(flow->scene().of(Plane::circle), {f.centre.real(), f.centre.imag()}));
   EXPECT_TRUE(flow->readout().contains(QString::fromUtf8("dairenin içinde")));
+}
+
+// The right-click menu saves a plane through the exporter: the PNG at 2x is
+// the picture on screen at twice the size, and the SVG is a drawing.
+TEST(FlowWindow, MenuSavesAPlaneAsPngAndSvg) {
+  FlowWindowOpen open;
+  click(open.picture(SurfaceId::profil));
+  FlowWindow* flow = open.press_f2();
+  QTemporaryDir dir;
+  QString asked;
+  flow->choose_path = [&](const QString&, const QString& suggested, const QString&) {
+    asked = suggested;
+    return dir.filePath(suggested);
+  };
+  const auto trigger = [&](const QString& starts) {
+    for (QAction* action : flow->view(Plane::circle)->menu()->actions()) {
+      if (action->text().startsWith(starts)) action->trigger();
+    }
+  };
+  trigger(QString::fromUtf8("Resmi PNG olarak kaydet (2x)"));
+  EXPECT_EQ(asked, "flow-circle@2x.png");
+  const QImage saved(dir.filePath(asked));
+  EXPECT_EQ(saved.size(), flow->view(Plane::circle)->size() * 2);
+  trigger(QString::fromUtf8("Resmi SVG olarak kaydet"));
+  QFile svg(dir.filePath("flow-circle.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(svg.readAll().contains("<svg"));
 }
 
 }  // namespace
