@@ -285,6 +285,18 @@
         <source>Yardım</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Akış alanı</source>
+        <translation>Flow field</translation>
+    </message>
+    <message>
+        <source>F2 (ya da daire veya profil resminin sağ tık menüsündeki &lt;b&gt;Akış alanı&lt;/b&gt;) akış alanı penceresini açar: solda kesitin, sağda onu üreten dairenin çevresindeki akış. Bu bir benzetim değil, programın kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit ψ adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda ikiye ayrıldığı ve firar kenarından düzgünce ayrıldığı bölen akım çizgisidir (ψ = 0). Beyaz noktalar dairedeki iki durma noktası ve kesitteki karşılıklarıdır. Arkadaki renkler basınç katsayısı Cp'dir: koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne uygundur.</source>
+        <translation>F2 (or &lt;b&gt;Flow field&lt;/b&gt; in the right-click menu of the circle or airfoil picture) opens the flow-field window: on the left the flow about the section, on the right the flow about the circle that generates it. This is not a simulation but the exact potential flow of the program's theory. The thin lines are streamlines at equal steps of ψ; the thick black line is the dividing streamline (ψ = 0), where the flow splits at the nose and leaves the trailing edge smoothly. The white dots are the two stagnation points on the circle and their images on the section. The colours behind are the pressure coefficient Cp, from dark violet at -3 (suction) to yellow at 1 (the stagnation pressure), on a colour-blind-safe scale.</translation>
+    </message>
+    <message>
+        <source>Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, v, |V| ve Cp değerlerini gösterir; noktanın öteki düzlemdeki karşılığı bir halkayla işaretlenir. Pencere ana pencereyi izler: kalınlık, kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc pencereyi kapatır.</source>
+        <translation>With the mouse over a plane, the line at the bottom shows x/c, y/c, u, v, |V| and Cp at that point, and the same point is ringed in the other plane. The window follows the main window: a change of thickness, camber or α redraws it. Right-click a picture to copy it or save it as PNG, SVG or PDF; Escape closes the window.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -327,6 +339,101 @@
     <message>
         <source>CM grafiği hesaplanırken geçersiz bir sayı çıktı ve grafik yarıda kaldı. Profil, basınç grafiği ve CL geçerli.</source>
         <translation>An invalid number came up while computing the CM chart, and the chart was left unfinished. The section, the pressure chart and CL are valid.</translation>
+    </message>
+</context>
+<context>
+    <name>FlowWindow</name>
+    <message>
+        <source>Profil düzlemindeki akış</source>
+        <translation>Flow in the airfoil plane</translation>
+    </message>
+    <message>
+        <source>Daire düzlemindeki akış</source>
+        <translation>Flow in the circle plane</translation>
+    </message>
+    <message>
+        <source>Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder.</source>
+        <translation>The flow about the section: streamlines at equal steps of ψ, the thick black line the dividing streamline (ψ = 0), the white dots the stagnation points; behind them the pressure coefficient Cp on its colour scale. Right-click to copy or save the picture.</translation>
+    </message>
+    <message>
+        <source>Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ tık resmi kopyalar ya da kaydeder.</source>
+        <translation>The flow about the circle that generates the section; the map z = ζ + 1/ζ turns this picture into the airfoil plane. Streamlines, the dividing streamline, the two stagnation points (one at ζ = 1, the image of the trailing edge) and the Cp colour scale. Right-click to copy or save the picture.</translation>
+    </message>
+    <message>
+        <source>Akış alanı</source>
+        <translation>Flow field</translation>
+    </message>
+    <message>
+        <source>Fare konumundaki akış</source>
+        <translation>Flow at the mouse position</translation>
+    </message>
+    <message>
+        <source>Fareyi bir düzlemin üzerinde gezdirin: o noktadaki hız ve Cp burada görünür, noktanın öteki düzlemdeki karşılığı işaretlenir.</source>
+        <translation>Move the mouse over either plane: the velocity and Cp at that point show here, and the same point is marked in the other plane.</translation>
+    </message>
+    <message>
+        <source>: kesitin içinde ya da üzerinde; burada akış yok.</source>
+        <translation>: on or inside the section; there is no flow here.</translation>
+    </message>
+    <message>
+        <source>: dairenin içinde; dairenin içi akışın parçası değildir.</source>
+        <translation>: inside the circle; the inside of the circle is not part of the flow.</translation>
+    </message>
+    <message>
+        <source>Hücum açısı %1 derece.</source>
+        <translation>Angle of attack %1 degrees.</translation>
+    </message>
+    <message>
+        <source>Resmi kopyala</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Resmi PNG olarak kaydet (%1x)...</source>
+        <translation>Save picture as PNG (%1x)...</translation>
+    </message>
+    <message>
+        <source>Resmi SVG olarak kaydet...</source>
+        <translation>Save picture as SVG...</translation>
+    </message>
+    <message>
+        <source>Resmi PDF olarak kaydet...</source>
+        <translation>Save picture as PDF...</translation>
+    </message>
+    <message>
+        <source>PNG resimleri (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG çizimleri (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Resmi kaydet</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>%1 yazılamadı: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Profil düzlemi z</source>
+        <translation>Airfoil plane z</translation>
+    </message>
+    <message>
+        <source>Daire düzlemi ζ</source>
+        <translation>Circle plane ζ</translation>
+    </message>
+    <message>
+        <source>Henüz kesit yok. Ana pencerede herhangi bir resme tıklayın: kesit hesaplanır ve akış burada çizilir.</source>
+        <translation>No section yet. Click any picture in the main window: the section is computed and its flow is drawn here.</translation>
+    </message>
+    <message>
+        <source>Akış alanı...</source>
+        <translation>Flow field...</translation>
     </message>
 </context>
 </TS>

@@ -7,10 +7,13 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include <nlohmann/json.hpp>
 
 #include "charts/recording_surface.h"
+#include "model/flow_field.h"
 #include "model/recording_messages.h"
 #include "support/probe_process.h"
 #include "ui/form.h"
@@ -48,7 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"np=12x"}, std::vector<std::string>{"speed=3"},
                       std::vector<std::string>{"click=wing"}, std::vector<std::string>{"profil"},
                       std::vector<std::string>{"click=profil", "--catalogue"},
-                      std::vector<std::string>{"--png"}, std::vector<std::string>{"--colour=red"}));
+                      std::vector<std::string>{"--png"}, std::vector<std::string>{"--colour=red"},
+                      std::vector<std::string>{"at=0.5"}, std::vector<std::string>{"at=x,0"},
+                      std::vector<std::string>{"at=0.5,nan"}, std::vector<std::string>{"--flow-csv"}));
 
 TEST(Probe, HelpPrintsUsage) {
   const ProbeRun run = run_probe({"--help"}, test_dir());
@@ -272,6 +277,102 @@ TEST(Probe, ExportWritesPicturesTablesAndHandout) {
   EXPECT_EQ(read_file(out / "handout.pdf").substr(0, 4), "%PDF");
 }
 #endif
+
+// The flow field of a section replayed in this process, for the probe's
+// flow outputs to be checked against.
+FlowField replayed_flow(const fs::path& catalogue, int thickness, int camber, int alfa) {
+  std::array<RecordingSurface, 5> s;
+  RecordedMessages messages;
+  Form1 form(Plots{s[0], s[1], s[2], s[3], s[4]}, messages, catalogue.string());
+  form.Form_Load();
+  set_scroll_value(form.w.HScroll_Thickness, thickness);
+  set_scroll_value(form.w.HScroll_Camber, camber);
+  set_scroll_value(form.w.HScroll_AlfaD, alfa);
+  form.profil_Click();
+  return *flow_field(form.w);
+}
+
+// Each at= reads the flow as the actions before it left the window: nothing
+// before any geometry or inside the section, the exact field elsewhere.
+TEST(Probe, FlowAtPointsFollowTheActionsBeforeThem) {
+  const fs::path dir = test_dir();
+  const fs::path catalogue = write_catalogue(dir);
+  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "at=0.5,0.2", "thickness=12",
+                                  "at=0.5,0.2", "at=0.5,0", "alfa=8", "at=0.5,0.2", "at=-0.2,-0.1"},
+                                 dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Json report = json_of(run);
+  const Json& points = report["points"];
+  ASSERT_EQ(points.size(), 5u);
+  const std::array<std::optional<FlowField>, 5> flows = {
+      std::nullopt, replayed_flow(catalogue, 12, 0, 0), replayed_flow(catalogue, 12, 0, 0),
+      replayed_flow(catalogue, 12, 0, 8), replayed_flow(catalogue, 12, 0, 8)};
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    const PlanePoint at{points[k]["x_c"].get<double>(), points[k]["y_c"].get<double>()};
+    const auto expected = flows[k] ? flow_at_airfoil_point(*flows[k], at) : std::nullopt;
+    EXPECT_EQ(expected.has_value(), k == 1 || k == 3 || k == 4) << k;
+    if (!expected) {
+      for (const char* name : {"u", "v", "cp"}) EXPECT_TRUE(points[k][name].is_null()) << k << name;
+      continue;
+    }
+    EXPECT_EQ(points[k]["u"].get<double>(), expected->section.u);
+    EXPECT_EQ(points[k]["v"].get<double>(), expected->section.v);
+    EXPECT_EQ(points[k]["cp"].get<double>(), expected->section.Cp);
+  }
+  EXPECT_NE(points[1]["cp"].get<double>(), points[3]["cp"].get<double>());
+}
+
+// Every row of a line keeps the line's psi, and no row but the two ends of
+// the dividing streamline (the stagnation points) lies on or in the section.
+TEST(Probe, FlowCsvKeepsPsiAlongEachLineOutsideTheSection) {
+  const fs::path dir = test_dir();
+  const fs::path catalogue = write_catalogue(dir);
+  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "thickness=12", "camber=2",
+                                  "alfa=6", "--flow-csv", "lines.csv"},
+                                 dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const FlowField f = replayed_flow(catalogue, 12, 2, 6);
+
+  std::istringstream csv(read_file(dir / "lines.csv"));
+  std::string row;
+  std::getline(csv, row);
+  EXPECT_EQ(row, "line,psi,x_c,y_c");
+  struct Row {
+    long line;
+    double psi, x, y;
+  };
+  std::vector<Row> rows;
+  while (std::getline(csv, row)) {
+    Row r{};
+    char c1 = 0, c2 = 0, c3 = 0;
+    std::istringstream fields(row);
+    fields.imbue(std::locale::classic());
+    ASSERT_TRUE(fields >> r.line >> c1 >> r.psi >> c2 >> r.x >> c3 >> r.y) << row;
+    rows.push_back(r);
+  }
+  ASSERT_GT(rows.size(), 1000u);
+  int lines = 1, on_body = 0;
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const Row& r = rows[k];
+    if (k > 0 && r.line != rows[k - 1].line) {
+      EXPECT_EQ(r.line, rows[k - 1].line + 1);
+      ++lines;
+    } else if (k > 0) {
+      EXPECT_EQ(r.psi, rows[k - 1].psi);
+    }
+    const auto zeta = circle_point(f, PlanePoint{r.x, r.y});
+    if (!zeta) {
+      const bool line_end = k == 0 || k + 1 == rows.size() || rows[k - 1].line != r.line ||
+                            rows[k + 1].line != r.line;
+      EXPECT_TRUE(r.psi == 0 && line_end) << row;
+      ++on_body;
+      continue;
+    }
+    ASSERT_NEAR(*stream_function(f, *zeta), r.psi, 1e-6) << "line " << r.line;
+  }
+  EXPECT_GT(lines, 20);
+  EXPECT_EQ(on_body, 2);  // the front stagnation point and the trailing edge
+}
 
 }  // namespace
 }  // namespace airfoil::testing

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "flow_options.h"
+
 namespace airfoil::probe {
 
 namespace {
@@ -65,6 +67,11 @@ Action parse_action(std::string_view argument) {
     throw UsageError("click=" + std::string(value) +
                      ": no such picture (daire, profil, pressure, Picture_CL, Picture_CM)");
   }
+  if (key == "at") {
+    action.kind = Action::Kind::FlowAt;
+    action.at = parse_flow_point(value);
+    return action;
+  }
   throw UsageError("unknown action '" + std::string(key) + "'");
 }
 
@@ -88,7 +95,8 @@ Options parse_arguments(int argc, const char* const* argv) {
       std::string value;
       if (equals != std::string_view::npos) {
         value = std::string(argument.substr(equals + 1));
-      } else if (name == "--catalogue" || name == "--png" || name == "--export") {
+      } else if (name == "--catalogue" || name == "--png" || name == "--export" ||
+                 name == "--flow-csv") {
         if (i + 1 >= argc) throw UsageError(std::string(name) + " needs a value");
         value = argv[++i];
       }
@@ -101,6 +109,9 @@ Options parse_arguments(int argc, const char* const* argv) {
       } else if (name == "--export") {
         if (value.empty()) throw UsageError("--export needs a directory");
         options.export_dir = value;
+      } else if (name == "--flow-csv") {
+        if (value.empty()) throw UsageError("--flow-csv needs a file path");
+        options.flow_csv = value;
       } else {
         throw UsageError("unknown option '" + std::string(name) + "'");
       }
@@ -117,7 +128,8 @@ std::string usage_text() {
     const ScrollBar& b = design.*bar;
     return std::to_string(b.Min) + ".." + std::to_string(b.Max) + ", start " + std::to_string(b.Value);
   };
-  return "usage: airfoil-probe [--catalogue PATH] [--png DIR] [--export DIR] [ACTION...]\n"
+  return "usage: airfoil-probe [--catalogue PATH] [--png DIR] [--export DIR]\n"
+         "                     [--flow-csv FILE] [ACTION...]\n"
          "       airfoil-probe --help | --version\n"
          "\n"
          "Runs the airfoil window without a display: start-up, then each action in\n"
@@ -134,6 +146,8 @@ std::string usage_text() {
          "                runs only when the position actually changes.\n"
          "  moo=TEXT      type TEXT into the Mach number box (no event)\n"
          "  click=NAME    click a picture: daire, profil, pressure, Picture_CL, Picture_CM\n"
+         "  at=X,Y        the flow at x/c = X, y/c = Y as it is now: adds u, v and cp\n"
+         "                to the report's \"points\" (null on or inside the section)\n"
          "\n"
          "Options:\n"
          "  --catalogue PATH  read the catalogue from PATH (default: " + std::string(kCatalogueFileName) + "\n"
@@ -143,6 +157,8 @@ std::string usage_text() {
          "                    DIR/<picture>.png\n"
          "  --export DIR      write what the window exports: DIR/<picture>.png and .svg,\n"
          "                    section.csv, circle.csv, lift.csv, moment.csv, handout.pdf\n"
+         "  --flow-csv FILE   write the streamlines of the final state to FILE as\n"
+         "                    line,psi,x_c,y_c rows\n"
          "  --help            show this text\n"
          "  --version         show the version\n"
          "\n"
@@ -159,6 +175,8 @@ void perform(Form1& form, const Action& action) {
       break;
     case Action::Kind::Click:
       (form.*(action.click->click))();
+      break;
+    case Action::Kind::FlowAt:
       break;
   }
 }

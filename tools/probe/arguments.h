@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/flow_field.h"
 #include "ui/form.h"
 #include "ui/window_layout.h"
 
@@ -19,12 +20,13 @@ class UsageError : public std::runtime_error {
 };
 
 struct Action {
-  enum class Kind { Scroll, Moo, Click };
+  enum class Kind { Scroll, Moo, Click, FlowAt };
   Kind kind = Kind::Scroll;
   const BarEvent* scroll = nullptr;
   long long value = 0;       // requested scroll position, before clamping
   std::string text;          // the Mach number text
   const ClickEvent* click = nullptr;
+  PlanePoint at;              // x/c, y/c of an at= action
 };
 
 struct Options {
@@ -32,6 +34,7 @@ struct Options {
   std::string catalogue;
   std::optional<std::string> png_dir;
   std::optional<std::string> export_dir;
+  std::optional<std::string> flow_csv;
   std::vector<Action> actions;
   bool help = false;
   bool version = false;
@@ -44,7 +47,8 @@ Options parse_arguments(int argc, const char* const* argv);
 std::string usage_text();
 
 // Performs one action on the form: a scroll bar raises its Change event only
-// when its value actually changed, as the control itself would.
+// when its value actually changed, as the control itself would. An at= action
+// changes nothing; the caller reads the flow there.
 void perform(Form1& form, const Action& action);
 
 }  // namespace airfoil::probe

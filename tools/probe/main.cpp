@@ -5,12 +5,14 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "arguments.h"
+#include "flow_options.h"
 #include "charts/recording_surface.h"
 #include "app_identity.h"
 #include "ui/surface_layout.h"
@@ -95,7 +97,14 @@ int run(int argc, const char* const* argv) {
       options.catalogue.empty() ? find_catalogue(catalogue_search_here()) : options.catalogue;
   Form1 form(surfaces.plots(), messages, catalogue);
   form.Form_Load();
-  for (const Action& action : options.actions) perform(form, action);
+  std::vector<FlowProbe> points;
+  for (const Action& action : options.actions) {
+    if (action.kind == Action::Kind::FlowAt) {
+      points.push_back(probe_flow(form.w, action.at));
+    } else {
+      perform(form, action);
+    }
+  }
 
   int status = 0;
 #ifdef AIRFOIL_HAVE_PICTURES
@@ -105,7 +114,16 @@ int run(int argc, const char* const* argv) {
   if (options.export_dir && !write_exports(*options.export_dir, surfaces.surfaces(), form)) status = 1;
 #endif
 
-  const std::string json = json_report(form, messages.boxes, surfaces.recordings());
+  if (options.flow_csv) {
+    const std::string csv = flow_csv(form.w);
+    std::ofstream file(*options.flow_csv, std::ios::binary);
+    if (!file.write(csv.data(), static_cast<std::streamsize>(csv.size())) || !file.flush()) {
+      std::fprintf(stderr, "airfoil-probe: cannot write %s\n", options.flow_csv->c_str());
+      status = 1;
+    }
+  }
+
+  const std::string json = json_report(form, messages.boxes, surfaces.recordings(), points);
   if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
     std::fputs("airfoil-probe: cannot write the report to standard output\n", stderr);
     return 1;

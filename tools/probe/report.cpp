@@ -75,7 +75,8 @@ Json surface_of(const RecordingSurface& surface) {
 }  // namespace
 
 std::string json_report(const Form1& form, const std::vector<std::string>& messages,
-                        const std::array<NamedRecording, 5>& surfaces) {
+                        const std::array<NamedRecording, 5>& surfaces,
+                        const std::vector<FlowProbe>& points) {
   Json report = Json::object();
   report["state"] = state_of(form.w);
   report["controls"] = controls_of(form.w);
@@ -84,6 +85,23 @@ std::string json_report(const Form1& form, const std::vector<std::string>& messa
   Json pictures = Json::object();
   for (const NamedRecording& named : surfaces) pictures[named.name] = surface_of(*named.surface);
   report["surfaces"] = std::move(pictures);
+  // Only when the command line asked for the flow at points: {"x_c", "y_c",
+  // "u", "v", "cp"} each, null where there is no flow (on or inside the
+  // section, or before any geometry).
+  if (!points.empty()) {
+    Json flow = Json::array();
+    for (const FlowProbe& p : points) {
+      const auto value = [&](double Velocity::*member) {
+        return p.velocity ? number((*p.velocity).*member) : Json(nullptr);
+      };
+      flow.push_back({{"x_c", number(p.at.x)},
+                      {"y_c", number(p.at.y)},
+                      {"u", value(&Velocity::u)},
+                      {"v", value(&Velocity::v)},
+                      {"cp", value(&Velocity::Cp)}});
+    }
+    report["points"] = std::move(flow);
+  }
   // Texts typed into the Mach box may hold any bytes: one that is no valid
   // UTF-8 becomes U+FFFD, so the output is always valid JSON.
   return report.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "charts/recording_surface.h"
+#include "flow_options.h"
 #include "ui/form.h"
 
 namespace airfoil::probe {
@@ -17,6 +18,7 @@ struct NamedRecording {
 };
 
 std::string json_report(const Form1& form, const std::vector<std::string>& messages,
-                        const std::array<NamedRecording, 5>& surfaces);
+                        const std::array<NamedRecording, 5>& surfaces,
+                        const std::vector<FlowProbe>& points = {});
 
 }  // namespace airfoil::probe

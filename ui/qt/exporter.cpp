@@ -35,17 +35,33 @@ QString number(double x) {
 
 }  // namespace
 
+PaintedPicture painted(const PictureContent& picture) {
+  return {picture.name, picture.size, to_qcolor(picture.back),
+          [picture](QPainter& painter, double scale) { paint_picture(painter, picture, scale); }};
+}
+
 QImage picture_image(const PictureContent& picture, double scale) {
+  return picture_image(painted(picture), scale);
+}
+QByteArray picture_svg(const PictureContent& picture) { return picture_svg(painted(picture)); }
+QByteArray picture_pdf(const PictureContent& picture) { return picture_pdf(painted(picture)); }
+void copy_picture(const PictureContent& picture) { copy_picture(painted(picture)); }
+QString save_picture(const PictureContent& picture, const QString& path, PictureFormat format,
+                     double scale) {
+  return save_picture(painted(picture), path, format, scale);
+}
+
+QImage picture_image(const PaintedPicture& picture, double scale) {
   const QSize size(std::max(1, qRound(picture.size.width() * scale)),
                    std::max(1, qRound(picture.size.height() * scale)));
   QImage image(size, QImage::Format_RGB32);
-  image.fill(to_qcolor(picture.back));
+  image.fill(picture.back);
   QPainter painter(&image);
-  paint_picture(painter, picture, scale);
+  picture.paint(painter, scale);
   return image;
 }
 
-QByteArray picture_svg(const PictureContent& picture) {
+QByteArray picture_svg(const PaintedPicture& picture) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   QSvgGenerator svg;
@@ -56,12 +72,12 @@ QByteArray picture_svg(const PictureContent& picture) {
   svg.setTitle(picture.name);
   {
     QPainter painter(&svg);
-    paint_picture(painter, picture, 1.0);
+    picture.paint(painter, 1.0);
   }
   return bytes;
 }
 
-QByteArray picture_pdf(const PictureContent& picture) {
+QByteArray picture_pdf(const PaintedPicture& picture) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -75,7 +91,7 @@ QByteArray picture_pdf(const PictureContent& picture) {
                   QPageLayout::Portrait, QMarginsF()));
   {
     QPainter painter(&pdf);
-    paint_picture(painter, picture, 1.0);
+    picture.paint(painter, 1.0);
   }
   return bytes;
 }
@@ -173,7 +189,7 @@ void paint_window(QWidget& window, QPagedPaintDevice& device) {
                 QWidget::DrawChildren | QWidget::DrawWindowBackground);
 }
 
-void copy_picture(const PictureContent& picture) {
+void copy_picture(const PaintedPicture& picture) {
   auto* data = new QMimeData;
   data->setImageData(picture_image(picture));
   data->setData(QStringLiteral("image/svg+xml"), picture_svg(picture));
@@ -188,7 +204,7 @@ QString write_file(const QString& path, const QByteArray& bytes) {
   return {};
 }
 
-QString save_picture(const PictureContent& picture, const QString& path, PictureFormat format,
+QString save_picture(const PaintedPicture& picture, const QString& path, PictureFormat format,
                      double scale) {
   switch (format) {
     case PictureFormat::Svg:

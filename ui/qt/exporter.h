@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 #include "model/window.h"
 #include "ui/qt/picture_painter.h"
@@ -20,6 +21,27 @@ class QWidget;
 namespace airfoil {
 
 enum class PictureFormat { Png, Svg, Pdf };
+
+// A picture drawn by a function rather than replayed from recorded calls:
+// `paint` draws it at `scale` device pixels per logical pixel from the
+// painter's origin, into whatever device the painter is on. Every output
+// below goes through this, the recorded pictures included.
+struct PaintedPicture {
+  QString name;
+  QSize size;  // logical pixels
+  QColor back;
+  std::function<void(QPainter& painter, double scale)> paint;
+};
+
+// A recorded picture as a painted one.
+PaintedPicture painted(const PictureContent& picture);
+
+QImage picture_image(const PaintedPicture& picture, double scale = 1.0);
+QByteArray picture_svg(const PaintedPicture& picture);
+QByteArray picture_pdf(const PaintedPicture& picture);
+void copy_picture(const PaintedPicture& picture);
+QString save_picture(const PaintedPicture& picture, const QString& path, PictureFormat format,
+                     double scale = 1.0);
 
 // The picture, labels included, at `scale` image pixels per logical pixel.
 QImage picture_image(const PictureContent& picture, double scale = 1.0);

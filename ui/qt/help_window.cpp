@@ -113,8 +113,25 @@ QString help_html() {
                           "Kesitler önceden hesaplanmış bir katalogdan (KATPE-D20G15.txt) alınır. "
                           "Katalogda bulunmayan bir kalınlık ve kamburluk çifti için uyarı "
                           "verilir ve önceki kesit kalır.")}},
-      // The paragraph on the flow-field window belongs here, as a section of
-      // its own with its translation, once that window exists.
+      {QT_TRANSLATE_NOOP("HelpWindow", "Akış alanı"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "F2 (ya da daire veya profil resminin sağ tık menüsündeki <b>Akış "
+                          "alanı</b>) akış alanı penceresini açar: solda kesitin, sağda onu "
+                          "üreten dairenin çevresindeki akış. Bu bir benzetim değil, programın "
+                          "kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit ψ "
+                          "adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda "
+                          "ikiye ayrıldığı ve firar kenarından düzgünce ayrıldığı bölen akım "
+                          "çizgisidir (ψ = 0). Beyaz noktalar dairedeki iki durma noktası ve "
+                          "kesitteki karşılıklarıdır. Arkadaki renkler basınç katsayısı Cp'dir: "
+                          "koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne "
+                          "uygundur."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, "
+                          "v, |V| ve Cp değerlerini gösterir; noktanın öteki düzlemdeki karşılığı "
+                          "bir halkayla işaretlenir. Pencere ana pencereyi izler: kalınlık, "
+                          "kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık "
+                          "menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc "
+                          "pencereyi kapatır.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Dil"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "Program Türkçe açılır. İngilizce için <tt>--lang en</tt>, Türkçe için "

@@ -14,6 +14,7 @@
 
 #include "ui/qt/about_window.h"
 #include "ui/qt/classroom.h"
+#include "ui/qt/flow_controller.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/hscrollbar.h"
 #include "ui/qt/message_boxes.h"
@@ -122,6 +123,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   connect_events();
   new WindowExports(*this);
   new Classroom(*this);
+  new FlowController(*this);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
   picture(SurfaceId::profil)->setFocus();
