@@ -436,4 +436,114 @@
         <translation>Flow field...</translation>
     </message>
 </context>
+<context>
+    <name>airfoil::WindowExports</name>
+    <message>
+        <source>Dışa aktarma</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Pencereyi yazdır...</source>
+        <translation>Print window...</translation>
+    </message>
+    <message>
+        <source>Ders notunu PDF olarak kaydet...</source>
+        <translation>Save handout as PDF...</translation>
+    </message>
+    <message>
+        <source>Resmi kopyala</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Resmi PNG olarak kaydet (%1x)...</source>
+        <translation>Save picture as PNG (%1x)...</translation>
+    </message>
+    <message>
+        <source>Resmi SVG olarak kaydet...</source>
+        <translation>Save picture as SVG...</translation>
+    </message>
+    <message>
+        <source>Resmi PDF olarak kaydet...</source>
+        <translation>Save picture as PDF...</translation>
+    </message>
+    <message>
+        <source>Verileri CSV olarak kaydet...</source>
+        <translation>Save data as CSV...</translation>
+    </message>
+    <message>
+        <source>%1 yazılamadı: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>PNG resimleri (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG çizimleri (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Resmi kaydet</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Verileri kaydet</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>CSV tabloları (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ders notunu kaydet</source>
+        <translation>Save handout</translation>
+    </message>
+</context>
+<context>
+    <name>Exporter</name>
+    <message>
+        <source>Kanat profili ders notu</source>
+        <translation>Airfoil handout</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>kalınlık t/c = %1</source>
+        <translation>thickness t/c = %1</translation>
+    </message>
+    <message>
+        <source>kamburluk f/c = %1</source>
+        <translation>camber f/c = %1</translation>
+    </message>
+    <message>
+        <source>nokta sayısı nP = %1</source>
+        <translation>points nP = %1</translation>
+    </message>
+    <message>
+        <source>hÃ¼cum aÃ§Ä±sÄ± α = %1°</source>
+        <translation>angle of attack α = %1°</translation>
+    </message>
+    <message>
+        <source>moment referans noktası xM/c = %1</source>
+        <translation>moment reference xM/c = %1</translation>
+    </message>
+    <message>
+        <source>Mach sayısı Moo = %1</source>
+        <translation>Mach number Moo = %1</translation>
+    </message>
+    <message>
+        <source>Katsayılar</source>
+        <translation>Coefficients</translation>
+    </message>
+    <message>
+        <source>resim kodlanamadı</source>
+        <translation>cannot encode the image</translation>
+    </message>
+</context>
 </TS>

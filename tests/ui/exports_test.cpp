@@ -169,17 +169,17 @@ TEST(PictureMenu, CopiesAndSavesThePictureAndItsData) {
     }
     FAIL() << text;
   };
-  choose("Copy picture");
+  choose("Resmi kopyala");
   const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(copied, nullptr);
   EXPECT_TRUE(copied->hasImage());
   EXPECT_TRUE(copied->data("image/svg+xml").contains("<svg"));
 
-  choose("Save picture as PNG (4x)...");
+  choose("Resmi PNG olarak kaydet (4x)...");
   EXPECT_EQ(asked, "Picture_CM@4x.png");
   EXPECT_EQ(QImage(dir.filePath(asked)).size(), 4 * open.picture(SurfaceId::Picture_CM)->size());
 
-  choose("Save data as CSV...");
+  choose("Verileri CSV olarak kaydet...");
   QFile csv(dir.filePath("moment.csv"));
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
   EXPECT_EQ(csv.readAll().toStdString(), moment_csv(open.window->form().w));

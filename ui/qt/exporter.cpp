@@ -103,7 +103,7 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pdf(&buffer);
   pdf.setResolution(kLogicalDpi);
-  pdf.setTitle(tr("Airfoil handout"));
+  pdf.setTitle(tr("Kanat profili ders notu"));
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                 QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
 
@@ -150,16 +150,16 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
     bool heading = false;
   };
   const Fact facts[] = {
-      {tr("Section"), true},
-      {tr("thickness t/c = %1").arg(number(w.Thickness))},
-      {tr("camber f/c = %1").arg(number(w.Camber))},
-      {tr("points nP = %1").arg(number(w.nP))},
-      {tr("angle of attack \u03b1 = %1\u00b0").arg(number(w.AlfaD))},
-      {tr("moment reference xM/c = %1").arg(number(w.xM))},
-      {tr("Mach number Moo = %1")
+      {tr("Profil"), true},
+      {tr("kalınlık t/c = %1").arg(number(w.Thickness))},
+      {tr("kamburluk f/c = %1").arg(number(w.Camber))},
+      {tr("nokta sayısı nP = %1").arg(number(w.nP))},
+      {tr("hücum açısı \u03b1 = %1\u00b0").arg(number(w.AlfaD))},
+      {tr("moment referans noktası xM/c = %1").arg(number(w.xM))},
+      {tr("Mach sayısı Moo = %1")
            .arg(moo.overflow ? QString::fromStdString(w.Text_Moo.Text) : number(moo.value))},
       {},
-      {tr("Coefficients"), true},
+      {tr("Katsayılar"), true},
       {tr("CL = %1").arg(QString::fromStdString(w.Text_CL.Text))},
       {tr("CM = %1").arg(QString::fromStdString(w.Text1.Text))},
   };
@@ -217,7 +217,7 @@ QString save_picture(const PaintedPicture& picture, const QString& path, Picture
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!picture_image(picture, scale).save(&buffer, "PNG")) return tr("cannot encode the image");
+  if (!picture_image(picture, scale).save(&buffer, "PNG")) return tr("resim kodlanamadı");
   return write_file(path, png);
 }
 

@@ -50,13 +50,13 @@ WindowExports::WindowExports(Form1Window& window) : QObject(&window), window_(wi
     QPrintDialog dialog(&printer, &window_);
     return dialog.exec() == QDialog::Accepted;
   };
-  report = [this](const QString& text) { QMessageBox::warning(&window_, tr("Export"), text); };
+  report = [this](const QString& text) { QMessageBox::warning(&window_, tr("Dışa aktarma"), text); };
 
   // Window-wide shortcuts; the menu bar keeps its single entry.
-  print_ = new QAction(tr("Print window..."), &window_);
+  print_ = new QAction(tr("Pencereyi yazdır..."), &window_);
   print_->setShortcut(QKeySequence::Print);
   connect(print_, &QAction::triggered, this, &WindowExports::print_window);
-  handout_ = new QAction(tr("Save handout as PDF..."), &window_);
+  handout_ = new QAction(tr("Ders notunu PDF olarak kaydet..."), &window_);
   handout_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   connect(handout_, &QAction::triggered, this, &WindowExports::save_handout);
   window_.addAction(print_);
@@ -71,19 +71,19 @@ void WindowExports::build_menu(SurfaceId id) {
   menu->setObjectName(picture->objectName() + "_menu");
   menus_[static_cast<std::size_t>(id)] = menu;
 
-  connect(menu->addAction(tr("Copy picture")), &QAction::triggered, this,
+  connect(menu->addAction(tr("Resmi kopyala")), &QAction::triggered, this,
           [picture] { copy_picture(picture->content()); });
   menu->addSeparator();
   for (const int scale : {1, 2, 4}) {
     connect(
-        menu->addAction(tr("Save picture as PNG (%1x)...").arg(scale)), &QAction::triggered, this,
+        menu->addAction(tr("Resmi PNG olarak kaydet (%1x)...").arg(scale)), &QAction::triggered, this,
         [this, id, scale] { save_picture_as(id, static_cast<int>(PictureFormat::Png), scale); });
   }
-  connect(menu->addAction(tr("Save picture as SVG...")), &QAction::triggered, this,
+  connect(menu->addAction(tr("Resmi SVG olarak kaydet...")), &QAction::triggered, this,
           [this, id] { save_picture_as(id, static_cast<int>(PictureFormat::Svg), 1); });
-  connect(menu->addAction(tr("Save picture as PDF...")), &QAction::triggered, this,
+  connect(menu->addAction(tr("Resmi PDF olarak kaydet...")), &QAction::triggered, this,
           [this, id] { save_picture_as(id, static_cast<int>(PictureFormat::Pdf), 1); });
-  connect(menu->addAction(tr("Save data as CSV...")), &QAction::triggered, this,
+  connect(menu->addAction(tr("Verileri CSV olarak kaydet...")), &QAction::triggered, this,
           [this, id] { save_data(id); });
   menu->addSeparator();
   menu->addAction(print_);
@@ -105,7 +105,7 @@ void WindowExports::save(const QString& title, const QString& suggested, const Q
   const QString path = choose_path(title, suggested, filter);
   if (path.isEmpty()) return;
   const QString error = write(path);
-  if (!error.isEmpty()) report(tr("Cannot write %1: %2").arg(path, error));
+  if (!error.isEmpty()) report(tr("%1 yazılamadı: %2").arg(path, error));
 }
 
 void WindowExports::save_picture_as(SurfaceId id, int format, double scale) {
@@ -117,31 +117,31 @@ void WindowExports::save_picture_as(SurfaceId id, int format, double scale) {
     case PictureFormat::Png:
       if (scale != 1) suggested += QStringLiteral("@%1x").arg(scale);
       suggested += ".png";
-      filter = tr("PNG images (*.png)");
+      filter = tr("PNG resimleri (*.png)");
       break;
     case PictureFormat::Svg:
       suggested += ".svg";
-      filter = tr("SVG drawings (*.svg)");
+      filter = tr("SVG çizimleri (*.svg)");
       break;
     case PictureFormat::Pdf:
       suggested += ".pdf";
-      filter = tr("PDF documents (*.pdf)");
+      filter = tr("PDF belgeleri (*.pdf)");
       break;
   }
-  save(tr("Save picture"), suggested, filter,
+  save(tr("Resmi kaydet"), suggested, filter,
        [&](const QString& path) { return save_picture(picture, path, kind, scale); });
 }
 
 void WindowExports::save_data(SurfaceId id) {
   const DataFile data = data_of(id);
   const std::string text = data.make(window_.form().w);
-  save(tr("Save data"), data.name, tr("CSV tables (*.csv)"),
+  save(tr("Verileri kaydet"), data.name, tr("CSV tabloları (*.csv)"),
        [&](const QString& path) { return write_file(path, QByteArray::fromStdString(text)); });
 }
 
 void WindowExports::save_handout() {
   const QByteArray pdf = handout_pdf(pictures(), window_.form().w, QDate::currentDate());
-  save(tr("Save handout"), QStringLiteral("handout.pdf"), tr("PDF documents (*.pdf)"),
+  save(tr("Ders notunu kaydet"), QStringLiteral("handout.pdf"), tr("PDF belgeleri (*.pdf)"),
        [&](const QString& path) { return write_file(path, pdf); });
 }
 
