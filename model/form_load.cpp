@@ -59,9 +59,10 @@ void Form_Load(Window& w) {
     long row_line = 0;
     for (double k = 1; k <= w.nCatalog; k += 1) {
       if (k > 500) {
-        throw CatalogueReadError({"dosya %1 profil bildiriyor, ama katalog en çok 500 profil alabilir; "
-                                  "501. profil ve sonrası okunmadı",
-                                  {number(w.nCatalog)}});
+        throw CatalogueReadError(
+            {"dosya %1 profil bildiriyor, ama katalog en çok 500 profil alabilir; "
+             "501. profil ve sonrası okunmadı",
+             {number(w.nCatalog)}});
       }
       for (int col = 0; col < 5; ++col) {
         const std::optional<CatalogueField> field = in.next_field(kMaxNumberField);

@@ -20,9 +20,9 @@ struct Phrase {
   Phrase(const char* source_text, std::vector<Phrase> parts = {})
       : source(source_text), args(std::move(parts)) {}
 
-  std::string source;         // a Turkish template, or the text itself when literal
-  std::vector<Phrase> args;   // what %1, %2 ... stand for, in that order
-  bool literal = false;       // a number text: never translated
+  std::string source;        // a Turkish template, or the text itself when literal
+  std::vector<Phrase> args;  // what %1, %2 ... stand for, in that order
+  bool literal = false;      // a number text: never translated
 };
 
 // A number text, or any other text that is the same in every language.

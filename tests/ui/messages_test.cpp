@@ -61,12 +61,12 @@ TEST_P(UnreadableCatalogue, IsOnePhraseInTurkishAndInEnglish) {
   PhraseMessages messages;
   Window w;
   w.messages = &messages;
-  w.catalogue_path = GetParam().folder ? std::filesystem::path(file.path()).parent_path().string()
-                                       : file.path();
+  w.catalogue_path =
+      GetParam().folder ? std::filesystem::path(file.path()).parent_path().string() : file.path();
   Form_Load(w);
   ASSERT_EQ(messages.phrases.size(), 1u);
-  EXPECT_EQ(turkish(messages.phrases[0]), std::string("KATPE-D20G15.txt dosyası okunamadı: ") +
-                                              GetParam().turkish);
+  EXPECT_EQ(turkish(messages.phrases[0]),
+            std::string("KATPE-D20G15.txt dosyası okunamadı: ") + GetParam().turkish);
   expect_english(messages.phrases[0]);
 }
 

@@ -14,8 +14,7 @@ std::string translate_source(const std::string& source) {
 }
 
 void show_box(QWidget* owner, QMessageBox::Icon icon, const QString& shown) {
-  QMessageBox box(icon, QString::fromUtf8(kMessageCaption), shown,
-                  QMessageBox::Ok, owner);
+  QMessageBox box(icon, QString::fromUtf8(kMessageCaption), shown, QMessageBox::Ok, owner);
   box.setObjectName("MessageBox");
   box.exec();
 }
