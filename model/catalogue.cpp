@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <string_view>
+#include <vector>
 
 #include "model/decimal_scan.h"
 
@@ -16,7 +17,11 @@ namespace {
 bool is_blank(int c) { return c == ' ' || c == '\t'; }
 bool is_line_end(int c) { return c == '\n' || c == '\r'; }
 
-std::string on_line(long line) { return std::to_string(line) + ". satır"; }
+// Line numbers and limits, as the messages show them.
+Phrase number(long n) { return literal(std::to_string(n)); }
+Phrase number(std::size_t n) { return literal(std::to_string(n)); }
+
+constexpr const char* kNotAFile = "bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı";
 
 }  // namespace
 
@@ -31,7 +36,7 @@ CatalogueFile::CatalogueFile(const std::string& path) {
     throw CatalogueReadError("dosyanın bilgilerine ulaşılamadı");
   }
   if (!S_ISREG(info.st_mode)) {
-    throw CatalogueReadError("bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı");
+    throw CatalogueReadError(kNotAFile);
   }
   fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0) {
@@ -40,7 +45,7 @@ CatalogueFile::CatalogueFile(const std::string& path) {
   }
   if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd_);
-    throw CatalogueReadError("bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı");
+    throw CatalogueReadError(kNotAFile);
   }
 }
 
@@ -54,7 +59,7 @@ void CatalogueFile::fill() {
   while (!at_end_) {
     const ssize_t n = ::read(fd_, buffer_, sizeof buffer_);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw CatalogueReadError(on_line(line_) + " okunurken bir okuma hatası oldu");
+    if (n < 0) throw CatalogueReadError({"%1. satır okunurken bir okuma hatası oldu", {number(line_)}});
     if (n == 0) at_end_ = true;
     end_ = static_cast<std::size_t>(n);
     return;
@@ -85,8 +90,7 @@ void CatalogueFile::skip_label() {
   CatalogueField label;
   read_body(label, kMaxLabel, 0);
   if (label.too_long) {
-    throw CatalogueReadError("1. satırdaki başlık " + std::to_string(kMaxLabel) +
-                             " karakterden uzun");
+    throw CatalogueReadError({"1. satırdaki başlık %1 karakterden uzun", {number(kMaxLabel)}});
   }
 }
 
@@ -97,7 +101,8 @@ std::optional<CatalogueField> CatalogueFile::next_field(std::size_t keep) {
     const int c = peek();
     if (!is_blank(c) && !is_line_end(c)) break;
     if (skipped == kMaxBlank) {
-      throw CatalogueReadError(on_line(first_line) + "dan itibaren çok fazla boşluk ya da boş satır var");
+      throw CatalogueReadError(
+          {"%1. satırdan itibaren çok fazla boşluk ya da boş satır var", {number(first_line)}});
     }
     get();
     if (is_line_end(c)) {
@@ -154,21 +159,24 @@ void CatalogueFile::read_body(CatalogueField& field, std::size_t limit, std::siz
   if (at_line_start_) take_line_end(separator);
 }
 
-double catalogue_number(const CatalogueField& field, const std::string& what) {
-  const std::string where = std::to_string(field.line) + ". satırdaki " + what;
-  if (field.too_long) {
-    throw CatalogueReadError(where + " " + std::to_string(kMaxNumberField) + " karakterden uzun");
-  }
+double catalogue_number(const CatalogueField& field, const char* what) {
+  // The line and the value's name are parts of every message below.
+  const auto refused = [&](const char* source, std::vector<Phrase> more = {}) {
+    std::vector<Phrase> args{number(field.line), Phrase{what}};
+    for (Phrase& part : more) args.push_back(std::move(part));
+    return CatalogueReadError(Phrase(source, std::move(args)));
+  };
+  if (field.too_long) throw refused("%1. satırdaki %2 %3 karakterden uzun", {number(kMaxNumberField)});
   std::size_t first = 0;
   std::size_t last = field.text.size();
   while (first < last && is_blank(field.text[first])) ++first;
   while (last > first && is_blank(field.text[last - 1])) --last;
   if (first == last) return 0;
 
-  const std::string_view number(field.text.data() + first, last - first);
-  const DecimalScan scan = scan_decimal(number, false);
-  if (!scan.found || scan.end != number.size()) throw CatalogueReadError(where + " bir sayı değil");
-  if (scan.overflow) throw CatalogueReadError(where + " çok büyük");
+  const std::string_view text(field.text.data() + first, last - first);
+  const DecimalScan scan = scan_decimal(text, false);
+  if (!scan.found || scan.end != text.size()) throw refused("%1. satırdaki %2 bir sayı değil");
+  if (scan.overflow) throw refused("%1. satırdaki %2 çok büyük");
   return scan.value;
 }
 

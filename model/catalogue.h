@@ -7,7 +7,9 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "model/phrase.h"
 #include "model/window.h"
 
 namespace airfoil {
@@ -19,11 +21,16 @@ class CatalogueMissing : public std::runtime_error {
 };
 
 // Anything else that stops the catalogue file from being read to its end.
-// The text is the reason in the user's words (Turkish), naming the line
-// where one is to blame.
+// The reason is in the user's words, naming the line where one is to blame;
+// what() is its Turkish text.
 class CatalogueReadError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit CatalogueReadError(Phrase reason)
+      : std::runtime_error(turkish(reason)), reason_(std::move(reason)) {}
+  const Phrase& reason() const { return reason_; }
+
+ private:
+  Phrase reason_;
 };
 
 // One field of the file: its text up to a bound, where it stands, and
@@ -84,8 +91,8 @@ class CatalogueFile {
 // one complete decimal number with '.' as the point ("nan", "inf",
 // hexadecimal and numbers beyond the double range are not). A number field
 // of more than kMaxNumberField characters is a reading failure. `what` names
-// the value in the user's words for the message.
-double catalogue_number(const CatalogueField& field, const std::string& what);
+// the value in the user's words (a Turkish source) for the message.
+double catalogue_number(const CatalogueField& field, const char* what);
 
 inline constexpr std::size_t kMaxNumberField = 1000;
 

@@ -2,6 +2,7 @@
 #include <exception>
 #include <new>
 #include <string>
+#include <utility>
 
 #include "model/catalogue.h"
 #include "model/numtext.h"
@@ -18,16 +19,18 @@ constexpr const char* kCounts[5] = {"sıfır", "bir", "iki", "üç", "dört"};
 constexpr const char* kCountsOfFive[5] = {"hiçbiri", "yalnızca biri", "yalnızca ikisi", "yalnızca üçü",
                                           "yalnızca dördü"};
 
+Phrase number(double n) { return literal(general_format(n)); }
+Phrase number(long n) { return literal(std::to_string(n)); }
+
 // What the user is told when the file is there but could not be read to the
 // end: why, and what of it can still be used.
-std::string unreadable(const std::string& reason, double complete_rows) {
-  std::string text = std::string(kCatalogueFileUnreadable) + ": " + reason + ". ";
+Phrase unreadable(Phrase reason, double complete_rows) {
   if (complete_rows > 0) {
-    text += "Dosyanın başındaki " + general_format(complete_rows) + " profil kullanılabilir.";
-  } else {
-    text += "Katalogda kullanılabilir profil yok.";
+    return {"KATPE-D20G15.txt dosyası okunamadı: %1. Dosyanın başındaki %2 profil kullanılabilir.",
+            {std::move(reason), number(complete_rows)}};
   }
-  return text;
+  return {"KATPE-D20G15.txt dosyası okunamadı: %1. Katalogda kullanılabilir profil yok.",
+          {std::move(reason)}};
 }
 
 }  // namespace
@@ -56,29 +59,29 @@ void Form_Load(Window& w) {
     long row_line = 0;
     for (double k = 1; k <= w.nCatalog; k += 1) {
       if (k > 500) {
-        throw CatalogueReadError("dosya " + general_format(w.nCatalog) +
-                                 " profil bildiriyor, ama katalog en çok 500 profil alabilir; 501. "
-                                 "profil ve sonrası okunmadı");
+        throw CatalogueReadError(
+            {"dosya %1 profil bildiriyor, ama katalog en çok 500 profil alabilir; "
+             "501. profil ve sonrası okunmadı",
+             {number(w.nCatalog)}});
       }
       for (int col = 0; col < 5; ++col) {
         const std::optional<CatalogueField> field = in.next_field(kMaxNumberField);
         if (!field && col == 0) {
-          throw CatalogueReadError("dosya " + general_format(w.nCatalog) +
-                                   " profil bildiriyor, ama yalnızca " + general_format(k - 1) +
-                                   " profil içeriyor");
+          throw CatalogueReadError({"dosya %1 profil bildiriyor, ama yalnızca %2 profil içeriyor",
+                                    {number(w.nCatalog), number(k - 1)}});
         }
         if (!field) {
-          throw CatalogueReadError("dosya " + std::to_string(row_line) + ". satırda, beş değerin " +
-                                   kCountsOfFive[col] + " okunmuşken bitiyor");
+          throw CatalogueReadError({"dosya %1. satırda, beş değerin %2 okunmuşken bitiyor",
+                                    {number(row_line), Phrase{kCountsOfFive[col]}}});
         }
         if (k == 1 && col == 0) one_row_per_line = field->starts_line;
         if (one_row_per_line && col == 0 && !field->starts_line) {
           complete_rows = k - 2;  // the row before held the extra value
-          throw CatalogueReadError(std::to_string(field->line) + ". satırda beşten fazla değer var");
+          throw CatalogueReadError({"%1. satırda beşten fazla değer var", {number(field->line)}});
         }
         if (one_row_per_line && col > 0 && field->starts_line) {
-          throw CatalogueReadError(std::to_string(row_line) + ". satırda beş yerine " + kCounts[col] +
-                                   " değer var");
+          throw CatalogueReadError(
+              {"%1. satırda beş yerine %2 değer var", {number(row_line), Phrase{kCounts[col]}}});
         }
         if (col == 0) row_line = field->line;
         (*columns[col])(k) = catalogue_number(*field, kColumns[col]);
@@ -88,7 +91,7 @@ void Form_Load(Window& w) {
   } catch (const CatalogueMissing&) {
     w.message(kCatalogueFileMissing);
   } catch (const CatalogueReadError& error) {
-    w.message(unreadable(error.what(), complete_rows));
+    w.message(unreadable(error.reason(), complete_rows));
   } catch (const std::bad_alloc&) {
     w.message(unreadable("okumak için bellek yetmedi", complete_rows));
   } catch (const std::exception&) {

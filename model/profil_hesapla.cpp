@@ -24,12 +24,12 @@ void check_circle(double row, double eps, double delta) {
 
 // What the user is told when a catalogue row gives no section: which row, for
 // which thickness and camber, and that the section on screen stays.
-std::string refused_row(double row, double thickness, double camber, double eps, double delta) {
-  return "Katalogdaki " + general_format(row) + ". profilin (kalınlık " +
-         general_format(thickness) + ", kamburluk " + general_format(camber) + ") çemberi, Eps = " +
-         (std::isfinite(eps) ? general_format(eps) : "?") + " ve Delta = " +
-         (std::isfinite(delta) ? general_format(delta) : "?") +
-         " ile bir profil vermiyor. Ekrandaki önceki profil ve sonuçları geçerli kalıyor.";
+Phrase refused_row(double row, double thickness, double camber, double eps, double delta) {
+  const auto number = [](double x) { return literal(std::isfinite(x) ? general_format(x) : "?"); };
+  return {
+      "Katalogdaki %1. profilin (kalınlık %2, kamburluk %3) çemberi, Eps = %4 ve Delta = %5 ile bir "
+      "profil vermiyor. Ekrandaki önceki profil ve sonuçları geçerli kalıyor.",
+      {number(row), number(thickness), number(camber), number(eps), number(delta)}};
 }
 
 // The section of the circle (Eps, Delta) with nP points, written to the window.

@@ -15,6 +15,8 @@
 #include <string>
 #include <utility>
 
+#include "model/phrase.h"
+
 namespace airfoil {
 
 // The one fault type of the program: an index outside an array's bounds, or a
@@ -24,12 +26,12 @@ namespace airfoil {
 // user's own terms, when the place that raised the fault knows them.
 class Fault : public std::runtime_error {
  public:
-  explicit Fault(const std::string& detail, std::string shown = {})
+  explicit Fault(const std::string& detail, Phrase shown = {})
       : std::runtime_error(detail), shown_(std::move(shown)) {}
-  const std::string& shown() const { return shown_; }
+  const Phrase& shown() const { return shown_; }
 
  private:
-  std::string shown_;
+  Phrase shown_;
 };
 
 // The general case of index_of below, out of line.
@@ -226,11 +228,17 @@ void for_each_control(C& c, Visit&& visit) {
 // How the window talks to the user: modal message boxes with an OK button
 // only, and the report of a fault that ended a cycle. The desktop shell shows
 // real boxes; tests and the probe record the texts.
+//
+// A message composed of parts (a line number, a column's name) comes as a
+// phrase, so that the window can put it in the user's language; a sink that
+// keeps texts sees it in Turkish, as it sees every other message.
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
   virtual void show(const std::string& text) = 0;
   virtual void fault(const std::string& text) = 0;
+  virtual void show_phrase(const Phrase& phrase) { show(turkish(phrase)); }
+  virtual void fault_phrase(const Phrase& phrase) { fault(turkish(phrase)); }
 };
 
 // The texts of the program's own messages.
@@ -252,8 +260,8 @@ struct Window : WindowState, Controls {
   std::string catalogue_path = kCatalogueFileName;
   bool moo_reported = false;           // the Moo range message was shown in this cycle
 
-  void message(const std::string& text) const {
-    if (messages != nullptr) messages->show(text);
+  void message(const Phrase& phrase) const {
+    if (messages != nullptr) messages->show_phrase(phrase);
   }
 };
 

@@ -340,6 +340,158 @@
         <source>CM grafiği hesaplanırken geçersiz bir sayı çıktı ve grafik yarıda kaldı. Profil, basınç grafiği ve CL geçerli.</source>
         <translation>An invalid number came up while computing the CM chart, and the chart was left unfinished. The section, the pressure chart and CL are valid.</translation>
     </message>
+    <message>
+        <source>KATPE-D20G15.txt dosyası okunamadı: %1. Dosyanın başındaki %2 profil kullanılabilir.</source>
+        <translation>The file KATPE-D20G15.txt could not be read: %1. Sections still usable from the start of the file: %2.</translation>
+    </message>
+    <message>
+        <source>KATPE-D20G15.txt dosyası okunamadı: %1. Katalogda kullanılabilir profil yok.</source>
+        <translation>The file KATPE-D20G15.txt could not be read: %1. The catalogue holds no usable section.</translation>
+    </message>
+    <message>
+        <source>dosyada başlıktan sonra profil sayısı yok</source>
+        <translation>the file has no section count after its label</translation>
+    </message>
+    <message>
+        <source>dosya %1 profil bildiriyor, ama katalog en çok 500 profil alabilir; 501. profil ve sonrası okunmadı</source>
+        <translation>the section count in the file is %1, but the catalogue holds at most 500 sections; section 501 and those after it were not read</translation>
+    </message>
+    <message>
+        <source>dosya %1 profil bildiriyor, ama yalnızca %2 profil içeriyor</source>
+        <translation>the section count in the file is %1, but the file holds only %2 of them</translation>
+    </message>
+    <message>
+        <source>dosya %1. satırda, beş değerin %2 okunmuşken bitiyor</source>
+        <translation>the file ends on line %1 with %2 of the row&apos;s five values read</translation>
+    </message>
+    <message>
+        <source>hiçbiri</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>yalnızca biri</source>
+        <translation>only one</translation>
+    </message>
+    <message>
+        <source>yalnızca ikisi</source>
+        <translation>only two</translation>
+    </message>
+    <message>
+        <source>yalnızca üçü</source>
+        <translation>only three</translation>
+    </message>
+    <message>
+        <source>yalnızca dördü</source>
+        <translation>only four</translation>
+    </message>
+    <message>
+        <source>%1. satırda beşten fazla değer var</source>
+        <translation>line %1 holds more than five values</translation>
+    </message>
+    <message>
+        <source>%1. satırda beş yerine %2 değer var</source>
+        <translation>line %1 holds %2 instead of five</translation>
+    </message>
+    <message>
+        <source>sıfır</source>
+        <translation>no values</translation>
+    </message>
+    <message>
+        <source>bir</source>
+        <translation>one value</translation>
+    </message>
+    <message>
+        <source>iki</source>
+        <translation>two values</translation>
+    </message>
+    <message>
+        <source>üç</source>
+        <translation>three values</translation>
+    </message>
+    <message>
+        <source>dört</source>
+        <translation>four values</translation>
+    </message>
+    <message>
+        <source>%1. satırdaki %2 %3 karakterden uzun</source>
+        <translation>the %2 on line %1 is longer than %3 characters</translation>
+    </message>
+    <message>
+        <source>%1. satırdaki %2 bir sayı değil</source>
+        <translation>the %2 on line %1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1. satırdaki %2 çok büyük</source>
+        <translation>the %2 on line %1 is too large</translation>
+    </message>
+    <message>
+        <source>kalınlık oranı</source>
+        <translation>thickness ratio</translation>
+    </message>
+    <message>
+        <source>kamburluk oranı</source>
+        <translation>camber ratio</translation>
+    </message>
+    <message>
+        <source>Eps değeri</source>
+        <translation>Eps value</translation>
+    </message>
+    <message>
+        <source>Delta değeri</source>
+        <translation>Delta value</translation>
+    </message>
+    <message>
+        <source>beşinci değer</source>
+        <translation>fifth value</translation>
+    </message>
+    <message>
+        <source>profil sayısı</source>
+        <translation>section count</translation>
+    </message>
+    <message>
+        <source>dosyanın bilgilerine ulaşılamadı</source>
+        <translation>the file&apos;s details could not be looked up</translation>
+    </message>
+    <message>
+        <source>bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı</source>
+        <translation>this name is not that of a plain file but of a folder, a device or a pipe</translation>
+    </message>
+    <message>
+        <source>dosyayı okuma izni yok</source>
+        <translation>there is no permission to read the file</translation>
+    </message>
+    <message>
+        <source>dosya açılamadı</source>
+        <translation>the file could not be opened</translation>
+    </message>
+    <message>
+        <source>%1. satır okunurken bir okuma hatası oldu</source>
+        <translation>a read error occurred while reading line %1</translation>
+    </message>
+    <message>
+        <source>dosya boş</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>1. satırdaki başlık %1 karakterden uzun</source>
+        <translation>the label on line 1 is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>%1. satırdan itibaren çok fazla boşluk ya da boş satır var</source>
+        <translation>there are too many blanks or empty lines from line %1 on</translation>
+    </message>
+    <message>
+        <source>okumak için bellek yetmedi</source>
+        <translation>there was not enough memory to read it</translation>
+    </message>
+    <message>
+        <source>beklenmeyen bir hata oldu</source>
+        <translation>an unexpected error occurred</translation>
+    </message>
+    <message>
+        <source>Katalogdaki %1. profilin (kalınlık %2, kamburluk %3) çemberi, Eps = %4 ve Delta = %5 ile bir profil vermiyor. Ekrandaki önceki profil ve sonuçları geçerli kalıyor.</source>
+        <translation>The circle of catalogue section %1 (thickness %2, camber %3), with Eps = %4 and Delta = %5, gives no section. The previous section and its results on the screen remain valid.</translation>
+    </message>
 </context>
 <context>
     <name>FlowWindow</name>

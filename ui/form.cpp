@@ -148,7 +148,11 @@ void Form1::run_cycle(const std::function<void()>& steps) {
     steps();
   } catch (const Fault& fault) {
     last_fault_ = fault.what();
-    messages_.fault(fault.shown().empty() ? shown_for(step_) : fault.shown());
+    if (fault.shown().source.empty()) {
+      messages_.fault(shown_for(step_));
+    } else {
+      messages_.fault_phrase(fault.shown());
+    }
   } catch (const std::exception& error) {
     last_fault_ = error.what();
     messages_.fault(shown_for(step_));

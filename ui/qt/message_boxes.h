@@ -2,6 +2,7 @@
 // captioned with the program's name.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include "model/window.h"
@@ -9,6 +10,10 @@
 namespace airfoil {
 
 inline constexpr const char* kMessageCaption = "PelmoraAirfoil";
+
+// A composed message in the language of the running application: every
+// source through the translation, the parts filled in after.
+QString translated(const Phrase& phrase);
 
 class MessageBoxes : public MessageSink {
  public:
@@ -19,6 +24,8 @@ class MessageBoxes : public MessageSink {
   void show(const std::string& text) override;
   // A fault that ended a cycle; the window stays open and usable.
   void fault(const std::string& text) override;
+  void show_phrase(const Phrase& phrase) override;
+  void fault_phrase(const Phrase& phrase) override;
 
  private:
   QWidget* owner_;
