@@ -147,4 +147,11 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   connect(close_key, &QShortcut::activated, this, &QWidget::close);
 }
 
+void HelpWindow::set_zoom(double factor) {
+  // The window can be resized by its user; a zoom step sets it to the
+  // designed size at the new factor, as the text grows with it.
+  resize(qRound(kWidth * factor), qRound(kHeight * factor));
+  findChild<QTextBrowser*>("HelpText")->setFont(verdana_font(kPoints * factor));
+}
+
 }  // namespace airfoil
