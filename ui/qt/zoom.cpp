@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QShortcut>
@@ -23,7 +24,6 @@ namespace airfoil {
 namespace {
 
 constexpr const char* kZoomKey = "zoom";
-// The menu bar has no font in the tables: the one it had before any zoom.
 constexpr const char* kDesignedFont = "designed_font";
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
@@ -118,9 +118,14 @@ void lay_out_main_window(Form1Window& window, double zoom) {
   client->setFixedSize(zoomed_pixels(kClientWidth, zoom), zoomed_pixels(kClientHeight, zoom));
   // Every label and box without a font of its own takes this one.
   client->setFont(zoomed(dialog_font(), zoom));
-  QMenuBar* menu = window.menuBar();
-  if (!menu->property(kDesignedFont).isValid()) menu->setProperty(kDesignedFont, menu->font());
-  menu->setFont(zoomed(menu->property(kDesignedFont).value<QFont>(), zoom));
+  // The menu bar and the pictures' menus have no font in the tables: they
+  // grow from the one they had before any zoom.
+  QList<QWidget*> menus{window.menuBar()};
+  for (QMenu* menu : window.findChildren<QMenu*>()) menus.push_back(menu);
+  for (QWidget* menu : menus) {
+    if (!menu->property(kDesignedFont).isValid()) menu->setProperty(kDesignedFont, menu->font());
+    menu->setFont(zoomed(menu->property(kDesignedFont).value<QFont>(), zoom));
+  }
 
   for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
     const SurfaceLayout& s = kSurfaceLayouts[i];
