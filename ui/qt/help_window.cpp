@@ -94,7 +94,13 @@ QString help_html() {
                           "Page Down ve Page Up büyük bir adım atar; Home ve End uçlara gider. "
                           "Bir resimde Boşluk veya Enter, tıklamayla aynı işi yapar. F1 bu "
                           "pencereyi açar, Esc kapatır; Alt+A Hakkında penceresini (About) "
-                          "açar.")}},
+                          "açar."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Ctrl+Artı (ya da Ctrl+=) pencereyi büyütür, Ctrl+Eksi küçültür, Ctrl+0 "
+                          "tasarlanan boyuta döndürür; Ctrl basılıyken fare tekerleği de aynı "
+                          "işi yapar. Büyütme %50 ile %300 arasında %25'lik adımlarla değişir, "
+                          "sonraki açılışlarda da geçerlidir; <tt>--zoom 2</tt> programı iki kat "
+                          "büyüklükte açar.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Varsayımlar"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar "
