@@ -91,8 +91,7 @@ std::optional<double> apply_zoom(const QStringList& arguments) {
   if (!asked) return remembered_zoom();
   const std::optional<double> factor = read_zoom(*asked);
   if (!factor) {
-    std::fprintf(stderr,
-                 "pelmora-airfoil: --zoom takes a factor such as 2, 1.5 or 150%%, not '%s'\n",
+    std::fprintf(stderr, "pelmora-airfoil: --zoom takes a factor such as 2, 1.5 or 150%%, not '%s'\n",
                  asked->toLocal8Bit().constData());
     return std::nullopt;
   }
