@@ -258,6 +258,10 @@
         <translation>Tab and Shift+Tab move between the controls; the control with the focus is marked with a coloured frame. On a scroll bar the Right and Left arrows take a small step, Page Down and Page Up a large one; Home and End go to the ends. On a picture, Space or Return does what a click does. F1 opens this window and Escape closes it; Alt+A opens the About window.</translation>
     </message>
     <message>
+        <source>Ctrl+Artı (ya da Ctrl+=) pencereyi büyütür, Ctrl+Eksi küçültür, Ctrl+0 tasarlanan boyuta döndürür; Ctrl basılıyken fare tekerleği de aynı işi yapar. Büyütme %50 ile %300 arasında %25'lik adımlarla değişir, sonraki açılışlarda da geçerlidir; &lt;tt&gt;--zoom 2&lt;/tt&gt; programı iki kat büyüklükte açar.</source>
+        <translation>Ctrl+Plus (or Ctrl+=) makes the windows larger, Ctrl+Minus smaller, and Ctrl+0 returns them to the designed size; Ctrl with the mouse wheel does the same. The zoom goes from 50 % to 300 % in steps of 25 % and is kept for the next runs; &lt;tt&gt;--zoom 2&lt;/tt&gt; opens the program at twice the size.</translation>
+    </message>
+    <message>
         <source>Varsayımlar</source>
         <translation>Assumptions</translation>
     </message>

@@ -150,6 +150,14 @@ inline constexpr std::array<Annotation, 28> kAnnotations{{
     {SurfaceId::Picture_CM, "Label18", "α", Face::greek, {1560, 2480, 255, 255}},
 }};
 
+// The entry of the annotation called `name`, or nullptr when there is none.
+constexpr const Annotation* find_annotation(std::string_view name) {
+  for (const Annotation& a : kAnnotations) {
+    if (a.name == name) return &a;
+  }
+  return nullptr;
+}
+
 // The order in which Tab walks the controls.
 inline constexpr std::array<const char*, 18> kTabOrder{
     "profil",  "pressure",      "Text_AlfaD",        "Text_Camber",    "Text_Thickness",

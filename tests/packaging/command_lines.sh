@@ -27,5 +27,14 @@ for program in "$@"; do
   grep -qi "usage: $name" "$err" || fail "$name --no-such-option prints no usage on stderr"
   [[ ! -s "$out" ]] || fail "$name --no-such-option writes to stdout"
 done
+# The window program's --zoom: named in --help, and a value that is not a
+# factor refused with exit 2 before any window opens (the settings of the
+# run go to a directory of their own).
+window="$1"
+"$window" --help | grep -q -- "--zoom FACTOR" || fail "$(basename "$window") --help does not name --zoom"
+XDG_CONFIG_HOME="$(mktemp -d)" "$window" --zoom big >"$out" 2>"$err"; status=$?
+((status == 2)) || fail "$(basename "$window") --zoom big exits $status"
+grep -q "zoom" "$err" || fail "$(basename "$window") --zoom big says nothing on stderr"
+
 ((failures == 0)) && echo "command lines: $# programs follow the conventions"
 exit $((failures > 0))

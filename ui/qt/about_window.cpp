@@ -7,13 +7,13 @@
 
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_layout.h"
+#include "ui/qt/zoom.h"
 
 namespace airfoil {
 
 AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName("Form_About");
   setWindowTitle(QString::fromUtf8(kAboutCaption));
-  setFixedSize(twips_to_pixels(kAboutWidth), twips_to_pixels(kAboutHeight));
   QPalette yellow = palette();
   yellow.setColor(QPalette::Window, to_qcolor(kLightYellow));
   setPalette(yellow);
@@ -25,8 +25,29 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
     auto* label = new QLabel(QString::fromUtf8(entry.text), this);
     label->setObjectName(entry.name);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(to_qfont(entry.font));
-    QRect place = pixels(entry.place);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, to_qcolor(entry.colour));
+    label->setPalette(colours);
+    // The text starts at the top of its box, as on the form it was drawn on.
+    label->setAlignment(entry.centred_wrapped ? Qt::AlignHCenter | Qt::AlignTop
+                                             : Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(entry.centred_wrapped);
+  }
+  lay_out();
+}
+
+void AboutWindow::set_zoom(double factor) {
+  if (factor == zoom_) return;
+  zoom_ = factor;
+  lay_out();
+}
+
+void AboutWindow::lay_out() {
+  setFixedSize(zoomed_pixels(kAboutWidth, zoom_), zoomed_pixels(kAboutHeight, zoom_));
+  for (const AboutLabel& entry : kAboutLabels) {
+    auto* label = findChild<QLabel*>(QString::fromUtf8(entry.name));
+    label->setFont(zoomed(to_qfont(entry.font), zoom_));
+    QRect place = pixels(entry.place, zoom_);
     // A font wider than the one the layout was drawn with can make a
     // one-line label longer than its box: such a line is widened to its text
     // and, when it would then run past the window's edge, centred in the
@@ -37,13 +58,6 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
       if (place.right() >= width()) place.moveLeft(std::max(0, (width() - needed) / 2));
     }
     label->setGeometry(place);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, to_qcolor(entry.colour));
-    label->setPalette(colours);
-    // The text starts at the top of its box, as on the form it was drawn on.
-    label->setAlignment(entry.centred_wrapped ? Qt::AlignHCenter | Qt::AlignTop
-                                             : Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(entry.centred_wrapped);
   }
 }
 

@@ -13,6 +13,15 @@ class AboutWindow : public QWidget {
   // A top-level window of its own (no owner), so either window can be in
   // front and closing the main window leaves this one open.
   AboutWindow();
+
+  // Lays the window out again at `factor` of its designed size.
+  void set_zoom(double factor);
+  double zoom() const { return zoom_; }
+
+ private:
+  void lay_out();
+
+  double zoom_ = 1;
 };
 
 }  // namespace airfoil

@@ -49,6 +49,11 @@ Classroom::Classroom(Form1Window& window) : QObject(&window), window_(window) {
   mark_ = new FocusMark(window.centralWidget());
   for (int i = 0; i < 5; ++i) window.picture(static_cast<SurfaceId>(i))->installEventFilter(this);
 
+  connect(&window, &Form1Window::zoom_changed, this, [this](double factor) {
+    mark_->set_zoom(factor);
+    if (help_) help_->set_zoom(factor);
+  });
+
   auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
   connect(help_key, &QShortcut::activated, this, &Classroom::open_help);
 }
@@ -60,7 +65,10 @@ Classroom* Classroom::of(const Form1Window& window) {
 }
 
 void Classroom::open_help() {
-  if (!help_) help_ = std::make_unique<HelpWindow>();
+  if (!help_) {
+    help_ = std::make_unique<HelpWindow>();
+    if (window_.zoom() != 1) help_->set_zoom(window_.zoom());
+  }
   help_->setWindowState(help_->windowState() & ~Qt::WindowMinimized);
   help_->show();
   help_->raise();

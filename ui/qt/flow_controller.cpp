@@ -39,6 +39,10 @@ FlowController::FlowController(Form1Window& window) : QObject(&window), window_(
     }
   }
   connect(&window, &Form1Window::cycle_finished, this, &FlowController::follow);
+  // The flow window follows the main window's zoom, like About and help.
+  connect(&window, &Form1Window::zoom_changed, this, [this](double factor) {
+    if (flow_) flow_->set_zoom(factor);
+  });
 }
 
 FlowController::~FlowController() = default;
@@ -50,6 +54,7 @@ FlowController* FlowController::of(const Form1Window& window) {
 void FlowController::open() {
   if (!flow_) {
     flow_ = std::make_unique<FlowWindow>();
+    flow_->set_zoom(window_.zoom());
     follow();
   }
   flow_->setWindowState(flow_->windowState() & ~Qt::WindowMinimized);

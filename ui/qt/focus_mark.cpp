@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cmath>
+
 #include "ui/qt/picture_box.h"
 
 namespace airfoil {
@@ -18,6 +21,11 @@ FocusMark::FocusMark(QWidget* area) : QWidget(area), area_(area) {
   hide();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
   follow(QApplication::focusWidget());
+}
+
+void FocusMark::set_zoom(double factor) {
+  band_ = std::max(1, static_cast<int>(std::lround(kWidth * factor)));
+  place();
 }
 
 bool FocusMark::outside() const { return qobject_cast<PictureBox*>(target_) != nullptr; }
@@ -46,7 +54,7 @@ void FocusMark::place() {
     return;
   }
   const QRect on_area(target_->mapTo(area_, QPoint(0, 0)), target_->size());
-  const int out = outside() ? kWidth : 0;
+  const int out = outside() ? band_ : 0;
   setGeometry(on_area.adjusted(-out, -out, out, out));
   raise();
   show();
@@ -72,10 +80,10 @@ void FocusMark::paintEvent(QPaintEvent*) {
   // Two filled bands per side: exact pixels, no antialiasing across the edge
   // of the control.
   const QRect all = rect();
-  painter.fillRect(QRect(0, 0, all.width(), kWidth), colour);
-  painter.fillRect(QRect(0, all.height() - kWidth, all.width(), kWidth), colour);
-  painter.fillRect(QRect(0, 0, kWidth, all.height()), colour);
-  painter.fillRect(QRect(all.width() - kWidth, 0, kWidth, all.height()), colour);
+  painter.fillRect(QRect(0, 0, all.width(), band_), colour);
+  painter.fillRect(QRect(0, all.height() - band_, all.width(), band_), colour);
+  painter.fillRect(QRect(0, 0, band_, all.height()), colour);
+  painter.fillRect(QRect(all.width() - band_, 0, band_, all.height()), colour);
 }
 
 }  // namespace airfoil

@@ -23,6 +23,11 @@ class FocusMark : public QWidget {
   // The control the mark is on; null when the focus is elsewhere.
   QWidget* target() const { return target_; }
 
+  // The mark's width in pixels: kWidth at the designed size, as much wider
+  // as the window is zoomed.
+  int band() const { return band_; }
+  void set_zoom(double factor);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +39,7 @@ class FocusMark : public QWidget {
 
   QWidget* area_;
   QPointer<QWidget> target_;
+  int band_ = kWidth;
 };
 
 }  // namespace airfoil

@@ -94,7 +94,13 @@ QString help_html() {
                           "Page Down ve Page Up büyük bir adım atar; Home ve End uçlara gider. "
                           "Bir resimde Boşluk veya Enter, tıklamayla aynı işi yapar. F1 bu "
                           "pencereyi açar, Esc kapatır; Alt+A Hakkında penceresini (About) "
-                          "açar.")}},
+                          "açar."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Ctrl+Artı (ya da Ctrl+=) pencereyi büyütür, Ctrl+Eksi küçültür, Ctrl+0 "
+                          "tasarlanan boyuta döndürür; Ctrl basılıyken fare tekerleği de aynı "
+                          "işi yapar. Büyütme %50 ile %300 arasında %25'lik adımlarla değişir, "
+                          "sonraki açılışlarda da geçerlidir; <tt>--zoom 2</tt> programı iki kat "
+                          "büyüklükte açar.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Varsayımlar"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar "
@@ -162,6 +168,13 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   layout->addWidget(text);
   auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(close_key, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::set_zoom(double factor) {
+  // The window can be resized by its user; a zoom step sets it to the
+  // designed size at the new factor, as the text grows with it.
+  resize(qRound(kWidth * factor), qRound(kHeight * factor));
+  findChild<QTextBrowser*>("HelpText")->setFont(verdana_font(kPoints * factor));
 }
 
 }  // namespace airfoil

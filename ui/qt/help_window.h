@@ -16,6 +16,9 @@ class HelpWindow : public QWidget {
 
  public:
   HelpWindow();
+
+  // Sizes the window and its text at `factor` of the designed size.
+  void set_zoom(double factor);
 };
 
 }  // namespace airfoil

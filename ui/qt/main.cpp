@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@
 #include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/smoke_test.h"
+#include "ui/qt/zoom.h"
 
 namespace {
 
@@ -28,6 +30,11 @@ constexpr const char* kUsage =
     "  --version       show the version and exit\n"
     "  --lang CODE     the language of the windows: tr (Türkçe, the default) or\n"
     "                  en (English); the choice is remembered\n"
+    "  --zoom FACTOR   the size of the windows, for a projector: a factor of the\n"
+    "                  designed size such as 2, 1.5 or 150%, from 0.5 (50%) to 3\n"
+    "                  (300%) in steps of 0.25; other values are taken to the\n"
+    "                  nearest step within that range. The choice is remembered;\n"
+    "                  Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl+wheel change it\n"
     "  --smoke-test    a check for installers and CI: open the window (on the\n"
     "                  offscreen platform too), click a picture, and exit with 0\n"
     "                  only if all five pictures were drawn and no message was shown\n"
@@ -59,6 +66,9 @@ CommandLine read_command_line(int argc, char** argv, bool others_are_bad) {
       ++i;  // its value is read with the language, after Qt has taken its options
     } else if (argument.starts_with("--lang=")) {
       // the same option in one argument
+    } else if (argument == "--zoom") {
+      ++i;  // read with the settings, as the language is
+    } else if (argument.starts_with("--zoom=")) {
     } else if ((others_are_bad || argument.starts_with("--")) && line.bad.empty()) {
       line.bad = argument;
     }
@@ -97,10 +107,13 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(airfoil::application_icon());
 
   if (!airfoil::apply_language(QApplication::arguments())) return 2;
+  const std::optional<double> zoom = airfoil::apply_zoom(QApplication::arguments());
+  if (!zoom) return 2;
 
   const std::string catalogue = airfoil::find_catalogue(airfoil::catalogue_search_here());
   if (line.smoke_test) return airfoil::run_smoke_test(catalogue);
   airfoil::Form1Window window(nullptr, catalogue);
+  window.set_zoom(*zoom);
   window.show();
   return app.exec();
 }

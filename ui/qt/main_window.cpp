@@ -22,6 +22,7 @@
 #include "ui/qt/picture_labels.h"
 #include "ui/qt/qt_layout.h"
 #include "ui/qt/window_exports.h"
+#include "ui/qt/zoom.h"
 
 namespace airfoil {
 
@@ -124,6 +125,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   new WindowExports(*this);
   new Classroom(*this);
   new FlowController(*this);
+  new ZoomKeys(*this);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
   picture(SurfaceId::profil)->setFocus();
@@ -271,8 +273,19 @@ void Form1Window::form_to_controls() {
   });
 }
 
+void Form1Window::set_zoom(double factor) {
+  if (factor == zoom_) return;
+  zoom_ = factor;
+  lay_out_main_window(*this, factor);
+  if (about_) about_->set_zoom(factor);
+  emit zoom_changed(factor);
+}
+
 void Form1Window::open_about() {
-  if (!about_) about_ = std::make_unique<AboutWindow>();
+  if (!about_) {
+    about_ = std::make_unique<AboutWindow>();
+    about_->set_zoom(zoom_);
+  }
   about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
   about_->show();
   about_->raise();

@@ -37,9 +37,17 @@ class Form1Window : public QMainWindow {
   // Null until "About" is first chosen; the same window afterwards.
   AboutWindow* about_window() const { return about_.get(); }
 
+  // The factor of the designed size the window is shown at (1 is 100 %).
+  double zoom() const { return zoom_; }
+  // Lays the window (and the About window) out again at `factor`, a zoom
+  // step; the pictures repaint from their recorded calls, no cycle runs.
+  void set_zoom(double factor);
+
  signals:
   // After every event cycle, once the texts are back in the boxes.
   void cycle_finished();
+  // After the window was laid out at a new zoom factor.
+  void zoom_changed(double factor);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -65,6 +73,7 @@ class Form1Window : public QMainWindow {
   std::unique_ptr<AboutWindow> about_;
   bool in_cycle_ = false;
   bool shown_before_ = false;
+  double zoom_ = 1;
 };
 
 }  // namespace airfoil

@@ -7,6 +7,9 @@
 
 #include <cmath>
 
+#include "ui/qt/qt_layout.h"
+#include "ui/qt/zoom.h"
+
 namespace airfoil {
 
 PictureBox::PictureBox(const SurfaceLayout& entry, QWidget* parent) : QWidget(parent) {
@@ -15,6 +18,7 @@ PictureBox::PictureBox(const SurfaceLayout& entry, QWidget* parent) : QWidget(pa
   setObjectName(QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
   setGeometry(twips_to_pixels(entry.Left), twips_to_pixels(entry.Top), entry.pixel_width(),
               entry.pixel_height());
+  designed_size_ = size();
   setFocusPolicy(Qt::StrongFocus);
   // The right button, the Menu key and Shift+F10 ask the window for the
   // picture's menu; the left button keeps its click.
@@ -53,13 +57,18 @@ QImage PictureBox::drawing(double scale) const {
   QImage image(device, QImage::Format_RGB32);
   QPainter painter(&image);
   paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), scale, BackColor,
-              ForeColor);
+              ForeColor, zoom_);
   return image;
+}
+
+void PictureBox::set_zoom(double factor) {
+  zoom_ = factor;
+  update();
 }
 
 PictureContent PictureBox::content() const {
   PictureContent picture{objectName(),
-                         size(),
+                         designed_size_,
                          BackColor,
                          ForeColor,
                          recording_.calls(),
@@ -67,7 +76,17 @@ PictureContent PictureBox::content() const {
                          {}};
   for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     if (label->isHidden()) continue;
-    picture.labels.push_back({label->text(), label->font(), label->geometry()});
+    // A label's designed place and face are in the table; one that is not
+    // is taken back from the zoom by its own geometry.
+    const Annotation* entry = find_annotation(label->objectName().toStdString());
+    if (entry != nullptr) {
+      picture.labels.push_back({label->text(), to_qfont(font_of(entry->face)), pixels(entry->place)});
+    } else {
+      const QRect at = label->geometry();
+      picture.labels.push_back({label->text(), zoomed(label->font(), 1 / zoom_),
+                                QRect(qRound(at.x() / zoom_), qRound(at.y() / zoom_),
+                                      qRound(at.width() / zoom_), qRound(at.height() / zoom_))});
+    }
   }
   return picture;
 }
@@ -84,7 +103,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
                            : devicePixelRatioF();
   painter.scale(1 / ratio, 1 / ratio);
   paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), ratio, BackColor,
-              ForeColor);
+              ForeColor, zoom_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -30,10 +30,16 @@ class PictureBox : public QWidget, public Surface {
   // once, so this tells which pictures an event redrew.
   int clear_count() const { return recording_.cls_count(); }
 
+  // Shown at `factor` of the designed size: the lines get as much wider, so
+  // that the picture looks the same, only larger. Repaints from the recorded
+  // calls; the geometry is the window's to set.
+  void set_zoom(double factor);
+
   // The drawing alone, without the labels, at `scale` device pixels per
-  // logical pixel.
+  // logical pixel, as it shows at the current zoom.
   QImage drawing(double scale = 1.0) const;
-  // The picture as it shows: the drawing and the labels on it.
+  // The picture at its designed size, the drawing and the labels on it,
+  // whatever the zoom: what the exports write.
   PictureContent content() const;
 
  signals:
@@ -48,6 +54,8 @@ class PictureBox : public QWidget, public Surface {
 
  private:
   RecordingSurface recording_;
+  QSize designed_size_;
+  double zoom_ = 1;
   bool pressed_ = false;
 };
 

@@ -129,11 +129,12 @@ QColor to_qcolor(Colour colour) {
 
 void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
                  const std::optional<std::array<float, 4>>& start_scale, QSize size, double scale,
-                 Colour back, Colour fore) {
+                 Colour back, Colour fore, double line_width) {
   if (!std::isfinite(scale) || scale <= 0) scale = 1;
+  if (!std::isfinite(line_width) || line_width <= 0) line_width = 1;
   const int w = std::max(1, static_cast<int>(std::lround(size.width() * scale)));
   const int h = std::max(1, static_cast<int>(std::lround(size.height() * scale)));
-  const int pen = std::max(1, static_cast<int>(std::lround(scale)));
+  const int pen = std::max(1, static_cast<int>(std::lround(scale * line_width)));
   DeviceMap map(w, h, start_scale);
 
   painter.save();

@@ -46,11 +46,11 @@ struct PictureContent {
 // current coordinates, taking one unit of them as one device pixel. Segments
 // are clipped in double precision first and snapped to that pixel grid, so
 // that lines are crisp and a picture drawn at scale 1 onto an image is the
-// same pixels as on a screen of ratio 1; a line is one logical pixel wide
-// (round(scale) device pixels).
+// same pixels as on a screen of ratio 1; a line is `line_width` logical
+// pixels wide (round(scale * line_width) device pixels, at least one).
 void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
                  const std::optional<std::array<float, 4>>& start_scale, QSize size, double scale,
-                 Colour back, Colour fore);
+                 Colour back, Colour fore, double line_width = 1);
 
 // The labels, as the window's opaque labels paint themselves, in logical
 // pixels under the painter's current transform.

@@ -1,5 +1,5 @@
-// Where the program keeps what it remembers between runs (the language, and
-// later the zoom factor): one place, so every setting lands in the same file
+// Where the program keeps what it remembers between runs (the language and
+// the zoom factor): one place, so every setting lands in the same file
 // and tests can redirect it with QSettings::setPath.
 #pragma once
 
