@@ -79,8 +79,8 @@ void BM_painter(benchmark::State& state, Handler handler) {
     for (std::size_t k = 0; k < 5; ++k) {
       const SurfaceLayout& entry = kSurfaceLayouts[k];
       QPainter painter(&images[k]);
-      paint_calls(painter, rig.surfaces[k]->calls(), rig.surfaces[k]->scale_at_start(),
-                  images[k].size(), 1.0, entry.BackColor, entry.ForeColor);
+      paint_calls(painter, rig.surfaces[k]->calls(), rig.surfaces[k]->scale_at_start(), images[k].size(), 1.0,
+                  entry.BackColor, entry.ForeColor);
     }
     benchmark::ClobberMemory();
   }

@@ -33,8 +33,8 @@ void BM_flow_field_redraw_1000x500(benchmark::State& state) {
   for (auto _ : state) {
     const FlowField f = *flow_field(w);
     std::size_t k = 0;
-    for (const auto& [plane, view] : {std::pair{Plane::circle, circle_view},
-                                      std::pair{Plane::airfoil, airfoil_view}}) {
+    for (const auto& [plane, view] :
+         {std::pair{Plane::circle, circle_view}, std::pair{Plane::airfoil, airfoil_view}}) {
       const CpSamples s = sample_cp(f, plane, view, cells, cells);
       for (const auto& cp : s.cp) {
         const Rgb c = cp ? cp_colour(*cp) : Rgb{128, 128, 128};

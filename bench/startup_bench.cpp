@@ -53,7 +53,8 @@ std::string catalogue_path(int which) {
   const auto sparse = [](const std::filesystem::path& path, const std::string& head, off_t size) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd < 0) return;
-    if (write(fd, head.data(), head.size()) != static_cast<ssize_t>(head.size()) || ftruncate(fd, size) != 0) {
+    if (write(fd, head.data(), head.size()) != static_cast<ssize_t>(head.size()) ||
+        ftruncate(fd, size) != 0) {
       std::fprintf(stderr, "cannot make %s\n", path.c_str());
     }
     close(fd);
@@ -116,13 +117,15 @@ bool start_once(Start& out, const std::string& catalogue) {
   }
   std::string text;
   char buffer[256];
-  for (ssize_t n; (n = read(pipe_fds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = read(pipe_fds[0], buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
   close(pipe_fds[0]);
   int status = 0;
   waitpid(pid, &status, 0);
   long long ns = 0;
   long kb = 0;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || std::sscanf(text.c_str(), "%lld %ld", &ns, &kb) != 2) {
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+      std::sscanf(text.c_str(), "%lld %ld", &ns, &kb) != 2) {
     return false;
   }
   out.seconds = static_cast<double>(ns) * 1e-9;

@@ -20,7 +20,11 @@ void basınc_ciz(Window& w, Plots& p) {
     line(s, 0, -j, 1, -j, j == 0 ? w.colBlack : w.colGreen);
   }
   two_part_outline(
-      s, w, [&](double i) { return std::pair{w.Xp(i), -(1 - w.Cp(i))}; }, w.colRed, w.colBlue);
+      s, w,
+      [&](double i) {
+        return std::pair{w.Xp(i), -(1 - w.Cp(i))};
+      },
+      w.colRed, w.colBlue);
 
   // Prandtl-Glauert: at a subsonic free-stream Mach number the pressure
   // coefficient grows by 1 / Beta. The corrected curve is one polygon

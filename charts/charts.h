@@ -1,7 +1,6 @@
 // The picture surfaces and the five drawings.
 #pragma once
 
-
 #include "charts/colours.h"
 #include "model/window.h"
 

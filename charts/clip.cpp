@@ -53,8 +53,8 @@ std::optional<Segment> clip_near(const Segment& s, const ClipRect& r) {
   // rectangle; the true end lies on its edge, so clamp it there.
   auto cx = [&](double v) { return std::clamp(v, r.left, r.right); };
   auto cy = [&](double v) { return std::clamp(v, r.top, r.bottom); };
-  return Segment{cx(at(s.x1, s.x2, t0)), cy(at(s.y1, s.y2, t0)),
-                 cx(at(s.x1, s.x2, t1)), cy(at(s.y1, s.y2, t1))};
+  return Segment{cx(at(s.x1, s.x2, t0)), cy(at(s.y1, s.y2, t0)), cx(at(s.x1, s.x2, t1)),
+                 cy(at(s.y1, s.y2, t1))};
 }
 
 bool inside(double x, double y, const ClipRect& r) {

@@ -17,8 +17,7 @@ void coefficient_grid(Surface& s, const Window& w, double top, int last_j) {
   }
 }
 
-void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor,
-                       Colour colour) {
+void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor, Colour colour) {
   for (int k = 1; k <= 24; ++k) {
     line(s, w.CurveAlfa(k - 1), -corrected_for_compressibility(values(k - 1), factor), w.CurveAlfa(k),
          -corrected_for_compressibility(values(k), factor), colour);

@@ -15,8 +15,7 @@ void coefficient_grid(Surface& s, const Window& w, double top, int last_j);
 
 // The 24 segments through samples 0 to 24 of `values` against CurveAlfa,
 // each value corrected by the compressibility `factor` (1: as it is).
-void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor,
-                       Colour colour);
+void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor, Colour colour);
 
 // The marker of the current angle: a circle of radius 0.4 (horizontal units,
 // so 0.4 degrees) at (AlfaD, -value).

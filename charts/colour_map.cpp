@@ -38,13 +38,10 @@ Rgb uniform_ramp(double t) {
   const Stop& a = kStops[k - 1];
   const Stop& b = kStops[k];
   const double s = (t - a.t) / (b.t - a.t);
-  return Rgb{channel(a.r + s * (b.r - a.r)), channel(a.g + s * (b.g - a.g)),
-             channel(a.b + s * (b.b - a.b))};
+  return Rgb{channel(a.r + s * (b.r - a.r)), channel(a.g + s * (b.g - a.g)), channel(a.b + s * (b.b - a.b))};
 }
 
-Rgb cp_colour(double cp) {
-  return uniform_ramp((cp - kCpColourMin) / (kCpColourMax - kCpColourMin));
-}
+Rgb cp_colour(double cp) { return uniform_ramp((cp - kCpColourMin) / (kCpColourMax - kCpColourMin)); }
 
 Colour colour_value(Rgb c) { return c.r + 256 * c.g + 65536 * c.b; }
 

@@ -20,7 +20,11 @@ void profil_ciz(Window& w, Plots& p) {
   line(d, -w.Eps - 0.1, -w.Delta, -w.Eps + 0.1, -w.Delta);
   line(d, -w.Eps, -w.Delta - 0.1, -w.Eps, -w.Delta + 0.1);
   two_part_outline(
-      d, w, [&](double i) { return std::pair{w.Xc(i), -w.Yc(i)}; }, w.colRed, w.colBlue);
+      d, w,
+      [&](double i) {
+        return std::pair{w.Xc(i), -w.Yc(i)};
+      },
+      w.colRed, w.colBlue);
 
   // Airfoil plane: a grid in chord units, the chord line and the leading
   // edge abscissa black, then the section over it.
@@ -35,7 +39,11 @@ void profil_ciz(Window& w, Plots& p) {
     line(a, 0, y, 1, y, j == 0 ? w.colBlack : w.colGreen);
   }
   two_part_outline(
-      a, w, [&](double i) { return std::pair{w.Xp(i), -w.Yp(i)}; }, w.colRed, w.colBlue);
+      a, w,
+      [&](double i) {
+        return std::pair{w.Xp(i), -w.Yp(i)};
+      },
+      w.colRed, w.colBlue);
 }
 
 }  // namespace airfoil

@@ -4,14 +4,10 @@ namespace airfoil {
 
 const char* op_name(SurfaceCall::Op op) {
   switch (op) {
-    case SurfaceCall::Op::Cls:
-      return "Cls";
-    case SurfaceCall::Op::Scale:
-      return "Scale";
-    case SurfaceCall::Op::Line:
-      return "Line";
-    case SurfaceCall::Op::Circle:
-      return "Circle";
+    case SurfaceCall::Op::Cls: return "Cls";
+    case SurfaceCall::Op::Scale: return "Scale";
+    case SurfaceCall::Op::Line: return "Line";
+    case SurfaceCall::Op::Circle: return "Circle";
   }
   return "?";
 }

@@ -13,8 +13,8 @@ namespace airfoil {
 struct SurfaceCall {
   enum class Op { Cls, Scale, Line, Circle };
   Op op = Op::Cls;
-  std::vector<float> args;        // the numbers as handed to the surface
-  std::optional<Colour> colour;   // none for Cls, Scale and a foreground Line
+  std::vector<float> args;       // the numbers as handed to the surface
+  std::optional<Colour> colour;  // none for Cls, Scale and a foreground Line
 };
 
 const char* op_name(SurfaceCall::Op op);

@@ -11,7 +11,8 @@ namespace airfoil {
 // coordinate that large is far outside every surface and is clipped away.
 float to_single(double x) {
   if (!std::isfinite(x)) {
-    throw Fault("a plotted value is not a finite number (" + std::string(std::isnan(x) ? "NaN" : "infinite") + ")");
+    throw Fault("a plotted value is not a finite number (" + std::string(std::isnan(x) ? "NaN" : "infinite") +
+                ")");
   }
   if (x > FLT_MAX) return FLT_MAX;
   if (x < -FLT_MAX) return -FLT_MAX;

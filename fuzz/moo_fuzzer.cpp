@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   const LeadingNumber read = read_leading_number(text);
   if (!std::isfinite(read.value)) broken("read_leading_number gave a non-finite number");
-  if (read.overflow && std::fabs(read.value) != DBL_MAX) broken("an overflow did not read as the largest double");
+  if (read.overflow && std::fabs(read.value) != DBL_MAX)
+    broken("an overflow did not read as the largest double");
   const bool out_of_range = read.overflow || !(std::fabs(read.value) < 1);
 
   Surfaces surfaces;
@@ -59,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto run = [&](const char* event, void (Form1::*handler)(), bool reads_moo_surely) {
     messages.clear();
     (form.*handler)();
-    if (!messages.faults.empty()) broken(std::string(event) + " ended with a fault: " + messages.faults.front());
+    if (!messages.faults.empty())
+      broken(std::string(event) + " ended with a fault: " + messages.faults.front());
     int moo_messages = 0;
     for (const std::string& shown : messages.shown) {
       if (shown != kMooOutOfRange) broken(std::string(event) + " showed \"" + shown + "\"");

@@ -62,8 +62,7 @@ std::optional<Velocities> velocities(const FlowField& f, Complex zeta) {
   Velocities out;
   if (f.smooth_leading_edge) {
     // t - t2 is zeta + 1 itself and cancels the map's second zero.
-    out = Velocities{divide(f.stream * plus1 * (zeta - 1.0), t2),
-                     divide(f.stream * (zeta * zeta), t2)};
+    out = Velocities{divide(f.stream * plus1 * (zeta - 1.0), t2), divide(f.stream * (zeta * zeta), t2)};
   } else {
     if (plus1 == Complex(0, 0)) return std::nullopt;
     const Complex stream = f.stream * (t - f.front_offset);
@@ -77,8 +76,8 @@ std::optional<Velocities> velocities(const FlowField& f, Complex zeta) {
 // division, for the many samples of the colour map.
 double speed_squared(const FlowField& f, Complex zeta, Plane plane) {
   const double t2 = std::norm(zeta - f.centre);
-  const double to_front = f.smooth_leading_edge ? std::norm(zeta + 1.0)
-                                                : std::norm(zeta - f.centre - f.front_offset);
+  const double to_front =
+      f.smooth_leading_edge ? std::norm(zeta + 1.0) : std::norm(zeta - f.centre - f.front_offset);
   if (plane == Plane::circle) return to_front * std::norm(zeta - 1.0) / (t2 * t2);
   if (f.smooth_leading_edge) return std::norm(zeta) * std::norm(zeta) / (t2 * t2);
   return to_front * std::norm(zeta) * std::norm(zeta) / (t2 * t2 * std::norm(zeta + 1.0));
@@ -181,8 +180,7 @@ std::optional<Complex> circle_point(const FlowField& f, PlanePoint p) {
 
 double stream_function_polar(const FlowField& f, double r, double theta) {
   const double R = f.R;
-  return (((r - R) * (r + R) / r) * std::sin(theta - f.alfa) + f.circulation * std::log(r / R)) /
-         f.Chord;
+  return (((r - R) * (r + R) / r) * std::sin(theta - f.alfa) + f.circulation * std::log(r / R)) / f.Chord;
 }
 
 std::optional<double> stream_function(const FlowField& f, Complex zeta) {
@@ -239,9 +237,8 @@ std::vector<PlanePoint> section_outline(const FlowField& f, int n) {
   std::vector<PlanePoint> out(static_cast<std::size_t>(n));
   const double two_pi = 2 * std::acos(-1.0);
   for (int k = 0; k < n; ++k) {
-    const Complex zeta = (k == 0 || k == n - 1)
-                             ? Complex(1, 0)
-                             : f.centre + std::polar(f.R, -f.BetaTE - two_pi * k / (n - 1));
+    const Complex zeta =
+        (k == 0 || k == n - 1) ? Complex(1, 0) : f.centre + std::polar(f.R, -f.BetaTE - two_pi * k / (n - 1));
     out[static_cast<std::size_t>(k)] = airfoil_point(f, zeta);
   }
   return out;
@@ -252,8 +249,7 @@ CpSamples sample_cp(const FlowField& f, Plane plane, const View& view, int width
   out.view = view;
   out.width = std::clamp(width, 0, 4096);
   out.height = std::clamp(height, 0, 4096);
-  out.cp.assign(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height),
-                std::nullopt);
+  out.cp.assign(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height), std::nullopt);
   const double dx = (view.x_max - view.x_min) / out.width;
   const double dy = (view.y_max - view.y_min) / out.height;
   std::size_t k = 0;

@@ -68,13 +68,13 @@ enum class Plane { circle, airfoil };
 // The constants of the flow for one section at one incidence, taken from the
 // window state after the geometry and flow steps.
 struct FlowField {
-  double alfa = 0;       // incidence in radians, AlfaD * pi / 180 as the flow step takes it
-  double BetaTE = 0;     // angle of the trailing edge below the centre
-  Complex centre;        // zc = -Eps + i Delta
-  double R = 0;          // circle radius
+  double alfa = 0;         // incidence in radians, AlfaD * pi / 180 as the flow step takes it
+  double BetaTE = 0;       // angle of the trailing edge below the centre
+  Complex centre;          // zc = -Eps + i Delta
+  double R = 0;            // circle radius
   double circulation = 0;  // G / (2 pi) = 2 R sin(alfa + BetaTE)
-  Complex front_offset;  // front stagnation point minus the centre
-  Complex stream;        // e^(-i alfa), the free stream's u - i v
+  Complex front_offset;    // front stagnation point minus the centre
+  Complex stream;          // e^(-i alfa), the free stream's u - i v
   // A zero-thickness section (Eps = 0) at zero incidence: its circle passes
   // through zeta = -1 and the front stagnation point is exactly there, so the
   // flow meets the sharp leading edge smoothly, at the finite speed 1 / R^2.
@@ -112,11 +112,11 @@ struct Velocity {
 
 // Everything the flow is at one point, in both planes.
 struct FlowPoint {
-  Complex zeta;          // circle-plane position
-  PlanePoint airfoil;    // airfoil-plane position (x/c, y/c)
-  double psi = 0;        // Im F / Chord, the same in both planes
-  Velocity circle;       // the flow about the circle, F'(zeta)
-  Velocity section;      // the flow about the section, F'(zeta) / (1 - 1/zeta^2)
+  Complex zeta;        // circle-plane position
+  PlanePoint airfoil;  // airfoil-plane position (x/c, y/c)
+  double psi = 0;      // Im F / Chord, the same in both planes
+  Velocity circle;     // the flow about the circle, F'(zeta)
+  Velocity section;    // the flow about the section, F'(zeta) / (1 - 1/zeta^2)
 };
 
 // The flow at a circle-plane point. A point on the circle is the body surface:
@@ -177,8 +177,7 @@ struct CpSamples {
   std::vector<std::optional<double>> cp;  // row-major, width * height
 
   const std::optional<double>& at(int i, int j) const {
-    return cp[static_cast<std::size_t>(j) * static_cast<std::size_t>(width) +
-              static_cast<std::size_t>(i)];
+    return cp[static_cast<std::size_t>(j) * static_cast<std::size_t>(width) + static_cast<std::size_t>(i)];
   }
 };
 

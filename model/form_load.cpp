@@ -50,8 +50,7 @@ void Form_Load(Window& w) {
     if (!count) throw CatalogueReadError("dosyada başlıktan sonra profil sayısı yok");
     w.nCatalog = catalogue_number(*count, "profil sayısı");
 
-    Table<500>* const columns[5] = {&w.TabThickness, &w.TabCamber, &w.TabEps, &w.TabDelta,
-                                    &w.TabCol5};
+    Table<500>* const columns[5] = {&w.TabThickness, &w.TabCamber, &w.TabEps, &w.TabDelta, &w.TabCol5};
     // When the first row starts a line, the file is laid out one row per
     // line, and every row must start its own line: a row with a value too
     // many or too few would otherwise shift every later row by one column.

@@ -120,8 +120,7 @@ DecimalScan scan_decimal(std::string_view t, bool skip_blanks, bool comma_point)
 
   const std::string compact = "0." + digits + "e" + std::to_string(scale);
   double magnitude = 0;
-  const auto [ptr, ec] =
-      std::from_chars(compact.data(), compact.data() + compact.size(), magnitude);
+  const auto [ptr, ec] = std::from_chars(compact.data(), compact.data() + compact.size(), magnitude);
   (void)ptr;
   if (ec == std::errc::result_out_of_range) {
     if (scale > 0) {
@@ -201,8 +200,8 @@ double round_half_even(double x, int decimals) {
   // binary value and sends an exact tie to the even digit; reading the
   // shortest text back gives the double nearest the rounded decimal.
   std::string text(static_cast<std::size_t>(decimals) + 330, '\0');
-  const auto res = std::to_chars(text.data(), text.data() + text.size(), x,
-                                 std::chars_format::fixed, decimals);
+  const auto res =
+      std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, decimals);
   double rounded = 0;
   std::from_chars(text.data(), res.ptr, rounded);
   return rounded == 0 ? 0.0 : rounded;

@@ -82,8 +82,7 @@ void compute_section(Window& w, double nP, double Eps, double Delta) {
   const double Radius2 = finite_or_fault((1 + Eps) * (1 + Eps) + Delta * Delta, "Radius2");
   const double Radius = std::sqrt(Radius2);
   const double RadiusC = finite_or_fault(Radius / Chord, "RadiusC");
-  const double CenterRatio =
-      finite_or_fault(std::sqrt((Eps * Eps + Delta * Delta) / Radius2), "CenterRatio");
+  const double CenterRatio = finite_or_fault(std::sqrt((Eps * Eps + Delta * Delta) / Radius2), "CenterRatio");
 
   // The centre direction the flow step's angle conversion is written for.
   double PhiC = 0;
@@ -139,8 +138,7 @@ void compute_section(Window& w, double nP, double Eps, double Delta) {
     const double D = (1 + std::pow(rho, 2 * nExp)) - (2 * std::pow(rho, nExp)) * std::cos(nExp * phi);
     Xp(i) = finite_or_fault((nOverChord * (1 - std::pow(rho, 2 * nExp))) / D - xShift, "Xp");
     Yp(i) = finite_or_fault((((nOverChord * 2) * std::pow(rho, nExp)) * std::sin(nExp * phi)) / D, "Yp");
-    dZdZeta(i) =
-        finite_or_fault((std::pow((2 * nExp) / ap, 2) * std::pow(rho, nExp - 1)) / D, "dZdZeta");
+    dZdZeta(i) = finite_or_fault((std::pow((2 * nExp) / ap, 2) * std::pow(rho, nExp - 1)) / D, "dZdZeta");
   }
 
   // Both ends are the trailing edge zeta = 1, which maps to x/c = 1 exactly.

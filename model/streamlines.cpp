@@ -84,7 +84,10 @@ template <class Fn>
 class Tracer {
  public:
   Tracer(const Grid& g, const std::vector<double>& values, double level, Fn fn)
-      : g_(g), values_(values), level_(level), fn_(fn),
+      : g_(g),
+        values_(values),
+        level_(level),
+        fn_(fn),
         used_outer_(static_cast<std::size_t>(g.nt), 0),
         used_inner_(static_cast<std::size_t>(g.nt), 0) {}
 
@@ -318,9 +321,8 @@ Streamlines trace_streamlines(const FlowField& f, const StreamlineOptions& optio
     }
     // The ends on the body are the stagnation points; put them there exactly.
     const auto snap = [&](Complex& z) {
-      z = std::abs(z - stagnation.rear.zeta) <= std::abs(z - stagnation.front.zeta)
-              ? stagnation.rear.zeta
-              : stagnation.front.zeta;
+      z = std::abs(z - stagnation.rear.zeta) <= std::abs(z - stagnation.front.zeta) ? stagnation.rear.zeta
+                                                                                    : stagnation.front.zeta;
     };
     if (piece.starts_on_body) snap(line.zeta.front());
     if (piece.ends_on_body) snap(line.zeta.back());

@@ -35,10 +35,10 @@ struct StreamlineOptions {
 
 // One streamline, its points in the direction of the flow.
 struct Streamline {
-  double psi = 0;          // its level, a whole multiple of the step
-  bool dividing = false;   // psi = 0: a branch that meets the body at a stagnation point
-  std::vector<Complex> zeta;          // circle-plane points
-  std::vector<PlanePoint> airfoil;    // the same points in x/c, y/c
+  double psi = 0;                   // its level, a whole multiple of the step
+  bool dividing = false;            // psi = 0: a branch that meets the body at a stagnation point
+  std::vector<Complex> zeta;        // circle-plane points
+  std::vector<PlanePoint> airfoil;  // the same points in x/c, y/c
 };
 
 // The lines ordered by psi, from below the body upward. The dividing

@@ -256,9 +256,9 @@ inline constexpr const char* kCatalogueFileName = "KATPE-D20G15.txt";
 
 // The main window object as the procedures see it.
 struct Window : WindowState, Controls {
-  MessageSink* messages = nullptr;     // where message boxes go; may be null
+  MessageSink* messages = nullptr;  // where message boxes go; may be null
   std::string catalogue_path = kCatalogueFileName;
-  bool moo_reported = false;           // the Moo range message was shown in this cycle
+  bool moo_reported = false;  // the Moo range message was shown in this cycle
 
   void message(const Phrase& phrase) const {
     if (messages != nullptr) messages->show_phrase(phrase);

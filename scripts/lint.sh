@@ -3,9 +3,6 @@
 # clang-tidy with the checks in .clang-tidy, then cppcheck. Fails on any
 # finding.
 #   LINT_FORMAT=0, LINT_TIDY=0 or LINT_CPPCHECK=0 skips one of the three.
-# Files listed in scripts/format-pending.txt predate .clang-format and are
-# left out of the format check until they are reformatted; the list only
-# shrinks, and a listed file that is already formatted is reported.
 # clang-tidy reads the compile commands of a configure-only build in
 # build-lint/ (Clang, with the window, tests, benchmarks and fuzz targets).
 set -euo pipefail
@@ -24,18 +21,12 @@ trap 'rm -rf "$work"' EXIT
 status=0
 
 if [[ ${LINT_FORMAT:-1} != 0 ]]; then
-  pending="$root/scripts/format-pending.txt"
   unformatted=()
   while IFS= read -r f; do
     clang-format "$f" | cmp -s - "$f" || unformatted+=("$f")
-  done < <(sources '\.(cpp|h)$' | grep -vxF -f "$pending")
-  stale=()
-  while IFS= read -r f; do
-    [[ -f $f ]] && ! clang-format "$f" | cmp -s - "$f" || stale+=("$f")
-  done <"$pending"
-  if ((${#unformatted[@]} || ${#stale[@]})); then
+  done < <(sources '\.(cpp|h)$')
+  if ((${#unformatted[@]})); then
     for f in "${unformatted[@]}"; do echo "lint: not formatted: $f (clang-format -i $f)"; done
-    for f in "${stale[@]}"; do echo "lint: formatted or gone, remove from scripts/format-pending.txt: $f"; done
     status=1
   else
     echo "lint: clang-format clean"

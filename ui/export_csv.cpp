@@ -11,15 +11,11 @@ namespace airfoil {
 namespace {
 
 // Before the first geometry step there is no section: no chord, no points.
-bool has_section(const Window& w) {
-  return w.Chord != 0 && w.nP >= 1;
-}
+bool has_section(const Window& w) { return w.Chord != 0 && w.nP >= 1; }
 
 // The lift chart samples the angles -12 to 12; until it has run, the sample
 // tables hold nothing worth writing.
-bool has_samples(const Window& w) {
-  return has_section(w) && w.CurveAlfa(0) == -12;
-}
+bool has_samples(const Window& w) { return has_section(w) && w.CurveAlfa(0) == -12; }
 
 // The Prandtl-Glauert factor to divide by, when the Mach number box asks for
 // a correction (a subsonic number other than 0, as the charts read it) and
@@ -79,12 +75,7 @@ std::string section_csv(const Window& w) {
   if (!has_section(w)) return rows.take();
   const std::optional<double> beta = correction(w);
   for (double i = 1; i <= w.nP; i += 1) {
-    rows.cell(i)
-        .cell(w.Xp(i))
-        .cell(w.Yp(i))
-        .cell(w.Cp(i))
-        .cell(1 - w.Cp(i))
-        .cell(divided(w.Cp(i), beta));
+    rows.cell(i).cell(w.Xp(i)).cell(w.Yp(i)).cell(w.Cp(i)).cell(1 - w.Cp(i)).cell(divided(w.Cp(i), beta));
     rows.end();
   }
   return rows.take();

@@ -23,7 +23,7 @@ inline constexpr Colour kSurfaceBackground = kLightYellow;
 
 struct SurfaceLayout {
   std::string_view name;
-  int Left;    // twips, from the window's client area
+  int Left;  // twips, from the window's client area
   int Top;
   int Width;
   int Height;

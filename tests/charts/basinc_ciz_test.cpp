@@ -12,8 +12,8 @@ constexpr Colour kBlack = 0, kRed = 255, kGreen = 65280, kBlue = 16711680;
 
 void expect_pressure_grid(const RecordingSurface& s, Colour black, Colour green) {
   expect_calls(s, 0,
-               {Cls(), Scale(-0.1f, -5.5f, 1.1f, 0.5f),
-                Line(0, -5, 0, 0, black), Line(0.2f, -5, 0.2f, 0, green), Line(0.4f, -5, 0.4f, 0, green),
+               {Cls(), Scale(-0.1f, -5.5f, 1.1f, 0.5f), Line(0, -5, 0, 0, black),
+                Line(0.2f, -5, 0.2f, 0, green), Line(0.4f, -5, 0.4f, 0, green),
                 Line(0.6f, -5, 0.6f, 0, green), Line(0.8f, -5, 0.8f, 0, green), Line(1, -5, 1, 0, green),
                 Line(0, 0, 1, 0, black), Line(0, -1, 1, -1, green), Line(0, -2, 1, -2, green),
                 Line(0, -3, 1, -3, green), Line(0, -4, 1, -4, green), Line(0, -5, 1, -5, green)});
@@ -61,8 +61,8 @@ TEST_F(ChartTest, EvenPointCountGivesOneUnbrokenPressureCurve) {
 
 struct PressureMooCase {
   const char* text;
-  int magenta;        // corrected segments drawn (nP = 51)
-  double beta;        // Beta afterwards, from 0.5 before the run
+  int magenta;  // corrected segments drawn (nP = 51)
+  double beta;  // Beta afterwards, from 0.5 before the run
   int messages;
 };
 
@@ -83,15 +83,13 @@ TEST_P(PressureMoo, DrawsTheCorrectedCurveOnlyForASubsonicNonZeroMach) {
   EXPECT_EQ(count(pressure, SurfaceCall::Op::Line, kBlue), 25);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, PressureMoo,
-                         ::testing::Values(PressureMooCase{"0", 0, 1.0, 0},
-                                           PressureMooCase{"0.6", 50, 0.8, 0},
-                                           PressureMooCase{"0.5", 50, 0.8660254037844386, 0},
-                                           PressureMooCase{"-0.5", 50, 0.8660254037844386, 0},
-                                           PressureMooCase{"abc", 0, 1.0, 0},
-                                           PressureMooCase{"0,5", 50, 0.8660254037844386, 0},
-                                           PressureMooCase{"1", 0, 0.5, 1},
-                                           PressureMooCase{"1e999", 0, 0.5, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PressureMoo,
+    ::testing::Values(PressureMooCase{"0", 0, 1.0, 0}, PressureMooCase{"0.6", 50, 0.8, 0},
+                      PressureMooCase{"0.5", 50, 0.8660254037844386, 0},
+                      PressureMooCase{"-0.5", 50, 0.8660254037844386, 0}, PressureMooCase{"abc", 0, 1.0, 0},
+                      PressureMooCase{"0,5", 50, 0.8660254037844386, 0}, PressureMooCase{"1", 0, 0.5, 1},
+                      PressureMooCase{"1e999", 0, 0.5, 1}));
 
 TEST_F(ChartTest, CorrectedPressureCurveIsOnePolygonThroughAllPoints) {
   section(0, 0.05, 51, 6);
@@ -101,8 +99,9 @@ TEST_F(ChartTest, CorrectedPressureCurveIsOnePolygonThroughAllPoints) {
   ASSERT_EQ(magenta.size(), 50u);
   const double beta = 0.8660254037844386;
   for (int i = 2; i <= 51; ++i) {
-    const std::vector<float> args{static_cast<float>(w.Xp(i - 1)), static_cast<float>(-(1 - w.Cp(i - 1) / beta)),
-                                  static_cast<float>(w.Xp(i)), static_cast<float>(-(1 - w.Cp(i) / beta))};
+    const std::vector<float> args{static_cast<float>(w.Xp(i - 1)),
+                                  static_cast<float>(-(1 - w.Cp(i - 1) / beta)), static_cast<float>(w.Xp(i)),
+                                  static_cast<float>(-(1 - w.Cp(i) / beta))};
     EXPECT_EQ(magenta[i - 2].args, args) << i;
   }
 }

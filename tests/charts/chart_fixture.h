@@ -13,9 +13,9 @@
 
 #include "charts/charts.h"
 #include "charts/recording_surface.h"
-#include "ui/surface_layout.h"
 #include "model/recording_messages.h"
 #include "model/window.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil::testing {
 
@@ -78,12 +78,21 @@ struct Expected {
 };
 
 inline Expected Cls() { return {SurfaceCall::Op::Cls, {}, std::nullopt}; }
-inline Expected Scale(float a, float b, float c, float d) { return {SurfaceCall::Op::Scale, {a, b, c, d}, std::nullopt}; }
-inline Expected Line(float a, float b, float c, float d) { return {SurfaceCall::Op::Line, {a, b, c, d}, std::nullopt}; }
-inline Expected Line(float a, float b, float c, float d, Colour k) { return {SurfaceCall::Op::Line, {a, b, c, d}, k}; }
-inline Expected Circle(float x, float y, float r, Colour k) { return {SurfaceCall::Op::Circle, {x, y, r}, k}; }
+inline Expected Scale(float a, float b, float c, float d) {
+  return {SurfaceCall::Op::Scale, {a, b, c, d}, std::nullopt};
+}
+inline Expected Line(float a, float b, float c, float d) {
+  return {SurfaceCall::Op::Line, {a, b, c, d}, std::nullopt};
+}
+inline Expected Line(float a, float b, float c, float d, Colour k) {
+  return {SurfaceCall::Op::Line, {a, b, c, d}, k};
+}
+inline Expected Circle(float x, float y, float r, Colour k) {
+  return {SurfaceCall::Op::Circle, {x, y, r}, k};
+}
 
-inline std::string describe(SurfaceCall::Op op, const std::vector<float>& args, std::optional<Colour> colour) {
+inline std::string describe(SurfaceCall::Op op, const std::vector<float>& args,
+                            std::optional<Colour> colour) {
   std::string s = op_name(op);
   s += "(";
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -98,7 +107,8 @@ inline std::string describe(SurfaceCall::Op op, const std::vector<float>& args, 
 
 // Compares calls [from, from + expected.size()) exactly: the same operation,
 // the same single-precision numbers, the same colour.
-inline void expect_calls(const RecordingSurface& s, std::size_t from, std::initializer_list<Expected> expected) {
+inline void expect_calls(const RecordingSurface& s, std::size_t from,
+                         std::initializer_list<Expected> expected) {
   ASSERT_GE(s.calls().size(), from + expected.size());
   std::size_t i = from;
   for (const Expected& e : expected) {

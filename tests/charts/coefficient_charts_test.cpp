@@ -13,30 +13,37 @@ constexpr Colour kBlack = 0, kRed = 255, kGreen = 65280, kBlue = 16711680;
 
 void expect_cl_grid(const RecordingSurface& s) {
   expect_calls(s, 0,
-               {Cls(), Scale(-16, -4, 16, 2),
-                Line(-12, -3.5f, -12, 1.5f, kGreen), Line(-8, -3.5f, -8, 1.5f, kGreen),
-                Line(-4, -3.5f, -4, 1.5f, kGreen), Line(0, -3.5f, 0, 1.5f, kBlack),
-                Line(4, -3.5f, 4, 1.5f, kGreen), Line(8, -3.5f, 8, 1.5f, kGreen),
+               {Cls(),
+                Scale(-16, -4, 16, 2),
+                Line(-12, -3.5f, -12, 1.5f, kGreen),
+                Line(-8, -3.5f, -8, 1.5f, kGreen),
+                Line(-4, -3.5f, -4, 1.5f, kGreen),
+                Line(0, -3.5f, 0, 1.5f, kBlack),
+                Line(4, -3.5f, 4, 1.5f, kGreen),
+                Line(8, -3.5f, 8, 1.5f, kGreen),
                 Line(12, -3.5f, 12, 1.5f, kGreen),
-                Line(-12, 1.5f, 12, 1.5f, kGreen), Line(-12, 1, 12, 1, kGreen),
-                Line(-12, 0.5f, 12, 0.5f, kGreen), Line(-12, 0, 12, 0, kBlack),
-                Line(-12, -0.5f, 12, -0.5f, kGreen), Line(-12, -1, 12, -1, kGreen),
-                Line(-12, -1.5f, 12, -1.5f, kGreen), Line(-12, -2, 12, -2, kGreen),
-                Line(-12, -2.5f, 12, -2.5f, kGreen), Line(-12, -3, 12, -3, kGreen),
+                Line(-12, 1.5f, 12, 1.5f, kGreen),
+                Line(-12, 1, 12, 1, kGreen),
+                Line(-12, 0.5f, 12, 0.5f, kGreen),
+                Line(-12, 0, 12, 0, kBlack),
+                Line(-12, -0.5f, 12, -0.5f, kGreen),
+                Line(-12, -1, 12, -1, kGreen),
+                Line(-12, -1.5f, 12, -1.5f, kGreen),
+                Line(-12, -2, 12, -2, kGreen),
+                Line(-12, -2.5f, 12, -2.5f, kGreen),
+                Line(-12, -3, 12, -3, kGreen),
                 Line(-12, -3.5f, 12, -3.5f, kGreen)});
 }
 
 void expect_cm_grid(const RecordingSurface& s) {
-  expect_calls(s, 0,
-               {Cls(), Scale(-16, -2.4f, 16, 2),
-                Line(-12, -2, -12, 1.5f, kGreen), Line(-8, -2, -8, 1.5f, kGreen),
-                Line(-4, -2, -4, 1.5f, kGreen), Line(0, -2, 0, 1.5f, kBlack),
-                Line(4, -2, 4, 1.5f, kGreen), Line(8, -2, 8, 1.5f, kGreen),
-                Line(12, -2, 12, 1.5f, kGreen),
-                Line(-12, 1.5f, 12, 1.5f, kGreen), Line(-12, 1, 12, 1, kGreen),
-                Line(-12, 0.5f, 12, 0.5f, kGreen), Line(-12, 0, 12, 0, kBlack),
-                Line(-12, -0.5f, 12, -0.5f, kGreen), Line(-12, -1, 12, -1, kGreen),
-                Line(-12, -1.5f, 12, -1.5f, kGreen), Line(-12, -2, 12, -2, kGreen)});
+  expect_calls(
+      s, 0,
+      {Cls(), Scale(-16, -2.4f, 16, 2), Line(-12, -2, -12, 1.5f, kGreen), Line(-8, -2, -8, 1.5f, kGreen),
+       Line(-4, -2, -4, 1.5f, kGreen), Line(0, -2, 0, 1.5f, kBlack), Line(4, -2, 4, 1.5f, kGreen),
+       Line(8, -2, 8, 1.5f, kGreen), Line(12, -2, 12, 1.5f, kGreen), Line(-12, 1.5f, 12, 1.5f, kGreen),
+       Line(-12, 1, 12, 1, kGreen), Line(-12, 0.5f, 12, 0.5f, kGreen), Line(-12, 0, 12, 0, kBlack),
+       Line(-12, -0.5f, 12, -0.5f, kGreen), Line(-12, -1, 12, -1, kGreen),
+       Line(-12, -1.5f, 12, -1.5f, kGreen), Line(-12, -2, 12, -2, kGreen)});
 }
 
 // The full cycle's drawing part after a section is computed.
@@ -65,7 +72,7 @@ TEST_F(ChartTest, FlatPlateAtTenDegreesShowsTheWorkedCoefficients) {
   section(0, 0, 51, 10);
   draw_all(w, plots);
   EXPECT_EQ(w.Text_CL.Text, "1.0911");  // 2 pi sin 10 degrees
-  EXPECT_EQ(w.Text1.Text, "-0.26862");   // -CL cos(alpha) / 4 about the leading edge
+  EXPECT_EQ(w.Text1.Text, "-0.26862");  // -CL cos(alpha) / 4 about the leading edge
   EXPECT_EQ(w.Text_xM.Text, "0");
   EXPECT_NEAR(w.CL, 2 * M_PI * std::sin(M_PI / 18), 1e-15);
 }

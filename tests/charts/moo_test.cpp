@@ -47,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadMoo,
                                            MooCase{"abc", 0.0}, MooCase{"0,5", 0.5},
                                            MooCase{" 0 . 9 9x", 0.99}, MooCase{"1", std::nullopt},
                                            MooCase{"-1", std::nullopt}, MooCase{"1.5", std::nullopt},
-                                           MooCase{"1e999", std::nullopt},
-                                           MooCase{"-1e999", std::nullopt}));
+                                           MooCase{"1e999", std::nullopt}, MooCase{"-1e999", std::nullopt}));
 
 TEST_F(ChartTest, MooRangeMessageIsShownAgainInTheNextCycle) {
   // Moved in as a std::string: GCC 12 at -O3 warns falsely (-Wrestrict) on

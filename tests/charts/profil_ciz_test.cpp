@@ -11,12 +11,11 @@ constexpr Colour kBlack = 0, kRed = 255, kGreen = 65280, kBlue = 16711680;
 // x/c = 0 to 1, then six horizontal ones from plane y/c = 0.3 down to -0.2.
 void expect_profil_grid(const RecordingSurface& s) {
   expect_calls(s, 0,
-               {Cls(), Scale(-0.1f, -0.35f, 1.1f, 0.25f),
-                Line(0, -0.3f, 0, 0.2f, kBlack), Line(0.2f, -0.3f, 0.2f, 0.2f, kGreen),
-                Line(0.4f, -0.3f, 0.4f, 0.2f, kGreen), Line(0.6f, -0.3f, 0.6f, 0.2f, kGreen),
-                Line(0.8f, -0.3f, 0.8f, 0.2f, kGreen), Line(1, -0.3f, 1, 0.2f, kGreen),
-                Line(0, -0.3f, 1, -0.3f, kGreen), Line(0, -0.2f, 1, -0.2f, kGreen),
-                Line(0, -0.1f, 1, -0.1f, kGreen), Line(0, 0, 1, 0, kBlack),
+               {Cls(), Scale(-0.1f, -0.35f, 1.1f, 0.25f), Line(0, -0.3f, 0, 0.2f, kBlack),
+                Line(0.2f, -0.3f, 0.2f, 0.2f, kGreen), Line(0.4f, -0.3f, 0.4f, 0.2f, kGreen),
+                Line(0.6f, -0.3f, 0.6f, 0.2f, kGreen), Line(0.8f, -0.3f, 0.8f, 0.2f, kGreen),
+                Line(1, -0.3f, 1, 0.2f, kGreen), Line(0, -0.3f, 1, -0.3f, kGreen),
+                Line(0, -0.2f, 1, -0.2f, kGreen), Line(0, -0.1f, 1, -0.1f, kGreen), Line(0, 0, 1, 0, kBlack),
                 Line(0, 0.1f, 1, 0.1f, kGreen), Line(0, 0.2f, 1, 0.2f, kGreen)});
 }
 
@@ -24,8 +23,8 @@ TEST_F(ChartTest, BeforeAnyGeometryShowsAxesCentreCrossAndGridOnly) {
   profil_ciz(w, plots);
 
   expect_calls(daire, 0,
-               {Cls(), Scale(-2, -2, 2, 2), Line(-2, 0, 2, 0), Line(0, -2, 0, 2),
-                Line(-0.1f, 0, 0.1f, 0), Line(0, -0.1f, 0, 0.1f)});
+               {Cls(), Scale(-2, -2, 2, 2), Line(-2, 0, 2, 0), Line(0, -2, 0, 2), Line(-0.1f, 0, 0.1f, 0),
+                Line(0, -0.1f, 0, 0.1f)});
   EXPECT_EQ(daire.calls().size(), 6u);
   expect_profil_grid(profil);
   EXPECT_EQ(profil.calls().size(), 14u);
@@ -73,8 +72,10 @@ TEST_P(ProfilOutline, JoinsEveryPointToTheNextRedThenBlue) {
   section(c.eps, c.delta, c.nP);
   profil_ciz(w, plots);
   const int nSeg = c.nP - 1;
-  expect_outline(daire, 6, nSeg, c.red, [&](int i) { return w.Xc(i); }, [&](int i) { return w.Yc(i); });
-  expect_outline(profil, 14, nSeg, c.red, [&](int i) { return w.Xp(i); }, [&](int i) { return w.Yp(i); });
+  expect_outline(
+      daire, 6, nSeg, c.red, [&](int i) { return w.Xc(i); }, [&](int i) { return w.Yc(i); });
+  expect_outline(
+      profil, 14, nSeg, c.red, [&](int i) { return w.Xp(i); }, [&](int i) { return w.Yp(i); });
 
   // Both outlines start and end at the trailing edge (1, 0).
   for (const RecordingSurface* s : {&daire, &profil}) {
@@ -84,13 +85,12 @@ TEST_P(ProfilOutline, JoinsEveryPointToTheNextRedThenBlue) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sections, ProfilOutline,
-    ::testing::Values(OutlineCase{0, 0, 51, 25},       // start-up: red 1..26, blue 26..51
-                      OutlineCase{0.1, 0.05, 51, 25},  // cambered, thick
-                      OutlineCase{0.1, 0.05, 11, 5},   // fewest points: five and five
-                      OutlineCase{0.1, 0.05, 50, 24},  // even: split below nHalf = 24.5
-                      OutlineCase{0.1, 0.05, 101, 50}));
+INSTANTIATE_TEST_SUITE_P(Sections, ProfilOutline,
+                         ::testing::Values(OutlineCase{0, 0, 51, 25},  // start-up: red 1..26, blue 26..51
+                                           OutlineCase{0.1, 0.05, 51, 25},  // cambered, thick
+                                           OutlineCase{0.1, 0.05, 11, 5},   // fewest points: five and five
+                                           OutlineCase{0.1, 0.05, 50, 24},  // even: split below nHalf = 24.5
+                                           OutlineCase{0.1, 0.05, 101, 50}));
 
 TEST_F(ChartTest, LeadingEdgeEndsTheRedHalfOfAnOddOutline) {
   section(0.1, 0.05, 51);
@@ -100,7 +100,8 @@ TEST_F(ChartTest, LeadingEdgeEndsTheRedHalfOfAnOddOutline) {
   // Point nHalf + 1 = 26 is the leading edge, the foremost point.
   float front = 2;
   for (const auto& c : profil.calls()) {
-    if (c.op == SurfaceCall::Op::Line && c.colour != kBlack && c.colour != kGreen) front = std::min(front, c.args[0]);
+    if (c.op == SurfaceCall::Op::Line && c.colour != kBlack && c.colour != kGreen)
+      front = std::min(front, c.args[0]);
   }
   EXPECT_EQ(red.back().args[2], front);
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "chart_fixture.h"
 #include "charts/recording_surface.h"
 #include "ui/surface_layout.h"
-#include "chart_fixture.h"
 
 namespace airfoil::testing {
 namespace {

@@ -34,8 +34,9 @@ TEST_P(CatalogueSearchTest, PicksTheFirstPlaceThatHoldsOne) {
   std::replace(name.begin(), name.end(), '/', '_');
   const fs::path root = fs::path(::testing::TempDir()) / ("catalogue_search_" + name);
   fs::remove_all(root);
-  const fs::path work = root / "work", bin = root / "prefix/bin", share = root / "prefix/share/pelmora-airfoil",
-                 build = root / "build", data = root / "source/data";
+  const fs::path work = root / "work", bin = root / "prefix/bin",
+                 share = root / "prefix/share/pelmora-airfoil", build = root / "build",
+                 data = root / "source/data";
   for (const fs::path& dir : {work, bin, share, build / "ui/qt", data}) fs::create_directories(dir);
   const auto place = [](const fs::path& dir, bool yes) {
     if (yes) std::ofstream(dir / kCatalogueFileName) << "label\n0\n";
@@ -44,8 +45,8 @@ TEST_P(CatalogueSearchTest, PicksTheFirstPlaceThatHoldsOne) {
   place(share, l.installed);
   place(data, l.in_source_data);
 
-  const CatalogueSearch where{work, l.run_from_build_tree ? build / "ui/qt" : bin,
-                              "../share/pelmora-airfoil", build, data};
+  const CatalogueSearch where{work, l.run_from_build_tree ? build / "ui/qt" : bin, "../share/pelmora-airfoil",
+                              build, data};
   const std::string found = find_catalogue(where);
   const std::string expected = std::string(l.expected) == "installed" ? (share / kCatalogueFileName).string()
                                : std::string(l.expected) == "source"  ? (data / kCatalogueFileName).string()
@@ -53,15 +54,15 @@ TEST_P(CatalogueSearchTest, PicksTheFirstPlaceThatHoldsOne) {
   EXPECT_EQ(found, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Places, CatalogueSearchTest,
-    ::testing::Values(
-        // A teacher's own catalogue in the working directory wins over both copies.
-        Layout{true, true, true, false, "name"}, Layout{true, false, true, true, "name"},
-        Layout{false, true, true, false, "installed"},
-        // The project's copy only for a program run from its build tree.
-        Layout{false, false, true, true, "source"}, Layout{false, false, true, false, "name (missing)"},
-        Layout{false, false, false, true, "name (missing)"}));
+INSTANTIATE_TEST_SUITE_P(Places, CatalogueSearchTest,
+                         ::testing::Values(
+                             // A teacher's own catalogue in the working directory wins over both copies.
+                             Layout{true, true, true, false, "name"}, Layout{true, false, true, true, "name"},
+                             Layout{false, true, true, false, "installed"},
+                             // The project's copy only for a program run from its build tree.
+                             Layout{false, false, true, true, "source"},
+                             Layout{false, false, true, false, "name (missing)"},
+                             Layout{false, false, false, true, "name (missing)"}));
 
 TEST(CatalogueSearch, AFolderWithTheCatalogueNameIsNoCatalogue) {
   const fs::path root = fs::path(::testing::TempDir()) / "catalogue_search_folder";

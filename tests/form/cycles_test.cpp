@@ -24,7 +24,7 @@ struct CycleCase {
 
 const std::vector<std::string> kAllFive{"daire", "profil", "pressure", "Picture_CL", "Picture_CM"};
 const std::set<std::string> kFullTexts{"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD",
-                                       "Text_CL", "Text_xM", "Text1"};
+                                       "Text_CL",        "Text_xM",     "Text1"};
 
 const CycleCase kCycles[] = {
     {"Thickness", &Form1::HScroll_Thickness_Change, kAllFive, kFullTexts, true},
@@ -35,10 +35,16 @@ const CycleCase kCycles[] = {
     {"Picture_CL", &Form1::Picture_CL_Click, kAllFive, kFullTexts, true},
     {"Picture_CM", &Form1::Picture_CM_Click, kAllFive, kFullTexts, true},
     {"Moo_Return", &Form1::Text_Moo_Return, kAllFive, kFullTexts, true},
-    {"nP", &Form1::HScroll_nP_Change, {"daire", "profil", "pressure"},
-     {"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD"}, true},
-    {"AlfaD", &Form1::HScroll_AlfaD_Change, {"pressure", "Picture_CL", "Picture_CM"},
-     {"Text_AlfaD", "Text_CL", "Text_xM", "Text1"}, false},
+    {"nP",
+     &Form1::HScroll_nP_Change,
+     {"daire", "profil", "pressure"},
+     {"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD"},
+     true},
+    {"AlfaD",
+     &Form1::HScroll_AlfaD_Change,
+     {"pressure", "Picture_CL", "Picture_CM"},
+     {"Text_AlfaD", "Text_CL", "Text_xM", "Text1"},
+     false},
     {"xM", &Form1::HScroll_xM_Change, {"Picture_CM", "daire", "profil"}, {"Text_xM", "Text1"}, false},
 };
 
@@ -129,7 +135,8 @@ TEST_F(FormTest, EventTableRaisesEachControlsOwnHandler) {
     EXPECT_EQ(static_cast<const void*>(&(w().*event.bar)), controls.at(event.control)) << control;
   }
   for (const ClickEvent& event : kClickEvents) {
-    EXPECT_EQ(event.click, handler_of(surface_layout(event.surface).name)) << surface_layout(event.surface).name;
+    EXPECT_EQ(event.click, handler_of(surface_layout(event.surface).name))
+        << surface_layout(event.surface).name;
   }
 }
 
@@ -162,7 +169,7 @@ TEST_F(FormTest, IncidenceFirst_DrawsGridsAndFlatLiftLineInBlack) {
   EXPECT_EQ(cleared, (std::vector<std::string>{"pressure", "Picture_CL", "Picture_CM"}));
   EXPECT_FALSE(form->last_fault());
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(pressure.calls().size(), 2u + 12u);     // the grid, no curve without points
+  EXPECT_EQ(pressure.calls().size(), 2u + 12u);  // the grid, no curve without points
   EXPECT_EQ(Picture_CL.calls().size(), 2u + 18u + 24u + 1u);
   for (const SurfaceCall& call : Picture_CL.calls()) {
     EXPECT_EQ(call.colour.value_or(0), 0);
@@ -173,7 +180,7 @@ TEST_F(FormTest, IncidenceFirst_DrawsGridsAndFlatLiftLineInBlack) {
   }
   EXPECT_EQ(Picture_CL.calls().back().args, (std::vector<float>{5.0f, 0.0f, 0.4f}));
   EXPECT_EQ(w().Text_CL.Text, "0");
-  EXPECT_EQ(Picture_CM.calls().size(), 2u + 15u);   // no chord: grid only
+  EXPECT_EQ(Picture_CM.calls().size(), 2u + 15u);  // no chord: grid only
   EXPECT_EQ(w().Text1.Text, "0");
 }
 
@@ -207,10 +214,10 @@ TEST_F(FormTest, ImpossibleCatalogueCircle_EndsCycleAndKeepsSection) {
 
   EXPECT_TRUE(cleared.empty());
   // The user is told which row, in the window's terms; the detail is kept.
-  EXPECT_EQ(messages.faults, std::vector<std::string>{
-                                 "Katalogdaki 4. profilin (kalınlık 0.03, kamburluk 0) çemberi, Eps = "
-                                 "-0.6 ve Delta = 0 ile bir profil vermiyor. Ekrandaki önceki profil ve "
-                                 "sonuçları geçerli kalıyor."});
+  EXPECT_EQ(messages.faults,
+            std::vector<std::string>{"Katalogdaki 4. profilin (kalınlık 0.03, kamburluk 0) çemberi, Eps = "
+                                     "-0.6 ve Delta = 0 ile bir profil vermiyor. Ekrandaki önceki profil ve "
+                                     "sonuçları geçerli kalıyor."});
   EXPECT_EQ(form->last_fault(), "catalogue row 4: the circle (Eps, Delta) does not enclose the origin");
   EXPECT_EQ(w().Text_AlfaD.Text, "?");  // the flow step did not run
   before.Thickness = 0.03;              // read from the scroll bar before the lookup

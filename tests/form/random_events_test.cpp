@@ -76,9 +76,18 @@ struct Rig {
 };
 
 enum class Event {
-  Thickness, Camber, nP, AlfaD, xM,
-  daire, profil, pressure, Picture_CL, Picture_CM,
-  About, Moo,
+  Thickness,
+  Camber,
+  nP,
+  AlfaD,
+  xM,
+  daire,
+  profil,
+  pressure,
+  Picture_CL,
+  Picture_CM,
+  About,
+  Moo,
 };
 
 struct EventInfo {
@@ -143,7 +152,8 @@ std::string write_catalogue_with_holes() {
     double camber = 0;
     char comma = 0;
     fields >> thickness >> comma >> camber;
-    if (!is_hole(static_cast<int>(std::lround(thickness * 100)), static_cast<int>(std::lround(camber * 100)))) {
+    if (!is_hole(static_cast<int>(std::lround(thickness * 100)),
+                 static_cast<int>(std::lround(camber * 100)))) {
       rows.push_back(row);
     }
   }
@@ -185,8 +195,8 @@ class RandomEvents : public ::testing::TestWithParam<Scenario> {
 
   // Mach number texts in and out of -1..1, malformed, empty and garbage.
   std::string random_moo() {
-    static const char* const fixed[] = {"0", "0.6", "-0.5", "abc", "0,5", "1e999", "-1e999", "", "1", "-1",
-                                        "nan", "inf", "0x0.8", " 0 . 3 ", "1e-400", "+.5e+0x"};
+    static const char* const fixed[] = {"0", "0.6", "-0.5", "abc", "0,5",   "1e999",   "-1e999", "",
+                                        "1", "-1",  "nan",  "inf", "0x0.8", " 0 . 3 ", "1e-400", "+.5e+0x"};
     switch (uniform(0, 3)) {
       case 0: return fixed[uniform(0, static_cast<int>(std::size(fixed)) - 1)];
       case 1: return general_format(std::uniform_real_distribution<double>(-3, 3)(rng_));
@@ -295,9 +305,8 @@ class RandomEvents : public ::testing::TestWithParam<Scenario> {
     if (moo_in_range) {
       EXPECT_EQ(rig.messages.count(kMooOutOfRange), 0);
     }
-    EXPECT_EQ(rig.messages.shown.size(),
-              static_cast<std::size_t>(rig.messages.count(kProfileNotInCatalogue) +
-                                       rig.messages.count(kMooOutOfRange)));
+    EXPECT_EQ(rig.messages.shown.size(), static_cast<std::size_t>(rig.messages.count(kProfileNotInCatalogue) +
+                                                                  rig.messages.count(kMooOutOfRange)));
 
     if (e == Event::xM) {
       EXPECT_EQ(w.xM, w.HScroll_xM.Value / 100.0);

@@ -33,8 +33,7 @@ long address_space_bytes() {
 // Runs Form_Load on `path` in a child under the caps. The test passes only if
 // the child finished with the one start-up message expected (or none), and
 // `accept` agrees with the loaded window.
-void load_capped(const std::string& path, bool message,
-                 const std::function<bool(const Window&)>& accept) {
+void load_capped(const std::string& path, bool message, const std::function<bool(const Window&)>& accept) {
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {

@@ -97,9 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FormLoad, FewerRowsThanAnnouncedKeepsWhatWasRead) {
   Loaded l("label\n4\n0.12,0.02,0.1,0.05,0.3\n0.1,0,0.08\n");
-  EXPECT_EQ(l.messages.shown,
-            unreadable("dosya 4. satırda, beş değerin yalnızca üçü okunmuşken bitiyor. "
-                       "Dosyanın başındaki 1 profil kullanılabilir."));
+  EXPECT_EQ(l.messages.shown, unreadable("dosya 4. satırda, beş değerin yalnızca üçü okunmuşken bitiyor. "
+                                         "Dosyanın başındaki 1 profil kullanılabilir."));
   EXPECT_EQ(l.w.nCatalog, 4);
   EXPECT_TRUE(l.finds(0.12, 0.02));
   EXPECT_EQ(l.w.TabEps(2), 0.08);  // the part of row 2 before the end stays
@@ -172,8 +171,8 @@ TEST_P(BadNumberField, FailsWithTheMessageKeepingEarlierFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, BadNumberField,
-                         ::testing::Values("nan", "inf", "-infinity", "0x10", "&H10", "1.2.3",
-                                           "12abc", "1 2", "e5", ".", "\"abc\"", "0.08 e"));
+                         ::testing::Values("nan", "inf", "-infinity", "0x10", "&H10", "1.2.3", "12abc", "1 2",
+                                           "e5", ".", "\"abc\"", "0.08 e"));
 
 TEST(FormLoad, NonNumericCountIsAnEmptyCatalogue) {
   Loaded l("label\nmany\n0.12,0.02,0.1,0.05,0\n");
@@ -189,7 +188,6 @@ TEST(FormLoad, EmptyFileFailsBeforeTheCount) {
   EXPECT_EQ(l.messages.shown, unreadable("dosya boş. Katalogda kullanılabilir profil yok."));
   EXPECT_EQ(l.w.nCatalog, 0);
 }
-
 
 TEST(FormLoad, AnEmptyFirstLineIsTheLabel) {
   Loaded l("\n2\n0.12,0.02,0.1,0.05,0.3\n0.1,0,0.08,0,0.3\n");
@@ -261,8 +259,9 @@ TEST(FormLoad, OnlyARegularFileIsRead) {
     w.messages = &messages;
     w.catalogue_path = path;
     Form_Load(w);  // a pipe without a writer must not block
-    EXPECT_EQ(messages.shown, unreadable("bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı. "
-                                         "Katalogda kullanılabilir profil yok."))
+    EXPECT_EQ(messages.shown,
+              unreadable("bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı. "
+                         "Katalogda kullanılabilir profil yok."))
         << path;
   }
 }

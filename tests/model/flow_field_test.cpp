@@ -44,10 +44,9 @@ TEST_P(FieldOnTheSurface, CpEqualsTheFlowStepsCp) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, FieldOnTheSurface,
-                         ::testing::Values(Case{0, 0, 21, 5}, Case{0.1, 0.05, 51, 5},
-                                           Case{0.08, 0, 21, 0}, Case{0, 0.3, 101, -4},
-                                           Case{0, 0.3, 51, 0}, Case{0.3, 0.3, 101, 10},
-                                           Case{0.0077, 0.3, 51, -10}));
+                         ::testing::Values(Case{0, 0, 21, 5}, Case{0.1, 0.05, 51, 5}, Case{0.08, 0, 21, 0},
+                                           Case{0, 0.3, 101, -4}, Case{0, 0.3, 51, 0},
+                                           Case{0.3, 0.3, 101, 10}, Case{0.0077, 0.3, 51, -10}));
 
 // Every catalogue section at every incidence: the flow leaves the cusp
 // zeta = 1 smoothly at the section's trailing-edge speed, both stagnation

@@ -59,8 +59,7 @@ int crossings(const Streamlines& s) {
   for (const auto& [key, segs] : buckets) {
     for (std::size_t i = 0; i < segs.size(); ++i) {
       for (std::size_t j = i + 1; j < segs.size(); ++j) {
-        if (segs[i].line != segs[j].line &&
-            segments_cross(segs[i].a, segs[i].b, segs[j].a, segs[j].b)) {
+        if (segs[i].line != segs[j].line && segments_cross(segs[i].a, segs[i].b, segs[j].a, segs[j].b)) {
           ++count;
         }
       }

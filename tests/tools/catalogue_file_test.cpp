@@ -109,7 +109,10 @@ Shape remeasure(double eps, double delta) {
   double lo = t_te + 2 * kPi * (front - 1) / kSamples, hi = t_te + 2 * kPi * (front + 1) / kSamples;
   for (int i = 0; i < 100; ++i) {
     const double m1 = hi - g * (hi - lo), m2 = lo + g * (hi - lo);
-    if (z(m1).real() < z(m2).real()) hi = m2; else lo = m1;
+    if (z(m1).real() < z(m2).real())
+      hi = m2;
+    else
+      lo = m1;
   }
   const double t_front = 0.5 * (lo + hi);
   const double x_front = z(t_front).real();
@@ -146,7 +149,10 @@ Shape remeasure(double eps, double delta) {
     double a = grid_x(best - 1), b = grid_x(best + 1);
     for (int i = 0; i < 90; ++i) {
       const double m1 = b - g * (b - a), m2 = a + g * (b - a);
-      if (f(m1) < f(m2)) a = m1; else b = m2;
+      if (f(m1) < f(m2))
+        a = m1;
+      else
+        b = m2;
     }
     const double x = 0.5 * (a + b);
     return std::pair{x, std::max(f(x), best_value)};

@@ -166,10 +166,9 @@ TEST(Probe, MachTextWithAnyBytesStaysValidJson) {
 // the value moves.
 TEST(Probe, ScrollValuesAreClampedAndUnchangedValuesRaiseNoEvent) {
   const fs::path dir = test_dir();
-  const ProbeRun run =
-      run_probe({"--catalogue", write_catalogue(dir).string(), "thickness=0", "np=51",
-                 "camber=99", "alfa=-99999999999999999999999"},
-                dir);
+  const ProbeRun run = run_probe({"--catalogue", write_catalogue(dir).string(), "thickness=0", "np=51",
+                                  "camber=99", "alfa=-99999999999999999999999"},
+                                 dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const Json report = json_of(run);
   EXPECT_EQ(report["controls"]["HScroll_Camber"].get<double>(), 15);
@@ -256,9 +255,8 @@ TEST(Probe, PngFolderIsAPlainPathAndLinksAreReplaced) {
 TEST(Probe, ExportWritesPicturesTablesAndHandout) {
   const fs::path dir = test_dir();
   const fs::path catalogue = write_catalogue(dir);
-  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "--export", "out", "thickness=12",
-                                  "camber=2", "moo=0.6"},
-                                 dir);
+  const ProbeRun run = run_probe(
+      {"--catalogue", catalogue.string(), "--export", "out", "thickness=12", "camber=2", "moo=0.6"}, dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const fs::path out = dir / "out";
   for (const SurfaceLayout& entry : kSurfaceLayouts) {
@@ -327,9 +325,9 @@ TEST(Probe, FlowAtPointsFollowTheActionsBeforeThem) {
 TEST(Probe, FlowCsvKeepsPsiAlongEachLineOutsideTheSection) {
   const fs::path dir = test_dir();
   const fs::path catalogue = write_catalogue(dir);
-  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "thickness=12", "camber=2",
-                                  "alfa=6", "--flow-csv", "lines.csv"},
-                                 dir);
+  const ProbeRun run = run_probe(
+      {"--catalogue", catalogue.string(), "thickness=12", "camber=2", "alfa=6", "--flow-csv", "lines.csv"},
+      dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const FlowField f = replayed_flow(catalogue, 12, 2, 6);
 
@@ -362,8 +360,8 @@ TEST(Probe, FlowCsvKeepsPsiAlongEachLineOutsideTheSection) {
     }
     const auto zeta = circle_point(f, PlanePoint{r.x, r.y});
     if (!zeta) {
-      const bool line_end = k == 0 || k + 1 == rows.size() || rows[k - 1].line != r.line ||
-                            rows[k + 1].line != r.line;
+      const bool line_end =
+          k == 0 || k + 1 == rows.size() || rows[k - 1].line != r.line || rows[k + 1].line != r.line;
       EXPECT_TRUE(r.psi == 0 && line_end) << row;
       ++on_body;
       continue;

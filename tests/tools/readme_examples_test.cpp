@@ -88,8 +88,7 @@ TEST(Readme, ProbeExamplesShowWhatTheirCommentsSay) {
     EXPECT_TRUE(report["messages"].empty()) << "the example shows a message box";
 
     static const std::regex claim(R"re(([A-Za-z_]\w*) = (-?[0-9]+(?:\.([0-9]+))?|"[^"]*"))re");
-    for (std::sregex_iterator m(example.comment.begin(), example.comment.end(), claim), end; m != end;
-         ++m) {
+    for (std::sregex_iterator m(example.comment.begin(), example.comment.end(), claim), end; m != end; ++m) {
       ++claims;
       const std::string name = (*m)[1], written = (*m)[2];
       const Json* shown = find_member(report, name);
@@ -105,7 +104,8 @@ TEST(Readme, ProbeExamplesShowWhatTheirCommentsSay) {
     static const std::regex png(R"(--png\s+(\S+))");
     if (std::smatch m; std::regex_search(example.arguments, m, png)) {
       int pictures = 0;
-      for (const auto& file : fs::directory_iterator(dir / m[1].str())) pictures += file.path().extension() == ".png";
+      for (const auto& file : fs::directory_iterator(dir / m[1].str()))
+        pictures += file.path().extension() == ".png";
       EXPECT_EQ(pictures, 5);
     }
   }

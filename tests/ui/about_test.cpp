@@ -17,9 +17,7 @@
 namespace airfoil::testing {
 namespace {
 
-void choose_about(Form1Window& window) {
-  window.findChild<QAction*>("Mn_About")->trigger();
-}
+void choose_about(Form1Window& window) { window.findChild<QAction*>("Mn_About")->trigger(); }
 
 int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 

@@ -155,9 +155,7 @@ TEST(Accessibility, EveryControlHasANameADescriptionAndATooltip) {
 
 TEST(Accessibility, PictureDescriptionsFollowTheNumbersOfWhatIsDrawn) {
   OpenWindow open;
-  auto description = [&](SurfaceId id) {
-    return accessible(open.picture(id), QAccessible::Description);
-  };
+  auto description = [&](SurfaceId id) { return accessible(open.picture(id), QAccessible::Description); };
   const QString empty = description(SurfaceId::Picture_CL);
   click(open.picture(SurfaceId::Picture_CL));
   const QString cl_at_zero = description(SurfaceId::Picture_CL);

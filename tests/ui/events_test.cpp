@@ -55,8 +55,8 @@ TEST(Events, ThicknessArrowFrom12To13RunsTheFullCycle) {
   EXPECT_NE(open.window->form().w.Eps, eps);
   EXPECT_NE(open.text("Text_CL"), cl);
   EXPECT_NE(open.text("Text1"), cm);
-  EXPECT_EQ(open.clear_counts(), (Counts{counts[0] + 1, counts[1] + 1, counts[2] + 1,
-                                         counts[3] + 1, counts[4] + 1}));
+  EXPECT_EQ(open.clear_counts(),
+            (Counts{counts[0] + 1, counts[1] + 1, counts[2] + 1, counts[3] + 1, counts[4] + 1}));
   EXPECT_NE(open.picture(SurfaceId::daire)->drawing(), circle);
   EXPECT_NE(open.picture(SurfaceId::profil)->drawing(), section);
   EXPECT_TRUE(open.messages.shown.empty());
@@ -67,8 +67,8 @@ TEST(Events, ThicknessArrowFrom12To13RunsTheFullCycle) {
 // the Mach number box is read as typed, a Turkish decimal comma included.
 TEST(Events, EchoBoxesAreReadOnlyAndMooTakesADecimalComma) {
   OpenWindow open;
-  for (const char* name : {"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD", "Text_xM",
-                           "Text_CL", "Text1"}) {
+  for (const char* name :
+       {"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD", "Text_xM", "Text_CL", "Text1"}) {
     QLineEdit* box = open.box(name);
     EXPECT_TRUE(box->isEnabled() && box->focusPolicy() & Qt::TabFocus) << name;
     QTest::keyClicks(box, "0.25");
@@ -104,8 +104,8 @@ TEST(Events, DraggingTheThumbRecomputesNothingUntilItIsReleased) {
   const QPoint dragged = grip + QPoint(30, 0);
 
   QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, grip);
-  QMouseEvent move(QEvent::MouseMove, dragged, bar->mapToGlobal(dragged), Qt::NoButton,
-                   Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, dragged, bar->mapToGlobal(dragged), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(bar, &move);
 
   EXPECT_GT(bar->sliderPosition(), 0);
@@ -129,9 +129,8 @@ TEST(Events, PointCountStepsByTwoAndTenAndStopsAt11And101) {
     int times;
   };
   const Step steps[] = {
-      {QStyle::SC_ScrollBarAddPage, 6}, {QStyle::SC_ScrollBarAddLine, 1},
-      {QStyle::SC_ScrollBarSubLine, 1}, {QStyle::SC_ScrollBarSubPage, 10},
-      {QStyle::SC_ScrollBarSubLine, 1}, {QStyle::SC_ScrollBarAddLine, 1},
+      {QStyle::SC_ScrollBarAddPage, 6},  {QStyle::SC_ScrollBarAddLine, 1}, {QStyle::SC_ScrollBarSubLine, 1},
+      {QStyle::SC_ScrollBarSubPage, 10}, {QStyle::SC_ScrollBarSubLine, 1}, {QStyle::SC_ScrollBarAddLine, 1},
   };
   std::vector<int> seen;
   for (const Step& step : steps) {
@@ -140,8 +139,8 @@ TEST(Events, PointCountStepsByTwoAndTenAndStopsAt11And101) {
       seen.push_back(bar->value());
     }
   }
-  EXPECT_EQ(seen, (std::vector<int>{61, 71, 81, 91, 101, 101, 101, 99, 89, 79, 69, 59, 49, 39,
-                                    29, 19, 11, 11, 11, 13}));
+  EXPECT_EQ(seen, (std::vector<int>{61, 71, 81, 91, 101, 101, 101, 99, 89, 79,
+                                    69, 59, 49, 39, 29,  19,  11,  11, 11, 13}));
   EXPECT_EQ(open.text("Text_nP"), "13");
   // One geometry cycle per real change (16 of the 20 clicks); the charts stay.
   EXPECT_EQ(open.clear_counts(), (Counts{16, 16, 16, 0, 0}));
@@ -178,11 +177,9 @@ INSTANTIATE_TEST_SUITE_P(
         FirstMove{"HScroll_xM", QStyle::SC_ScrollBarAddLine, "Text_xM", "0.01", {1, 1, 0, 0, 1}},
         FirstMove{"HScroll_xM", QStyle::SC_ScrollBarAddPage, "Text_xM", "0.05", {1, 1, 0, 0, 1}}),
     [](const auto& info) {
-      return std::string(info.param.bar) + (info.param.part == QStyle::SC_ScrollBarSubLine
-                                                ? "_Left"
-                                                : info.param.part == QStyle::SC_ScrollBarAddPage
-                                                      ? "_Track"
-                                                      : "_Right");
+      return std::string(info.param.bar) + (info.param.part == QStyle::SC_ScrollBarSubLine   ? "_Left"
+                                            : info.param.part == QStyle::SC_ScrollBarAddPage ? "_Track"
+                                                                                             : "_Right");
     });
 
 // The reference-point marker: a red circle of radius 0.01 chord around
@@ -249,8 +246,7 @@ TEST(Events, MissingCatalogueShowsTheStartUpMessageAndTheWindowStillOpens) {
   EXPECT_EQ(open.clear_counts(), (Counts{0, 0, 0, 0, 0}));
 
   click(open.picture(SurfaceId::daire));
-  EXPECT_EQ(open.messages.shown,
-            (std::vector<std::string>{kCatalogueFileMissing, kProfileNotInCatalogue}));
+  EXPECT_EQ(open.messages.shown, (std::vector<std::string>{kCatalogueFileMissing, kProfileNotInCatalogue}));
   EXPECT_EQ(open.clear_counts(), (Counts{1, 1, 1, 1, 1}));
   EXPECT_TRUE(open.messages.faults.empty());
 }
@@ -276,9 +272,9 @@ TEST(Events, KeyboardStepsOnAFocusedBarRaiseItsChange) {
   HScrollBar* bar = open.bar("HScroll_xM");
   bar->setFocus();
   const std::pair<Qt::Key, const char*> keys[] = {
-      {Qt::Key_Right, "0.01"},   {Qt::Key_Down, "0.02"}, {Qt::Key_Left, "0.01"},
-      {Qt::Key_Up, "0"},         {Qt::Key_Up, "0"},      {Qt::Key_PageDown, "0.05"},
-      {Qt::Key_PageUp, "0"},     {Qt::Key_End, "1"},     {Qt::Key_Home, "0"},
+      {Qt::Key_Right, "0.01"}, {Qt::Key_Down, "0.02"}, {Qt::Key_Left, "0.01"},
+      {Qt::Key_Up, "0"},       {Qt::Key_Up, "0"},      {Qt::Key_PageDown, "0.05"},
+      {Qt::Key_PageUp, "0"},   {Qt::Key_End, "1"},     {Qt::Key_Home, "0"},
   };
   for (const auto& [key, text] : keys) {
     QTest::keyClick(bar, key);

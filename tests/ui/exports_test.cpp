@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
 #include <QXmlStreamReader>
-#include <QMenuBar>
 
 #include <cmath>
 #include <functional>
@@ -94,8 +94,7 @@ TEST(Exports, SvgHoldsOneElementPerVisibleCall) {
 
 TEST(Exports, HandoutIsOnePage) {
   DrawnWindow open;
-  const QByteArray pdf =
-      handout_pdf(open.exports().pictures(), open.window->form().w, QDate(2024, 5, 6));
+  const QByteArray pdf = handout_pdf(open.exports().pictures(), open.window->form().w, QDate(2024, 5, 6));
   EXPECT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(count_pages(pdf), 1);
 }

@@ -35,8 +35,7 @@ struct FlowWindowOpen : OpenWindow {
 
 // The mouse moved to `at` over a picture, as the platform delivers it.
 void move_mouse(QWidget* view, QPointF at) {
-  QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(view, &move);
 }
 
@@ -115,7 +114,7 @@ TEST(FlowWindow, MouseReadsTheFlowOfEachPlaneAndSaysWhereThereIsNone) {
     const std::vector<double> values =
         plane == Plane::airfoil
             ? std::vector<double>{at.x, at.y, v.u, v.v, v.speed, v.Cp}
-            : std::vector<double>{at.x, at.y, expected.airfoil.x, expected.airfoil.y, v.u, v.v,
+            : std::vector<double>{at.x,    at.y, expected.airfoil.x, expected.airfoil.y, v.u, v.v,
                                   v.speed, v.Cp};
     ASSERT_EQ(read.size(), values.size()) << flow->readout().toStdString();
     for (std::size_t k = 0; k < values.size(); ++k) EXPECT_NEAR(read[k], values[k], 5.1e-5) << k;

@@ -118,7 +118,8 @@ TEST(Layout, NoTwoControlsOfAContainerOverlap) {
       if (all[a].container != all[b].container) continue;
       const Place& p = all[a].place;
       const Place& q = all[b].place;
-      const QRect shared = px(p.left, p.top, p.width, p.height).intersected(px(q.left, q.top, q.width, q.height));
+      const QRect shared =
+          px(p.left, p.top, p.width, p.height).intersected(px(q.left, q.top, q.width, q.height));
       EXPECT_TRUE(shared.isEmpty() || shared.width() <= 1 || shared.height() <= 1)
           << all[a].name << " and " << all[b].name;
     }
@@ -213,8 +214,8 @@ TEST(Window, OpensWithFivePicturesBlankInTheirBackground) {
 TEST(Window, PicturesCarryTheirColours) {
   OpenWindow open;
   const std::pair<SurfaceId, Colour> fore[] = {
-      {SurfaceId::daire, 0},        {SurfaceId::profil, 16711680}, {SurfaceId::pressure, 65280},
-      {SurfaceId::Picture_CL, 0},   {SurfaceId::Picture_CM, 0},
+      {SurfaceId::daire, 0},      {SurfaceId::profil, 16711680}, {SurfaceId::pressure, 65280},
+      {SurfaceId::Picture_CL, 0}, {SurfaceId::Picture_CM, 0},
   };
   for (const auto& [id, colour] : fore) {
     EXPECT_EQ(open.picture(id)->BackColor, 12648447);
@@ -223,13 +224,11 @@ TEST(Window, PicturesCarryTheirColours) {
 }
 
 // The family a widget really draws with, after the font system's matching.
-std::string drawn_family(const QWidget* widget) {
-  return QFontInfo(widget->font()).family().toStdString();
-}
+std::string drawn_family(const QWidget* widget) { return QFontInfo(widget->font()).family().toStdString(); }
 
 bool is_arial_like(const std::string& family) {
-  return family == "Arial" || family == "Liberation Sans" || family == "Arimo" ||
-         family == "Nimbus Sans" || family == "DejaVu Sans";
+  return family == "Arial" || family == "Liberation Sans" || family == "Arimo" || family == "Nimbus Sans" ||
+         family == "DejaVu Sans";
 }
 
 TEST(Fonts, AxisNamesAndTicksAreItalicArialOrItsStandIn) {
@@ -266,8 +265,8 @@ TEST(Fonts, GreekLabelsUseAnInstalledFaceWithGreekLetters) {
 
 TEST(Fonts, ControlsWithoutAFontOfTheirOwnUseTheDialogFont) {
   OpenWindow open;
-  for (const char* name : {"Label5", "Label7", "Label36", "Label1", "Label6", "Text_Thickness",
-                           "Text_Moo", "Text_CL", "Text1", "Frame3"}) {
+  for (const char* name : {"Label5", "Label7", "Label36", "Label1", "Label6", "Text_Thickness", "Text_Moo",
+                           "Text_CL", "Text1", "Frame3"}) {
     const auto* widget = open.window->findChild<QWidget*>(name);
     EXPECT_TRUE(is_arial_like(drawn_family(widget))) << name << ": " << drawn_family(widget);
     EXPECT_FALSE(widget->font().italic()) << name;

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "charts/recording_surface.h"
-#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil {
 namespace {
@@ -47,13 +47,10 @@ Box pixels_of(const QImage& image, Colour colour) {
 }
 
 // Mostly red: the smoothed edge of a ring blends into the background.
-bool reddish(const QColor& c) {
-  return c.red() > 200 && c.green() < 150 && c.blue() < 120;
-}
+bool reddish(const QColor& c) { return c.red() > 200 && c.green() < 150 && c.blue() < 120; }
 
 QImage replay(const RecordingSurface& s, QSize size, double scale = 1) {
-  QImage image(QSize(qRound(size.width() * scale), qRound(size.height() * scale)),
-               QImage::Format_RGB32);
+  QImage image(QSize(qRound(size.width() * scale), qRound(size.height() * scale)), QImage::Format_RGB32);
   QPainter painter(&image);
   paint_calls(painter, s.calls(), s.scale_at_start(), size, scale, s.BackColor, s.ForeColor);
   return image;
@@ -100,9 +97,8 @@ TEST(PicturePainter, LinesAreOneCrispLogicalPixelWideAtEveryScale) {
     EXPECT_EQ(axis.right - axis.left + 1, 227 * scale) << scale;
     EXPECT_EQ(axis.count, 227 * scale * scale) << scale;
     // Only the two colours and the background: no smoothing.
-    const Box other = pixels_where(image, [](const QColor& c) {
-      return c != to_qcolor(0) && c != to_qcolor(kSurfaceBackground);
-    });
+    const Box other = pixels_where(
+        image, [](const QColor& c) { return c != to_qcolor(0) && c != to_qcolor(kSurfaceBackground); });
     EXPECT_EQ(other.count, 0) << scale;
   }
   RecordingSurface d = daire_surface();
@@ -118,9 +114,7 @@ struct WildLine {
   int pixels;  // red pixels expected on the 227 x 227 daire picture
 };
 
-void PrintTo(const WildLine& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const WildLine& c, std::ostream* os) { *os << c.name; }
 
 class PainterWildLine : public ::testing::TestWithParam<WildLine> {};
 
@@ -133,16 +127,15 @@ TEST_P(PainterWildLine, IsClippedToThePictureOrDropped) {
   EXPECT_EQ(pixels_of(image, kSurfaceBackground).count, 227 * 227 - c.pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, PainterWildLine,
-    ::testing::Values(WildLine{"largest_floats_across", -FLT_MAX, 0, FLT_MAX, 0, 227},
-                      WildLine{"huge_upward_from_centre", 0, 0, 0, -1e30f, 114},
-                      WildLine{"huge_far_away", 1e30f, 1e30f, 2e30f, 2e30f, 0},
-                      WildLine{"just_outside", 2.1f, -3, 2.1f, 3, 0},
-                      WildLine{"nan_end", kNaN, 0, 1, 1, 0},
-                      WildLine{"infinite_end", 0, 0, kInf, 0, 0},
-                      WildLine{"diagonal_corner_to_corner", -3, -3, 3, 3, 227}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, PainterWildLine,
+                         ::testing::Values(WildLine{"largest_floats_across", -FLT_MAX, 0, FLT_MAX, 0, 227},
+                                           WildLine{"huge_upward_from_centre", 0, 0, 0, -1e30f, 114},
+                                           WildLine{"huge_far_away", 1e30f, 1e30f, 2e30f, 2e30f, 0},
+                                           WildLine{"just_outside", 2.1f, -3, 2.1f, 3, 0},
+                                           WildLine{"nan_end", kNaN, 0, 1, 1, 0},
+                                           WildLine{"infinite_end", 0, 0, kInf, 0, 0},
+                                           WildLine{"diagonal_corner_to_corner", -3, -3, 3, 3, 227}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PicturePainter, OnlyTheCallsSinceTheLastClsShow) {
   RecordingSurface s = daire_surface();

@@ -60,8 +60,8 @@ TEST_P(LiftMarker, SitsAtTheChartPixelOfAlfaAndCL) {
 
 INSTANTIATE_TEST_SUITE_P(ThinSymmetricSection, LiftMarker,
                          ::testing::Values(Incidence{Qt::Key_End, 10, "1.0911"},
-                                         Incidence{Qt::Key_Home, -10, "-1.0911"},
-                                         Incidence{Qt::Key_Right, 1, "0.1097"}),
+                                           Incidence{Qt::Key_Home, -10, "-1.0911"},
+                                           Incidence{Qt::Key_Right, 1, "0.1097"}),
                          [](const auto& info) {
                            return "Alfa" + std::to_string(static_cast<int>(info.param.alfa + 10));
                          });
@@ -120,8 +120,7 @@ TEST(Pictures, ShowTheirDrawingPixelForPixel) {
   open.bar("HScroll_Thickness")->setValue(12);
   const PictureBox* daire = open.picture(SurfaceId::daire);
   ASSERT_DOUBLE_EQ(daire->devicePixelRatioF(), 1.0);
-  EXPECT_EQ(open.screen_of(SurfaceId::daire),
-            daire->drawing().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(open.screen_of(SurfaceId::daire), daire->drawing().convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

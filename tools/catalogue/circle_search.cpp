@@ -48,8 +48,7 @@ CircleFit find_circle(double thickness, double camber, double tolerance) {
   // Near the solution the residual is rounding noise; two steps in a row
   // that do not improve on the previous one end the search.
   int stalls = 0;
-  for (int step = 0; step < kMaxSteps && stalls < 2 && worst(shape, thickness, camber) > kConverged;
-       ++step) {
+  for (int step = 0; step < kMaxSteps && stalls < 2 && worst(shape, thickness, camber) > kConverged; ++step) {
     const double before = worst(shape, thickness, camber);
     const double rt = shape.thickness - thickness;
     const double rc = shape.camber - camber;
@@ -79,8 +78,8 @@ CircleFit find_circle(double thickness, double camber, double tolerance) {
   }
 
   if (!(worst(best.shape, thickness, camber) <= tolerance)) {
-    throw std::runtime_error("no circle found for thickness " + std::to_string(thickness) +
-                             " and camber " + std::to_string(camber));
+    throw std::runtime_error("no circle found for thickness " + std::to_string(thickness) + " and camber " +
+                             std::to_string(camber));
   }
   return best;
 }

@@ -7,7 +7,7 @@ namespace catalogue {
 
 struct CircleFit {
   Circle circle;
-  SectionShape shape;   // as measured for the circle found
+  SectionShape shape;  // as measured for the circle found
 };
 
 // Finds the circle through zeta = 1 whose section has the given thickness

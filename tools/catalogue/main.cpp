@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return 2;
   }
-  std::string text = std::string(kLabel) + "\n" +
-                     std::to_string((kThicknessSteps + 1) * (kCamberSteps + 1)) + "\n";
+  std::string text =
+      std::string(kLabel) + "\n" + std::to_string((kThicknessSteps + 1) * (kCamberSteps + 1)) + "\n";
   double worst_error = 0;
   try {
     for (int kt = 0; kt <= kThicknessSteps; ++kt) {
@@ -80,11 +80,11 @@ int main(int argc, char** argv) {
         const double thickness = kt / 100.0;
         const double camber = kc / 100.0;
         const catalogue::CircleFit fit = catalogue::find_circle(thickness, camber, kTolerance);
-        worst_error = std::max({worst_error, std::fabs(fit.shape.thickness - thickness),
-                                std::fabs(fit.shape.camber - camber)});
+        worst_error = std::max(
+            {worst_error, std::fabs(fit.shape.thickness - thickness), std::fabs(fit.shape.camber - camber)});
         const double x_thickness = thickness == 0 ? 0.0 : fit.shape.x_thickness;
-        text += shortest(thickness) + "," + shortest(camber) + "," + shortest(fit.circle.eps) +
-                "," + shortest(fit.circle.delta) + "," + shortest(x_thickness) + "\n";
+        text += shortest(thickness) + "," + shortest(camber) + "," + shortest(fit.circle.eps) + "," +
+                shortest(fit.circle.delta) + "," + shortest(x_thickness) + "\n";
       }
     }
   } catch (const std::exception& e) {

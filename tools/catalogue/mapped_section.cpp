@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <functional>
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -70,8 +70,7 @@ class Section {
       ts[i] = outline_.t_trailing_edge() + 2 * kPi * i / kSamples;
       xs[i] = outline_.z(ts[i]).real();
     }
-    const auto front = static_cast<std::size_t>(
-        std::min_element(xs.begin() + 1, xs.end() - 1) - xs.begin());
+    const auto front = static_cast<std::size_t>(std::min_element(xs.begin() + 1, xs.end() - 1) - xs.begin());
 
     // For a cambered section the foremost point of the outline lies a little
     // off the real axis and ahead of the leading-edge point (the image of
@@ -82,8 +81,8 @@ class Section {
     const double slope_before = outline_.dz_dt(ts[front - 1]).real();
     const double slope_after = outline_.dz_dt(ts[front + 1]).real();
     if (slope_before < 0 && slope_after > 0) {
-      t_front = brent_root([&](double t) { return outline_.dz_dt(t).real(); }, ts[front - 1],
-                           ts[front + 1], slope_before, slope_after);
+      t_front = brent_root([&](double t) { return outline_.dz_dt(t).real(); }, ts[front - 1], ts[front + 1],
+                           slope_before, slope_after);
     }
     x_front_ = outline_.z(t_front).real();
 
@@ -100,8 +99,8 @@ class Section {
     }
     for (const SurfaceTable* s : {&upper_, &lower_}) {
       if (!std::is_sorted(s->x.begin(), s->x.end(), std::less_equal<double>())) {
-        throw std::runtime_error("a surface of the section of eps " + std::to_string(c.eps) +
-                                 " and delta " + std::to_string(c.delta) + " turns back in x");
+        throw std::runtime_error("a surface of the section of eps " + std::to_string(c.eps) + " and delta " +
+                                 std::to_string(c.delta) + " turns back in x");
       }
     }
   }
@@ -166,7 +165,10 @@ Peak largest(Value&& value, Slope&& slope, double x0, double x1) {
     double lo = a, hi = b;
     for (int i = 0; i < 100 && hi - lo > 1e-15; ++i) {
       const double m1 = hi - g * (hi - lo), m2 = lo + g * (hi - lo);
-      if (value(m1) < value(m2)) lo = m1; else hi = m2;
+      if (value(m1) < value(m2))
+        lo = m1;
+      else
+        hi = m2;
     }
     x = 0.5 * (lo + hi);
   }
@@ -190,16 +192,15 @@ SectionShape measure_section(Circle circle) {
   const double chord = section_chord(circle.eps);
   const double x_leading_edge = 2 - chord;
 
-  const Peak thickness = largest(
-      [&](double x) { return section.upper(x).y - section.lower(x).y; },
-      [&](double x) { return section.upper(x).slope - section.lower(x).slope; },
-      section.x_front(), 2.0);
+  const Peak thickness = largest([&](double x) { return section.upper(x).y - section.lower(x).y; },
+                                 [&](double x) { return section.upper(x).slope - section.lower(x).slope; },
+                                 section.x_front(), 2.0);
   // The chord line is the real axis, so the mean line's height above it is
   // simply its ordinate.
-  const Peak camber = largest(
-      [&](double x) { return 0.5 * (section.upper(x).y + section.lower(x).y); },
-      [&](double x) { return 0.5 * (section.upper(x).slope + section.lower(x).slope); },
-      section.x_front(), 2.0);
+  const Peak camber =
+      largest([&](double x) { return 0.5 * (section.upper(x).y + section.lower(x).y); },
+              [&](double x) { return 0.5 * (section.upper(x).slope + section.lower(x).slope); },
+              section.x_front(), 2.0);
 
   return {thickness.value / chord, camber.value / chord, (thickness.x - x_leading_edge) / chord};
 }

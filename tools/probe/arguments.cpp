@@ -20,8 +20,7 @@ long long parse_whole(std::string_view key, std::string_view text) {
     negative = digits.front() == '-';
     digits.remove_prefix(1);
   }
-  const bool all_digits =
-      !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+  const bool all_digits = !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
   if (!all_digits) {
     throw UsageError(std::string(key) + "=" + std::string(text) + ": " + std::string(key) +
                      " needs a whole number");
@@ -95,8 +94,7 @@ Options parse_arguments(int argc, const char* const* argv) {
       std::string value;
       if (equals != std::string_view::npos) {
         value = std::string(argument.substr(equals + 1));
-      } else if (name == "--catalogue" || name == "--png" || name == "--export" ||
-                 name == "--flow-csv") {
+      } else if (name == "--catalogue" || name == "--png" || name == "--export" || name == "--flow-csv") {
         if (i + 1 >= argc) throw UsageError(std::string(name) + " needs a value");
         value = argv[++i];
       }
@@ -137,11 +135,21 @@ std::string usage_text() {
          "and pictures as one JSON object on standard output.\n"
          "\n"
          "Actions:\n"
-         "  thickness=N   thickness scroll bar, % of chord (" + range(&Controls::HScroll_Thickness) + ")\n"
-         "  camber=N      camber scroll bar, % of chord (" + range(&Controls::HScroll_Camber) + ")\n"
-         "  np=N          number of surface points (" + range(&Controls::HScroll_nP) + ")\n"
-         "  alfa=N        angle of attack, degrees (" + range(&Controls::HScroll_AlfaD) + ")\n"
-         "  xm=N          moment reference point, % of chord (" + range(&Controls::HScroll_xM) + ")\n"
+         "  thickness=N   thickness scroll bar, % of chord (" +
+         range(&Controls::HScroll_Thickness) +
+         ")\n"
+         "  camber=N      camber scroll bar, % of chord (" +
+         range(&Controls::HScroll_Camber) +
+         ")\n"
+         "  np=N          number of surface points (" +
+         range(&Controls::HScroll_nP) +
+         ")\n"
+         "  alfa=N        angle of attack, degrees (" +
+         range(&Controls::HScroll_AlfaD) +
+         ")\n"
+         "  xm=N          moment reference point, % of chord (" +
+         range(&Controls::HScroll_xM) +
+         ")\n"
          "                N is held within the scroll bar's range; the change event\n"
          "                runs only when the position actually changes.\n"
          "  moo=TEXT      type TEXT into the Mach number box (no event)\n"
@@ -150,7 +158,9 @@ std::string usage_text() {
          "                to the report's \"points\" (null on or inside the section)\n"
          "\n"
          "Options:\n"
-         "  --catalogue PATH  read the catalogue from PATH (default: " + std::string(kCatalogueFileName) + "\n"
+         "  --catalogue PATH  read the catalogue from PATH (default: " +
+         std::string(kCatalogueFileName) +
+         "\n"
          "                    in the working directory, else the copy installed\n"
          "                    with the program)\n"
          "  --png DIR         also draw the five pictures, with their labels, and write\n"
@@ -170,14 +180,9 @@ void perform(Form1& form, const Action& action) {
     case Action::Kind::Scroll:
       if (set_scroll_value(form.w.*(action.scroll->bar), action.value)) (form.*(action.scroll->change))();
       break;
-    case Action::Kind::Moo:
-      form.w.Text_Moo.Text = action.text;
-      break;
-    case Action::Kind::Click:
-      (form.*(action.click->click))();
-      break;
-    case Action::Kind::FlowAt:
-      break;
+    case Action::Kind::Moo: form.w.Text_Moo.Text = action.text; break;
+    case Action::Kind::Click: (form.*(action.click->click))(); break;
+    case Action::Kind::FlowAt: break;
   }
 }
 

@@ -23,10 +23,10 @@ struct Action {
   enum class Kind { Scroll, Moo, Click, FlowAt };
   Kind kind = Kind::Scroll;
   const BarEvent* scroll = nullptr;
-  long long value = 0;       // requested scroll position, before clamping
-  std::string text;          // the Mach number text
+  long long value = 0;  // requested scroll position, before clamping
+  std::string text;     // the Mach number text
   const ClickEvent* click = nullptr;
-  PlanePoint at;              // x/c, y/c of an at= action
+  PlanePoint at;  // x/c, y/c of an at= action
 };
 
 struct Options {

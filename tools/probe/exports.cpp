@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
-#include "ui/surface_layout.h"
 #include "ui/export_csv.h"
 #include "ui/qt/exporter.h"
 #include "ui/qt/picture_labels.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil::probe {
 
@@ -95,8 +95,7 @@ QByteArray png(const PictureContent& picture) {
   return bytes;
 }
 
-std::filesystem::path file_of(const std::filesystem::path& dir, const QString& name,
-                              const char* ext) {
+std::filesystem::path file_of(const std::filesystem::path& dir, const QString& name, const char* ext) {
   return dir / (name.toStdString() + ext);
 }
 
@@ -121,8 +120,7 @@ bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings) 
   return true;
 }
 
-bool write_exports(const std::filesystem::path& dir, const Recordings& recordings,
-                   const Form1& form) {
+bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form) {
   if (!make_directory(dir)) return false;
   const std::array<PictureContent, 5> all = pictures(recordings);
   for (const PictureContent& picture : all) {

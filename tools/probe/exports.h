@@ -35,7 +35,6 @@ using Recordings = std::array<const RecordingSurface*, 5>;  // in the order of t
 bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings);
 
 // Writes DIR/<picture>.png and .svg, the four CSV files and DIR/handout.pdf.
-bool write_exports(const std::filesystem::path& dir, const Recordings& recordings,
-                   const Form1& form);
+bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form);
 
 }  // namespace airfoil::probe

@@ -11,15 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "arguments.h"
-#include "flow_options.h"
-#include "charts/recording_surface.h"
 #include "app_identity.h"
-#include "ui/surface_layout.h"
+#include "arguments.h"
+#include "charts/recording_surface.h"
+#include "flow_options.h"
 #include "model/recording_messages.h"
 #include "report.h"
 #include "ui/catalogue_search.h"
 #include "ui/form.h"
+#include "ui/surface_layout.h"
 
 #ifdef AIRFOIL_HAVE_PICTURES
 #include "exports.h"

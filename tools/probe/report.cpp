@@ -75,8 +75,7 @@ Json surface_of(const RecordingSurface& surface) {
 }  // namespace
 
 std::string json_report(const Form1& form, const std::vector<std::string>& messages,
-                        const std::array<NamedRecording, 5>& surfaces,
-                        const std::vector<FlowProbe>& points) {
+                        const std::array<NamedRecording, 5>& surfaces, const std::vector<FlowProbe>& points) {
   Json report = Json::object();
   report["state"] = state_of(form.w);
   report["controls"] = controls_of(form.w);

@@ -18,8 +18,7 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   yellow.setColor(QPalette::Window, to_qcolor(kLightYellow));
   setPalette(yellow);
   setAutoFillBackground(true);
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          &QWidget::close);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
   for (const AboutLabel& entry : kAboutLabels) {
     auto* label = new QLabel(QString::fromUtf8(entry.text), this);
@@ -30,7 +29,7 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
     label->setPalette(colours);
     // The text starts at the top of its box, as on the form it was drawn on.
     label->setAlignment(entry.centred_wrapped ? Qt::AlignHCenter | Qt::AlignTop
-                                             : Qt::AlignLeft | Qt::AlignTop);
+                                              : Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(entry.centred_wrapped);
   }
   lay_out();

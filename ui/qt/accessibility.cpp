@@ -50,8 +50,7 @@ constexpr ControlText kControls[] = {
                        "veterin yüzdesi olarak (0 ile 100 arası). CM grafiği yeniden çizilir, "
                        "nokta profilde küçük kırmızı bir daireyle gösterilir.")},
     {"Text_Thickness", QT_TRANSLATE_NOOP("Controls", "Kalınlık oranı t/c"),
-     QT_TRANSLATE_NOOP("Controls",
-                       "En büyük kalınlığın veter uzunluğuna oranı; kalınlık çubuğu belirler.")},
+     QT_TRANSLATE_NOOP("Controls", "En büyük kalınlığın veter uzunluğuna oranı; kalınlık çubuğu belirler.")},
     {"Text_Camber", QT_TRANSLATE_NOOP("Controls", "Kamburluk oranı"),
      QT_TRANSLATE_NOOP("Controls",
                        "En büyük kamburluğun veter uzunluğuna oranı; kamburluk çubuğu belirler.")},
@@ -171,8 +170,9 @@ void describe_pictures(Form1Window& window) {
     // Until a procedure has drawn on it, a picture shows only its background
     // and annotations: say what brings it to life.
     if (picture->clear_count() == 0) {
-      const QString empty = translated("Henüz çizilmedi: tıklayınca (ya da Boşluk veya Enter) her şey "
-                               "hesaplanır ve çizilir.");
+      const QString empty = translated(
+          "Henüz çizilmedi: tıklayınca (ya da Boşluk veya Enter) her şey "
+          "hesaplanır ve çizilir.");
       picture->setAccessibleDescription(empty + QLatin1Char(' ') + meaning);
       picture->setToolTip(empty);
       picture->setProperty(kDescribedAt, 0);

@@ -34,8 +34,7 @@ void translate_designed_texts(QWidget& window) {
 
 bool is_click_key(const QKeyEvent& key) {
   const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  return plain && (key.key() == Qt::Key_Space || key.key() == Qt::Key_Return ||
-                   key.key() == Qt::Key_Enter);
+  return plain && (key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter);
 }
 
 }  // namespace

@@ -14,24 +14,20 @@
 
 #include <algorithm>
 
-#include "ui/surface_layout.h"
 #include "model/numtext.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil {
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("Exporter", text);
-}
+QString tr(const char* text) { return QCoreApplication::translate("Exporter", text); }
 
 // The pictures are laid out for 96 dots per inch; vector outputs keep that
 // unit, so one logical pixel is 0.75 point on paper.
 constexpr int kLogicalDpi = 96;
 
-QString number(double x) {
-  return QString::fromStdString(general_format(x));
-}
+QString number(double x) { return QString::fromStdString(general_format(x)); }
 
 }  // namespace
 
@@ -46,8 +42,7 @@ QImage picture_image(const PictureContent& picture, double scale) {
 QByteArray picture_svg(const PictureContent& picture) { return picture_svg(painted(picture)); }
 QByteArray picture_pdf(const PictureContent& picture) { return picture_pdf(painted(picture)); }
 void copy_picture(const PictureContent& picture) { copy_picture(painted(picture)); }
-QString save_picture(const PictureContent& picture, const QString& path, PictureFormat format,
-                     double scale) {
+QString save_picture(const PictureContent& picture, const QString& path, PictureFormat format, double scale) {
   return save_picture(painted(picture), path, format, scale);
 }
 
@@ -84,11 +79,9 @@ QByteArray picture_pdf(const PaintedPicture& picture) {
   QPdfWriter pdf(&buffer);
   pdf.setResolution(kLogicalDpi);
   pdf.setTitle(picture.name);
-  const QSizeF points(picture.size.width() * 72.0 / kLogicalDpi,
-                      picture.size.height() * 72.0 / kLogicalDpi);
-  pdf.setPageLayout(
-      QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
-                  QPageLayout::Portrait, QMarginsF()));
+  const QSizeF points(picture.size.width() * 72.0 / kLogicalDpi, picture.size.height() * 72.0 / kLogicalDpi);
+  pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                QPageLayout::Portrait, QMarginsF()));
   {
     QPainter painter(&pdf);
     picture.paint(painter, 1.0);
@@ -96,16 +89,15 @@ QByteArray picture_pdf(const PaintedPicture& picture) {
   return bytes;
 }
 
-QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w,
-                       const QDate& date) {
+QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w, const QDate& date) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pdf(&buffer);
   pdf.setResolution(kLogicalDpi);
   pdf.setTitle(tr("Kanat profili ders notu"));
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                                QPageLayout::Millimeter));
 
   // The page holds the window's client area as laid out (the pictures at
   // their places, the facts where the input panel stands on screen) below a
@@ -182,11 +174,9 @@ void paint_window(QWidget& window, QPagedPaintDevice& device) {
   const QRect page = painter.viewport();
   const double fit = std::min(page.width() / static_cast<double>(window.width()),
                               page.height() / static_cast<double>(window.height()));
-  painter.translate((page.width() - window.width() * fit) / 2,
-                    (page.height() - window.height() * fit) / 2);
+  painter.translate((page.width() - window.width() * fit) / 2, (page.height() - window.height() * fit) / 2);
   painter.scale(fit, fit);
-  window.render(&painter, QPoint(), QRegion(),
-                QWidget::DrawChildren | QWidget::DrawWindowBackground);
+  window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
 }
 
 void copy_picture(const PaintedPicture& picture) {
@@ -204,15 +194,11 @@ QString write_file(const QString& path, const QByteArray& bytes) {
   return {};
 }
 
-QString save_picture(const PaintedPicture& picture, const QString& path, PictureFormat format,
-                     double scale) {
+QString save_picture(const PaintedPicture& picture, const QString& path, PictureFormat format, double scale) {
   switch (format) {
-    case PictureFormat::Svg:
-      return write_file(path, picture_svg(picture));
-    case PictureFormat::Pdf:
-      return write_file(path, picture_pdf(picture));
-    case PictureFormat::Png:
-      break;
+    case PictureFormat::Svg: return write_file(path, picture_svg(picture));
+    case PictureFormat::Pdf: return write_file(path, picture_pdf(picture));
+    case PictureFormat::Png: break;
   }
   QByteArray png;
   QBuffer buffer(&png);

@@ -55,8 +55,7 @@ QByteArray picture_pdf(const PictureContent& picture);
 // them, the section (thickness, camber, nP, alpha, xM/c, Moo), the
 // coefficients and the date, on one landscape A4 page. `pictures` are in the
 // order of the surface table.
-QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w,
-                       const QDate& date);
+QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w, const QDate& date);
 
 // The whole window, fitted to the page of `device` and centred on it.
 void paint_window(QWidget& window, QPagedPaintDevice& device);

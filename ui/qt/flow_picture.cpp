@@ -47,7 +47,8 @@ QImage cp_image(const CpSamples& s) {
       if (const auto& cp = s.at(i, j)) {
         const Rgb c = cp_colour(*cp);
         row[i] = qRgb(c.r, c.g, c.b);
-        known[static_cast<std::size_t>(j) * static_cast<std::size_t>(s.width) + static_cast<std::size_t>(i)] = 1;
+        known[static_cast<std::size_t>(j) * static_cast<std::size_t>(s.width) + static_cast<std::size_t>(i)] =
+            1;
       }
     }
   }
@@ -55,8 +56,8 @@ QImage cp_image(const CpSamples& s) {
     std::vector<char> next = known;
     for (int j = 0; j < s.height; ++j) {
       for (int i = 0; i < s.width; ++i) {
-        const std::size_t k = static_cast<std::size_t>(j) * static_cast<std::size_t>(s.width) +
-                              static_cast<std::size_t>(i);
+        const std::size_t k =
+            static_cast<std::size_t>(j) * static_cast<std::size_t>(s.width) + static_cast<std::size_t>(i);
         if (known[k]) continue;
         int r = 0, g = 0, b = 0, n = 0;
         for (int dj = -1; dj <= 1; ++dj) {
@@ -116,11 +117,9 @@ void paint_colour_bar(QPainter& painter, const FlowPlane& plane, const FlowStyle
   painter.setFont(style.tick_font());
   const QFontMetricsF metrics(style.tick_font());
   const double text_left = bar.right() + 3 * style.zoom;
-  painter.drawText(QPointF(bar.left(), bar.top() - metrics.descent() - 3 * style.zoom),
-                   QStringLiteral("Cp"));
+  painter.drawText(QPointF(bar.left(), bar.top() - metrics.descent() - 3 * style.zoom), QStringLiteral("Cp"));
   for (const double cp : kBarTicks) {
-    const double y =
-        bar.top() + bar.height() * (kCpColourMax - cp) / (kCpColourMax - kCpColourMin);
+    const double y = bar.top() + bar.height() * (kCpColourMax - cp) / (kCpColourMax - kCpColourMin);
     painter.drawLine(QPointF(bar.right(), y), QPointF(bar.right() + 2 * style.zoom, y));
     painter.drawText(QPointF(text_left, y + (metrics.ascent() - metrics.descent()) / 2),
                      QString::number(cp, 'f', 0));
@@ -146,8 +145,7 @@ void paint_marker(QPainter& painter, QPointF at, double radius, const QColor& fi
   painter.drawEllipse(at, radius, radius);
 }
 
-void paint_body(QPainter& painter, const FlowScene& scene, const FlowPlane& plane,
-                const FlowStyle& style) {
+void paint_body(QPainter& painter, const FlowScene& scene, const FlowPlane& plane, const FlowStyle& style) {
   const FlowField& f = *scene.field;
   painter.setPen(QPen(kInk, 1.0 * style.zoom));
   painter.setBrush(kBody);
@@ -187,21 +185,20 @@ PlanePoint to_plane(const FlowPlane& plane, QPointF at) {
           v.y_max - (at.y() - plane.plot.top()) / plane.plot.height() * (v.y_max - v.y_min)};
 }
 
-std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>& field,
-                                                 double alfa_degrees, QSize airfoil_size,
-                                                 QSize circle_size, const FlowStyle& style) {
+std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>& field, double alfa_degrees,
+                                                 QSize airfoil_size, QSize circle_size,
+                                                 const FlowStyle& style) {
   auto scene = std::make_shared<FlowScene>();
   scene->field = field;
   scene->alfa_degrees = alfa_degrees;
-  const std::pair<Plane, QSize> sizes[] = {{Plane::airfoil, airfoil_size},
-                                           {Plane::circle, circle_size}};
+  const std::pair<Plane, QSize> sizes[] = {{Plane::airfoil, airfoil_size}, {Plane::circle, circle_size}};
   for (std::size_t k = 0; k < 2; ++k) {
     FlowPlane& plane = scene->planes[k];
     plane.plane = sizes[k].first;
     plane.size = sizes[k].second;
     plane.plot = flow_plot_rect(plane.size, style);
-    plane.view = fit_view(plane.plane == Plane::airfoil ? kAirfoilView : kCircleView,
-                          plane.plot.width(), plane.plot.height());
+    plane.view = fit_view(plane.plane == Plane::airfoil ? kAirfoilView : kCircleView, plane.plot.width(),
+                          plane.plot.height());
   }
   if (!field) return scene;
 
@@ -234,8 +231,7 @@ void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const 
   }
   painter.setFont(style.title_font());
   painter.setPen(kInk);
-  painter.drawText(QRectF(style.margin(), 0, plane.size.width() - 2 * style.margin(),
-                          title_height(style)),
+  painter.drawText(QRectF(style.margin(), 0, plane.size.width() - 2 * style.margin(), title_height(style)),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
 
   if (!scene.field) {

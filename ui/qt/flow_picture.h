@@ -46,10 +46,10 @@ struct FlowStyle {
 // One plane of a scene: where its plot sits in the picture and what it shows.
 struct FlowPlane {
   Plane plane = Plane::airfoil;
-  QSize size;    // the whole picture, logical pixels
-  QRectF plot;   // the plotting area inside it
-  View view;     // the part of the plane the plot shows, undistorted
-  QImage cp;     // the colour map, one pixel per sample, top row first
+  QSize size;   // the whole picture, logical pixels
+  QRectF plot;  // the plotting area inside it
+  View view;    // the part of the plane the plot shows, undistorted
+  QImage cp;    // the colour map, one pixel per sample, top row first
 };
 
 // Everything both pictures draw for one state at one size. `field` is empty
@@ -71,9 +71,9 @@ QRectF flow_plot_rect(QSize size, const FlowStyle& style);
 
 // The scene for `field` (or none) with the airfoil picture `airfoil_size`
 // and the circle picture `circle_size`.
-std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>& field,
-                                                 double alfa_degrees, QSize airfoil_size,
-                                                 QSize circle_size, const FlowStyle& style);
+std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>& field, double alfa_degrees,
+                                                 QSize airfoil_size, QSize circle_size,
+                                                 const FlowStyle& style);
 
 // Plane coordinates <-> picture coordinates of one plane's plot.
 QPointF to_picture(const FlowPlane& plane, PlanePoint p);

@@ -28,8 +28,7 @@ class StderrMessages : public airfoil::MessageSink {
 
 QtMessageHandler default_handler = nullptr;
 
-void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context,
-                                const QString& text) {
+void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (text.startsWith("This plugin does not support")) return;
   default_handler(type, context, text);
 }

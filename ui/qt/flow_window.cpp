@@ -124,8 +124,7 @@ FlowWindow::FlowWindow() : QWidget(nullptr, Qt::Window) {
   build_menu(*airfoil_);
   build_menu(*circle_);
 
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          &QWidget::close);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   set_zoom(1.0);
 }
 
@@ -195,16 +194,15 @@ QString FlowWindow::readout() const {
   if (plane == Plane::airfoil) {
     const QString where = QStringLiteral("x/c = %1, y/c = %2").arg(number(p.x), number(p.y));
     if (!here) {
-      return where + translated(QT_TRANSLATE_NOOP(
-                         "FlowWindow", ": kesitin içinde ya da üzerinde; burada akış yok."));
+      return where +
+             translated(QT_TRANSLATE_NOOP("FlowWindow", ": kesitin içinde ya da üzerinde; burada akış yok."));
     }
     return where + QStringLiteral(":  ") + velocity_text(here->section);
   }
   const QString where = QString::fromUtf8("ζ = (%1, %2)").arg(number(p.x), number(p.y));
   if (!here) {
-    return where + translated(QT_TRANSLATE_NOOP(
-                       "FlowWindow",
-                       ": dairenin içinde; dairenin içi akışın parçası değildir."));
+    return where + translated(QT_TRANSLATE_NOOP("FlowWindow",
+                                                ": dairenin içinde; dairenin içi akışın parçası değildir."));
   }
   return where +
          QString::fromUtf8(" → x/c = %1, y/c = %2").arg(number(here->airfoil.x), number(here->airfoil.y)) +
@@ -244,13 +242,12 @@ PaintedPicture FlowWindow::picture(Plane p) {
 void FlowWindow::build_menu(FlowPlaneView& view) {
   QMenu* menu = view.menu();
   const Plane p = view.plane();
-  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi kopyala"))),
-          &QAction::triggered, this, [this, p] { copy_picture(picture(p)); });
+  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi kopyala"))), &QAction::triggered,
+          this, [this, p] { copy_picture(picture(p)); });
   menu->addSeparator();
   for (const int scale : {1, 2, 4}) {
-    connect(menu->addAction(translated(QT_TRANSLATE_NOOP("FlowWindow",
-                                                         "Resmi PNG olarak kaydet (%1x)..."))
-                                .arg(scale)),
+    connect(menu->addAction(
+                translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi PNG olarak kaydet (%1x)...")).arg(scale)),
             &QAction::triggered, this, [this, p, scale] { save_as(p, PictureFormat::Png, scale); });
   }
   connect(menu->addAction(translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi SVG olarak kaydet..."))),

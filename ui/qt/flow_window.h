@@ -72,8 +72,7 @@ class FlowWindow : public QWidget {
 
   // Asks where to save (empty cancels) and reports a failed write; tests
   // answer for the user.
-  std::function<QString(const QString& title, const QString& suggested, const QString& filter)>
-      choose_path;
+  std::function<QString(const QString& title, const QString& suggested, const QString& filter)> choose_path;
   std::function<void(const QString& text)> report;
 
  private:

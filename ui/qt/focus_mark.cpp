@@ -31,10 +31,10 @@ void FocusMark::set_zoom(double factor) {
 bool FocusMark::outside() const { return qobject_cast<PictureBox*>(target_) != nullptr; }
 
 void FocusMark::follow(QWidget* focused) {
-  const bool marked = focused != nullptr && area_->isAncestorOf(focused) &&
-                      (qobject_cast<PictureBox*>(focused) != nullptr ||
-                       qobject_cast<QScrollBar*>(focused) != nullptr ||
-                       qobject_cast<QLineEdit*>(focused) != nullptr);
+  const bool marked =
+      focused != nullptr && area_->isAncestorOf(focused) &&
+      (qobject_cast<PictureBox*>(focused) != nullptr || qobject_cast<QScrollBar*>(focused) != nullptr ||
+       qobject_cast<QLineEdit*>(focused) != nullptr);
   // Focus moving to another window (About, help, a message box) leaves the
   // mark where it is, as the focused control of this window is unchanged.
   if (focused != nullptr && !marked && focused->window() != area_->window()) return;

@@ -32,27 +32,25 @@ QFont make_font(const QString& family, double points) {
 }  // namespace
 
 QFont arial_font(double points, bool italic) {
-  QFont font = make_font(first_installed_family({"Arial", "Liberation Sans", "Arimo", "Nimbus Sans",
-                                                 "DejaVu Sans"}),
-                         points);
+  QFont font = make_font(
+      first_installed_family({"Arial", "Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"}), points);
   font.setItalic(italic);
   return font;
 }
 
 QFont verdana_font(double points, bool bold, bool underline) {
-  QFont font = make_font(first_installed_family({"Verdana", "DejaVu Sans", "Bitstream Vera Sans",
-                                                 "Liberation Sans"}),
-                         points);
+  QFont font = make_font(
+      first_installed_family({"Verdana", "DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans"}), points);
   font.setBold(bold);
   font.setUnderline(underline);
   return font;
 }
 
 QFont greek_font(double points) {
-  return make_font(first_installed_family({"Times New Roman", "Liberation Serif", "Tinos",
-                                           "DejaVu Serif", "Nimbus Roman"},
-                                          QFontDatabase::Greek),
-                   points);
+  return make_font(
+      first_installed_family({"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif", "Nimbus Roman"},
+                             QFontDatabase::Greek),
+      points);
 }
 
 QFont dialog_font() { return to_qfont(font_of(Face::dialog)); }

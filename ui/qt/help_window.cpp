@@ -58,8 +58,7 @@ QString help_html() {
                           "<b>CM grafiği</b> (sağ altta): seçilen referans noktasına göre "
                           "yunuslama momenti katsayısı CM (burun yukarı pozitif), hücum açısına "
                           "karşı; renkler CL grafiğindeki gibidir."),
-        QT_TRANSLATE_NOOP("HelpWindow",
-                          "Izgara çizgileri yeşil, eksenler siyahtır.")}},
+        QT_TRANSLATE_NOOP("HelpWindow", "Izgara çizgileri yeşil, eksenler siyahtır.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Ayarlar"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "<b>δ</b>: kalınlık, veterin yüzdesi (0 ile 30 arası). <b>γ</b>: "

@@ -36,8 +36,8 @@ bool HScrollBar::event(QEvent* event) {
   // first. Letting go of the press ends the repeat.
   if (event->type() == QEvent::WindowBlocked && auto_repeating()) {
     const QPointF inside(1, 1);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, mapToGlobal(inside), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, mapToGlobal(inside), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QScrollBar::mouseReleaseEvent(&release);
   }
   return QScrollBar::event(event);

@@ -77,8 +77,7 @@ CommandLine read_command_line(int argc, char** argv, bool others_are_bad) {
 }
 
 int bad_usage(const std::string& argument) {
-  std::fprintf(stderr, "pelmora-airfoil: unknown option or argument '%s'\n\n%s", argument.c_str(),
-               kUsage);
+  std::fprintf(stderr, "pelmora-airfoil: unknown option or argument '%s'\n\n%s", argument.c_str(), kUsage);
   return 2;
 }
 

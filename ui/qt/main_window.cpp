@@ -26,9 +26,7 @@
 
 namespace airfoil {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 std::vector<PictureLabel> annotation_labels(SurfaceId surface) {
   std::vector<PictureLabel> labels;
@@ -68,8 +66,7 @@ class Frame : public QGroupBox {
   }
 };
 
-QLabel* make_label(const char* name, const char* text, Face face, const QRect& geometry,
-                   QWidget* parent) {
+QLabel* make_label(const char* name, const char* text, Face face, const QRect& geometry, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
   label->setObjectName(name);
   // Plain text keeps the leading spaces that pad the tick numbers.
@@ -227,8 +224,7 @@ void Form1Window::connect_events() {
     connect(picture(event.surface), &PictureBox::clicked, this,
             [this, handler = event.click] { run(handler); });
   }
-  connect(boxes_.at("Text_Moo"), &QLineEdit::returnPressed, this,
-          [this] { run(&Form1::Text_Moo_Return); });
+  connect(boxes_.at("Text_Moo"), &QLineEdit::returnPressed, this, [this] { run(&Form1::Text_Moo_Return); });
 }
 
 void Form1Window::run(void (Form1::*handler)()) {
@@ -260,12 +256,11 @@ void Form1Window::controls_to_form() {
 }
 
 void Form1Window::form_to_controls() {
-  for_each_control(static_cast<const Controls&>(form_->w), [this](const char* name,
-                                                                  const auto& control) {
+  for_each_control(static_cast<const Controls&>(form_->w), [this](const char* name, const auto& control) {
     if constexpr (!is_scroll_bar<decltype(control)>) {
       QLineEdit* box = boxes_.at(name);
-      const QString text = is_echo_box(name) ? with_user_decimal_point(control.Text)
-                                             : QString::fromStdString(control.Text);
+      const QString text =
+          is_echo_box(name) ? with_user_decimal_point(control.Text) : QString::fromStdString(control.Text);
       // An unchanged text is left alone, so the caret of a box being edited
       // stays where it is.
       if (box->text() != text) box->setText(text);

@@ -32,9 +32,7 @@ void PictureBox::Cls() {
   update();
 }
 
-void PictureBox::Scale(float x1, float y1, float x2, float y2) {
-  recording_.Scale(x1, y1, x2, y2);
-}
+void PictureBox::Scale(float x1, float y1, float x2, float y2) { recording_.Scale(x1, y1, x2, y2); }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) {
   recording_.Line(x1, y1, x2, y2);
@@ -56,8 +54,8 @@ QImage PictureBox::drawing(double scale) const {
                      static_cast<int>(std::lround(height() * scale)));
   QImage image(device, QImage::Format_RGB32);
   QPainter painter(&image);
-  paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), scale, BackColor,
-              ForeColor, zoom_);
+  paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), scale, BackColor, ForeColor,
+              zoom_);
   return image;
 }
 
@@ -102,8 +100,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
                            ? to_device.m11()
                            : devicePixelRatioF();
   painter.scale(1 / ratio, 1 / ratio);
-  paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), ratio, BackColor,
-              ForeColor, zoom_);
+  paint_calls(painter, recording_.calls(), recording_.scale_at_start(), size(), ratio, BackColor, ForeColor,
+              zoom_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "charts/recording_surface.h"
-#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
+#include "ui/surface_layout.h"
 
 namespace airfoil {
 

@@ -60,8 +60,7 @@ int anchor(double v, int pen, int extent) {
   return static_cast<int>(std::clamp(a, 0.0, static_cast<double>(std::max(0, extent - pen))));
 }
 
-void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, Colour colour,
-               int pen) {
+void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, Colour colour, int pen) {
   const std::vector<float>& a = call.args;
   // Device coordinates in double precision; the clip rejects anything that
   // is not finite and cuts everything else to the picture.
@@ -144,18 +143,10 @@ void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
   painter.fillRect(QRect(0, 0, w, h), to_qcolor(back));
   for (const SurfaceCall& call : calls) {
     switch (call.op) {
-      case SurfaceCall::Op::Cls:
-        painter.fillRect(QRect(0, 0, w, h), to_qcolor(back));
-        break;
-      case SurfaceCall::Op::Scale:
-        map.set(call.args[0], call.args[1], call.args[2], call.args[3]);
-        break;
-      case SurfaceCall::Op::Line:
-        draw_line(painter, map, call, call.colour.value_or(fore), pen);
-        break;
-      case SurfaceCall::Op::Circle:
-        draw_circle(painter, map, call, pen);
-        break;
+      case SurfaceCall::Op::Cls: painter.fillRect(QRect(0, 0, w, h), to_qcolor(back)); break;
+      case SurfaceCall::Op::Scale: map.set(call.args[0], call.args[1], call.args[2], call.args[3]); break;
+      case SurfaceCall::Op::Line: draw_line(painter, map, call, call.colour.value_or(fore), pen); break;
+      case SurfaceCall::Op::Circle: draw_circle(painter, map, call, pen); break;
     }
   }
   painter.restore();
@@ -187,8 +178,7 @@ void paint_labels(QPainter& painter, const std::vector<PictureLabel>& labels) {
 }
 
 void paint_picture(QPainter& painter, const PictureContent& picture, double scale) {
-  paint_calls(painter, picture.calls, picture.start_scale, picture.size, scale, picture.back,
-              picture.fore);
+  paint_calls(painter, picture.calls, picture.start_scale, picture.size, scale, picture.back, picture.fore);
   painter.save();
   painter.setClipRect(QRectF(0, 0, picture.size.width() * scale, picture.size.height() * scale),
                       Qt::IntersectClip);

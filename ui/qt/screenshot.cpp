@@ -27,16 +27,14 @@ class StderrMessages : public airfoil::MessageSink {
 // a window makes of one; that is expected here.
 QtMessageHandler default_handler = nullptr;
 
-void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context,
-                                const QString& text) {
+void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (text.startsWith("This plugin does not support")) return;
   default_handler(type, context, text);
 }
 
 // Moves a bar the way clicks on its arrows or its track do, one change event
 // per step.
-void step(QScrollBar* bar, int target, QAbstractSlider::SliderAction up,
-          QAbstractSlider::SliderAction down) {
+void step(QScrollBar* bar, int target, QAbstractSlider::SliderAction up, QAbstractSlider::SliderAction down) {
   while (bar->value() != target) {
     const int before = bar->value();
     bar->triggerAction(bar->value() < target ? up : down);
@@ -65,14 +63,12 @@ int main(int argc, char** argv) {
   // The Mach number is read by the next cycle that draws the pressure plot.
   window.findChild<QLineEdit*>("Text_Moo")->setText("0.5");
   const auto arrows = [&](const char* name, int target) {
-    step(bar(name), target, QAbstractSlider::SliderSingleStepAdd,
-         QAbstractSlider::SliderSingleStepSub);
+    step(bar(name), target, QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub);
   };
   arrows("HScroll_Thickness", 12);
   arrows("HScroll_Camber", 4);
   arrows("HScroll_AlfaD", 6);
-  step(bar("HScroll_xM"), 25, QAbstractSlider::SliderPageStepAdd,
-       QAbstractSlider::SliderPageStepSub);
+  step(bar("HScroll_xM"), 25, QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub);
   QApplication::processEvents();
 
   if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {

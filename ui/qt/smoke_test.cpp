@@ -18,8 +18,7 @@ namespace {
 // does not have; the check's own lines are the ones to read.
 QtMessageHandler default_handler = nullptr;
 
-void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context,
-                                const QString& text) {
+void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (text.startsWith("This plugin does not support")) return;
   default_handler(type, context, text);
 }
@@ -28,10 +27,8 @@ void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& contex
 void click(PictureBox* picture) {
   const QPointF at = QRectF(picture->rect()).center();
   const QPointF global = picture->mapToGlobal(at);
-  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(picture, &press);
   QApplication::sendEvent(picture, &release);
 }

@@ -26,15 +26,11 @@ struct DataFile {
 
 DataFile data_of(SurfaceId id) {
   switch (id) {
-    case SurfaceId::daire:
-      return {"circle.csv", circle_csv};
+    case SurfaceId::daire: return {"circle.csv", circle_csv};
     case SurfaceId::profil:
-    case SurfaceId::pressure:
-      return {"section.csv", section_csv};
-    case SurfaceId::Picture_CL:
-      return {"lift.csv", lift_csv};
-    case SurfaceId::Picture_CM:
-      return {"moment.csv", moment_csv};
+    case SurfaceId::pressure: return {"section.csv", section_csv};
+    case SurfaceId::Picture_CL: return {"lift.csv", lift_csv};
+    case SurfaceId::Picture_CM: return {"moment.csv", moment_csv};
   }
   return {"section.csv", section_csv};
 }
@@ -75,9 +71,8 @@ void WindowExports::build_menu(SurfaceId id) {
           [picture] { copy_picture(picture->content()); });
   menu->addSeparator();
   for (const int scale : {1, 2, 4}) {
-    connect(
-        menu->addAction(tr("Resmi PNG olarak kaydet (%1x)...").arg(scale)), &QAction::triggered, this,
-        [this, id, scale] { save_picture_as(id, static_cast<int>(PictureFormat::Png), scale); });
+    connect(menu->addAction(tr("Resmi PNG olarak kaydet (%1x)...").arg(scale)), &QAction::triggered, this,
+            [this, id, scale] { save_picture_as(id, static_cast<int>(PictureFormat::Png), scale); });
   }
   connect(menu->addAction(tr("Resmi SVG olarak kaydet...")), &QAction::triggered, this,
           [this, id] { save_picture_as(id, static_cast<int>(PictureFormat::Svg), 1); });
@@ -95,8 +90,7 @@ void WindowExports::build_menu(SurfaceId id) {
 
 std::array<PictureContent, 5> WindowExports::pictures() const {
   std::array<PictureContent, 5> all;
-  for (std::size_t i = 0; i < all.size(); ++i)
-    all[i] = window_.picture(static_cast<SurfaceId>(i))->content();
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = window_.picture(static_cast<SurfaceId>(i))->content();
   return all;
 }
 

@@ -10,8 +10,8 @@
 #include <array>
 #include <functional>
 
-#include "ui/surface_layout.h"
 #include "ui/qt/picture_painter.h"
+#include "ui/surface_layout.h"
 
 class QAction;
 class QMenu;
@@ -29,8 +29,7 @@ class WindowExports : public QObject {
 
   // Asks where to save; an empty answer cancels. The window shows a file
   // dialog; tests answer for the user.
-  std::function<QString(const QString& title, const QString& suggested, const QString& filter)>
-      choose_path;
+  std::function<QString(const QString& title, const QString& suggested, const QString& filter)> choose_path;
   // Lets the user set up the printer; false cancels. The window shows the
   // print dialog.
   std::function<bool(QPrinter& printer)> confirm_print;
