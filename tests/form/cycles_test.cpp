@@ -122,6 +122,7 @@ bool is_circle(const SurfaceCall& call) { return call.op == SurfaceCall::Op::Cir
 // control, and each picture's click is its own handler, so the table runs
 // exactly the cycles checked above.
 TEST_F(FormTest, EventTableRaisesEachControlsOwnHandler) {
+  start();
   std::map<std::string, const void*> controls;
   for_each_control(w(), [&](const char* name, const auto& control) { controls[name] = &control; });
   const auto handler_of = [](std::string_view name) {
