@@ -37,4 +37,23 @@ inline void set_typical_section(Window& w) {
   w.Text_Moo.Text = "0.5";
 }
 
+// A window started with the committed catalogue and set to that section,
+// nothing computed yet.
+inline Window loaded_window() {
+  Window w;
+  w.catalogue_path = kCatalogue;
+  Form_Load(w);
+  set_typical_section(w);
+  return w;
+}
+
+// The same with the section and its surface flow computed: what the flow
+// field starts from.
+inline Window computed_window() {
+  Window w = loaded_window();
+  profil_hesapla(w);
+  basınc_hesapla(w);
+  return w;
+}
+
 }  // namespace airfoil::bench

@@ -18,12 +18,7 @@ namespace airfoil::bench {
 namespace {
 
 void BM_flow_field_redraw_1000x500(benchmark::State& state) {
-  Window w;
-  w.catalogue_path = kCatalogue;
-  Form_Load(w);
-  set_typical_section(w);
-  profil_hesapla(w);
-  basınc_hesapla(w);
+  const Window w = computed_window();
 
   const int cells = static_cast<int>(state.range(0));
   const View circle_view = fit_view(kCircleView, 500, 500);
@@ -59,12 +54,7 @@ void BM_flow_field_redraw_1000x500(benchmark::State& state) {
 BENCHMARK(BM_flow_field_redraw_1000x500)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
 
 void BM_trace_streamlines(benchmark::State& state) {
-  Window w;
-  w.catalogue_path = kCatalogue;
-  Form_Load(w);
-  set_typical_section(w);
-  profil_hesapla(w);
-  basınc_hesapla(w);
+  const Window w = computed_window();
   const FlowField f = *flow_field(w);
   StreamlineOptions options;
   options.airfoil_view = fit_view(kAirfoilView, 500, 500);

@@ -28,12 +28,7 @@ void ensure_application() {
 
 void BM_flow_window_redraw_1000x500(benchmark::State& state) {
   ensure_application();
-  Window w;
-  w.catalogue_path = kCatalogue;
-  Form_Load(w);
-  set_typical_section(w);
-  profil_hesapla(w);
-  basınc_hesapla(w);
+  const Window w = computed_window();
 
   const QSize plane(500, 500);
   const FlowStyle style;

@@ -8,14 +8,6 @@
 namespace airfoil::bench {
 namespace {
 
-Window loaded_window() {
-  Window w;
-  w.catalogue_path = kCatalogue;
-  Form_Load(w);
-  set_typical_section(w);
-  return w;
-}
-
 void BM_profil_hesapla_nP101(benchmark::State& state) {
   Window w = loaded_window();
   for (auto _ : state) {

@@ -17,21 +17,9 @@
 #include "ui/qt/flow_controller.h"
 #include "ui/qt/flow_window.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/offscreen.h"
 
 namespace {
-
-class StderrMessages : public airfoil::MessageSink {
- public:
-  void show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
-  void fault(const std::string& text) override { std::fprintf(stderr, "fault: %s\n", text.c_str()); }
-};
-
-QtMessageHandler default_handler = nullptr;
-
-void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (text.startsWith("This plugin does not support")) return;
-  default_handler(type, context, text);
-}
 
 struct Shot {
   const char* file;
@@ -52,10 +40,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  default_handler = qInstallMessageHandler(quiet_about_window_manager);
+  airfoil::quiet_window_manager_warnings();
   QApplication app(argc, argv);
 
-  StderrMessages messages;
+  airfoil::StderrMessages messages;
   airfoil::Form1Window window(&messages, argc == 3 ? argv[2] : airfoil::kCatalogueFileName);
   window.show();
   QApplication::processEvents();

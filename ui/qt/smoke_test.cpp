@@ -8,20 +8,12 @@
 
 #include "model/recording_messages.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/offscreen.h"
 #include "ui/qt/picture_box.h"
 
 namespace airfoil {
 
 namespace {
-
-// The offscreen platform warns about every request for a window manager it
-// does not have; the check's own lines are the ones to read.
-QtMessageHandler default_handler = nullptr;
-
-void quiet_about_window_manager(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (text.startsWith("This plugin does not support")) return;
-  default_handler(type, context, text);
-}
 
 // A press and a release in the middle of the picture, as a left click.
 void click(PictureBox* picture) {
@@ -48,7 +40,7 @@ bool shows_a_drawing(const PictureBox* picture) {
 }  // namespace
 
 int run_smoke_test(const std::string& catalogue_path) {
-  default_handler = qInstallMessageHandler(quiet_about_window_manager);
+  quiet_window_manager_warnings();
   RecordingMessages messages;
   Form1Window window(&messages, catalogue_path);
   window.show();
