@@ -8,6 +8,7 @@
 #include <string>
 
 #include "charts/charts.h"
+#include "model/readouts.h"
 #include "model/window.h"
 
 namespace airfoil {
@@ -43,6 +44,9 @@ class Form1 {
   const std::optional<std::string>& last_fault() const { return last_fault_; }
 
   Plots& plots() { return plots_; }
+
+  // The key numbers of the case as it is drawn now.
+  Readouts readouts() const { return compute_readouts(w); }
 
   // The step of a cycle that is running, for telling the user what a fault
   // there leaves valid.

@@ -9,6 +9,7 @@
 
 #include "model/flow_field.h"
 #include "ui/form.h"
+#include "ui/lesson.h"
 #include "ui/window_layout.h"
 
 namespace airfoil::probe {
@@ -20,13 +21,15 @@ class UsageError : public std::runtime_error {
 };
 
 struct Action {
-  enum class Kind { Scroll, Moo, Click, FlowAt };
+  enum class Kind { Scroll, Moo, Click, FlowAt, Pin, Unpin, Preset, Enter };
   Kind kind = Kind::Scroll;
   const BarEvent* scroll = nullptr;
   long long value = 0;  // requested scroll position, before clamping
   std::string text;     // the Mach number text
   const ClickEvent* click = nullptr;
   PlanePoint at;  // x/c, y/c of an at= action
+  const Preset* preset = nullptr;
+  const TypedBox* box = nullptr;  // an enter= action types `text` into it
 };
 
 struct Options {
