@@ -95,8 +95,8 @@
         <translation>Free-stream Mach number</translation>
     </message>
     <message>
-        <source>Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı noktadır, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kabaca |M∞| &lt; 0.7 için anlamlıdır.</source>
-        <translation>Free-stream Mach number M∞, between -1 and 1, with a point as decimal separator; 0 is incompressible flow. Return recomputes everything with this number; without Return the number is read at the next computation. The Prandtl-Glauert correction is meaningful roughly for |M∞| &lt; 0.7.</translation>
+        <source>Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı noktadır, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kesitin kritik Mach sayısının altında geçerlidir (F3).</source>
+        <translation>Free-stream Mach number M∞, between -1 and 1, with a point as decimal separator; 0 is incompressible flow. Return recomputes everything with this number; without Return the number is read at the next computation. The Prandtl-Glauert correction holds below the section's critical Mach number (F3).</translation>
     </message>
     <message>
         <source>Taşıma katsayısı CL</source>
@@ -270,8 +270,8 @@
         <translation>The flow is taken as inviscid and incompressible. The trailing-edge (Kutta) condition fixes the circulation: the flow leaves the trailing edge smoothly and stays attached to the surface at every angle. So there is no stall, and CL keeps rising with the angle; as there is no friction either, the drag is zero.</translation>
     </message>
     <message>
-        <source>Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme yalnızca ses altı ve yüzeye yapışık akış için geçerlidir ve kabaca |Moo| &lt; 0.7 için anlamlıdır; daha yüksek Mach sayılarında yüzeyde yerel ses üstü bölgeler ve şok dalgaları oluşur, düzeltme akışı artık doğru anlatmaz.</source>
-        <translation>When Moo is not zero, the pressure coefficient and both coefficients are enlarged by the Prandtl-Glauert factor 1/√(1 - Moo²). This linear correction holds only for subsonic, attached flow and is meaningful roughly for |Moo| &lt; 0.7; at higher Mach numbers local supersonic regions and shock waves form on the surface, and the correction no longer describes the flow.</translation>
+        <source>Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme yalnızca ses altı ve yüzeye yapışık akış için, kritik Mach sayısının altında geçerlidir: düzeltilmiş en düşük basıncın ses hızındaki Cp* değerine ulaştığı Mach sayısı. Kritik Mach sayısı kalınlığa, kamburluğa ve hücum açısına bağlıdır (%12 kalın, %4 kamburlu kesitte 2°'de 0.599, 6°'de 0.456). Onun üstünde yüzeyde yerel ses üstü bölgeler ve şok dalgaları oluşur; program bunu basınç resminin üstünde ve okumalar penceresinde (F3) söyler, basınç grafiğinde de kesikli Cp* çizgisini gösterir. Kalınlığı sıfır bir kesitin sivri hücum kenarında hız, 0° dışında sınırsızdır.</source>
+        <translation>When Moo is not zero, the pressure coefficient and both coefficients are enlarged by the Prandtl-Glauert factor 1/√(1 - Moo²). This linear correction holds only for subsonic, attached flow below the critical Mach number: the Mach number at which the corrected lowest pressure reaches the sonic value Cp*. The critical Mach number depends on thickness, camber and incidence (0.599 at 2° and 0.456 at 6° for the 12 % thick, 4 % cambered section). Above it local supersonic regions and shock waves form on the surface; the program says so over the pressure picture and in the readouts window (F3), and the pressure chart shows the dashed Cp* line. At the sharp leading edge of a zero-thickness section the speed is unbounded except at 0°.</translation>
     </message>
     <message>
         <source>Kesitler önceden hesaplanmış bir katalogdan (KATPE-D20G15.txt) alınır. Katalogda bulunmayan bir kalınlık ve kamburluk çifti için uyarı verilir ve önceki kesit kalır.</source>
@@ -700,6 +700,242 @@
     <message>
         <source>resim kodlanamadı</source>
         <translation>cannot encode the image</translation>
+    </message>
+</context>
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>henüz kesit çizilmedi</source>
+        <translation>no section drawn yet</translation>
+    </message>
+    <message>
+        <source>sayı değil: kalınlığı sıfır olan kesitin sivri hücum kenarında hız sonsuz büyür (yalnızca 0° hücum açısında sonludur)</source>
+        <translation>not a number: at the sharp leading edge of a zero-thickness section the speed grows without bound (it is finite only at 0° incidence)</translation>
+    </message>
+    <message>
+        <source>yok: yüzeyin hiçbir yerinde akış serbest akımdan hızlı değil</source>
+        <translation>none: nowhere on the surface is the flow faster than the free stream</translation>
+    </message>
+    <message>
+        <source>yok: 0°'deki düz levhada her yerde Cp = 0</source>
+        <translation>none: on the flat plate at 0° Cp = 0 everywhere</translation>
+    </message>
+    <message>
+        <source>yok: bu açıda dCM/dα her noktada aynı</source>
+        <translation>none: at this angle dCM/dα is the same about every point</translation>
+    </message>
+    <message>
+        <source>kesikli</source>
+        <translation>dashed</translation>
+    </message>
+    <message>
+        <source>noktalı</source>
+        <translation>dotted</translation>
+    </message>
+    <message>
+        <source>çizgi-nokta</source>
+        <translation>dash-dot</translation>
+    </message>
+    <message>
+        <source>çizgi-nokta-nokta</source>
+        <translation>dash-dot-dot</translation>
+    </message>
+    <message>
+        <source>Sivri hücum kenarında akış yerel olarak ses üstü: Prandtl-Glauert düzeltmesi burada geçerli değil.</source>
+        <translation>The flow is locally supersonic at the sharp leading edge: the Prandtl-Glauert correction does not hold here.</translation>
+    </message>
+    <message>
+        <source>|Moo| = %1 ≥ Mkritik = %2: akış yüzeyde yerel olarak ses üstü, Prandtl-Glauert düzeltmesi artık geçerli değil.</source>
+        <translation>|Moo| = %1 ≥ Mcrit = %2: the flow is locally supersonic on the surface, the Prandtl-Glauert correction no longer holds.</translation>
+    </message>
+    <message>
+        <source>Yerel ses üstü akış: düzeltme geçersiz</source>
+        <translation>Locally supersonic: correction invalid</translation>
+    </message>
+    <message>
+        <source>Moo ≥ Mkr %1: yerel ses üstü, düzeltme geçersiz</source>
+        <translation>Moo ≥ Mcrit %1: locally supersonic, correction invalid</translation>
+    </message>
+    <message>
+        <source>%1: t/c %2, f/c %3, α %4°, Moo %5</source>
+        <translation>%1: t/c %2, f/c %3, α %4°, Moo %5</translation>
+    </message>
+    <message>
+        <source>Okumalar</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Büyüklük&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Quantity&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Bu kesit&lt;/b&gt;</source>
+        <translation>&lt;b&gt;This section&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;İnce kanat kuramı&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Thin-airfoil theory&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>CL = 8π (R/c) sin(α + βTE); ince kanat: 2π (α − αL0)</source>
+        <translation>CL = 8π (R/c) sin(α + βTE); thin airfoil: 2π (α − αL0)</translation>
+    </message>
+    <message>
+        <source>CM (xM çevresinde)</source>
+        <translation>CM (about xM)</translation>
+    </message>
+    <message>
+        <source>CL, düzeltilmiş</source>
+        <translation>CL, corrected</translation>
+    </message>
+    <message>
+        <source>Prandtl-Glauert: CL / √(1 − Moo²), çizilen Moo ile</source>
+        <translation>Prandtl-Glauert: CL / √(1 − Moo²), with the Moo drawn</translation>
+    </message>
+    <message>
+        <source>CM, düzeltilmiş</source>
+        <translation>CM, corrected</translation>
+    </message>
+    <message>
+        <source>Prandtl-Glauert: CM / √(1 − Moo²), çizilen Moo ile</source>
+        <translation>Prandtl-Glauert: CM / √(1 − Moo²), with the Moo drawn</translation>
+    </message>
+    <message>
+        <source>Sıfır taşıma açısı αL0</source>
+        <translation>Zero-lift angle αL0</translation>
+    </message>
+    <message>
+        <source>αL0 = −βTE = −atan(δ / (1 + ε)); ince kanat: −2 f/c</source>
+        <translation>αL0 = −βTE = −atan(δ / (1 + ε)); thin airfoil: −2 f/c</translation>
+    </message>
+    <message>
+        <source>dCL/dα (αL0'da)</source>
+        <translation>dCL/dα (at αL0)</translation>
+    </message>
+    <message>
+        <source>dCL/dα = 8π R/c (1/rad) = 8π R/c · π/180 (1/°); ince kanat: 2π</source>
+        <translation>dCL/dα = 8π R/c (1/rad) = 8π R/c · π/180 (1/°); thin airfoil: 2π</translation>
+    </message>
+    <message>
+        <source>Aerodinamik merkez x_ac/c</source>
+        <translation>Aerodynamic centre x_ac/c</translation>
+    </message>
+    <message>
+        <source>Bu α'da dCM/dα = 0 olan nokta; ince kanat: c/4</source>
+        <translation>The point about which dCM/dα = 0 at this α; thin airfoil: c/4</translation>
+    </message>
+    <message>
+        <source>CM (x_ac çevresinde)</source>
+        <translation>CM (about x_ac)</translation>
+    </message>
+    <message>
+        <source>CM, x_ac çevresinde, bu α'da; ince kanat: c/4 çevresinde −π f/c</source>
+        <translation>CM about x_ac at this α; thin airfoil: −π f/c about c/4</translation>
+    </message>
+    <message>
+        <source>Tam yüzeyde en düşük Cp = 1 − V², dairedeki açı üzerinde en küçüklenir (nP'den bağımsız)</source>
+        <translation>Lowest Cp = 1 − V² on the exact surface, minimised over the angle on the circle (independent of nP)</translation>
+    </message>
+    <message>
+        <source>Cp_min'in x/c'si</source>
+        <translation>x/c of Cp_min</translation>
+    </message>
+    <message>
+        <source>Tam yüzeyde en düşük basıncın yeri</source>
+        <translation>Where the exact surface has its lowest pressure</translation>
+    </message>
+    <message>
+        <source>Kritik Mach sayısı Mkritik</source>
+        <translation>Critical Mach number Mcrit</translation>
+    </message>
+    <message>
+        <source>Ses hızı Cp* (çizilen Moo)</source>
+        <translation>Sonic Cp* (Moo drawn)</translation>
+    </message>
+    <message>
+        <source>CL − kamburluk f/c</source>
+        <translation>CL − camber f/c</translation>
+    </message>
+    <message>
+        <source>CM (xM) − kamburluk f/c</source>
+        <translation>CM (xM) − camber f/c</translation>
+    </message>
+    <message>
+        <source>CL − kalınlık t/c</source>
+        <translation>CL − thickness t/c</translation>
+    </message>
+    <message>
+        <source>CM (xM) − kalınlık t/c</source>
+        <translation>CM (xM) − thickness t/c</translation>
+    </message>
+    <message>
+        <source>düzeltme çizilmedi</source>
+        <translation>no correction drawn</translation>
+    </message>
+    <message>
+        <source>c/4 çevresinde %1</source>
+        <translation>%1 about c/4</translation>
+    </message>
+    <message>
+        <source>Referans yok (Ctrl+K sabitler).</source>
+        <translation>No references (Ctrl+K pins one).</translation>
+    </message>
+    <message>
+        <source>Referanslar:
+</source>
+        <translation>References:
+</translation>
+    </message>
+    <message>
+        <source>Okumalar...</source>
+        <translation>Readouts...</translation>
+    </message>
+    <message>
+        <source>Bu durumu referans olarak sabitle</source>
+        <translation>Pin this case as a reference</translation>
+    </message>
+    <message>
+        <source>Bütün referansları kaldır</source>
+        <translation>Remove all references</translation>
+    </message>
+    <message>
+        <source>Hazır durumlar</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>Referansı kaldır</source>
+        <translation>Remove a reference</translation>
+    </message>
+    <message>
+        <source>Referans yok</source>
+        <translation>No references</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Düz levha, 5°</source>
+        <translation>Flat plate, 5°</translation>
+    </message>
+    <message>
+        <source>Simetrik %12, 6°</source>
+        <translation>Symmetric 12 %, 6°</translation>
+    </message>
+    <message>
+        <source>%12 kalınlık, %4 kamburluk, 6°</source>
+        <translation>12 % thickness, 4 % camber, 6°</translation>
+    </message>
+    <message>
+        <source>Dairesel yay, %6 kamburluk, 4°</source>
+        <translation>Circular arc, 6 % camber, 4°</translation>
+    </message>
+    <message>
+        <source>%30 kalınlık, %15 kamburluk, 10°</source>
+        <translation>30 % thickness, 15 % camber, 10°</translation>
+    </message>
+    <message>
+        <source>%12 kalınlık, %4 kamburluk, 2°, Moo 0.6</source>
+        <translation>12 % thickness, 4 % camber, 2°, Moo 0.6</translation>
     </message>
 </context>
 </TS>

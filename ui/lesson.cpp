@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "model/catalogue.h"
+#include "model/coefficients.h"
 #include "model/numtext.h"
 
 namespace airfoil {
@@ -68,6 +70,29 @@ void apply_preset(Form1& form, const Preset& preset) {
   set_scroll_value(form.w.HScroll_Camber, preset.camber);
   set_scroll_value(form.w.HScroll_AlfaD, preset.alfa);
   form.Text_Moo_Return();
+}
+
+std::vector<SweepPoint> sweep(const Window& w, bool along_camber) {
+  std::vector<SweepPoint> out;
+  if (w.Chord == 0) return out;
+  // A scratch window: the same catalogue, angle and reference point, no
+  // messages; the fewest points, since only the circle matters for CL and CM.
+  Window scratch;
+  static_cast<WindowState&>(scratch) = w;
+  static_cast<Controls&>(scratch) = w;
+  scratch.HScroll_nP.Value = scratch.HScroll_nP.Min;
+  ScrollBar& bar = along_camber ? scratch.HScroll_Camber : scratch.HScroll_Thickness;
+  for (int v = bar.Min; v <= bar.Max; ++v) {
+    bar.Value = v;
+    if (!catalogue_row(scratch, scratch.HScroll_Thickness.Value / 100.0,
+                       scratch.HScroll_Camber.Value / 100.0)) {
+      continue;
+    }
+    profil_hesapla(scratch);
+    const double cl = lift_coefficient_at_degrees(scratch, w.AlfaD);
+    out.push_back({v / 100.0, cl, moment_coefficient_at_degrees(scratch, w.AlfaD, cl)});
+  }
+  return out;
 }
 
 bool pin_case(Form1& form) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/window_layout.h"
@@ -72,6 +73,18 @@ inline constexpr std::array<Preset, 6> kPresets{{
 
 // Types the Mach number, sets the three bars and draws everything once.
 void apply_preset(Form1& form, const Preset& preset);
+
+// One section of a sweep: CL and CM about xM at the window's angle.
+struct SweepPoint {
+  double ratio;  // the swept thickness or camber ratio
+  double cl;
+  double cm;
+};
+
+// CL and CM of every catalogue section along the camber bar (thickness held)
+// or the thickness bar (camber held), at the drawn angle and reference point;
+// sections the catalogue lacks are left out. Empty before any section.
+std::vector<SweepPoint> sweep(const Window& w, bool along_camber);
 
 // Pins the drawn case (nothing before any section is drawn); with four
 // pinned the oldest makes room. Every picture is drawn again with it.

@@ -8,10 +8,12 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include <string_view>
 #include <type_traits>
 
+#include "ui/lesson.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/classroom.h"
 #include "ui/qt/flow_controller.h"
@@ -21,6 +23,7 @@
 #include "ui/qt/picture_box.h"
 #include "ui/qt/picture_labels.h"
 #include "ui/qt/qt_layout.h"
+#include "ui/qt/readouts/readouts_controller.h"
 #include "ui/qt/window_exports.h"
 #include "ui/qt/zoom.h"
 
@@ -123,6 +126,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   new Classroom(*this);
   new FlowController(*this);
   new ZoomKeys(*this);
+  new ReadoutsController(*this);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
   picture(SurfaceId::profil)->setFocus();
@@ -159,10 +163,10 @@ void Form1Window::build_client_area(QWidget* client) {
     auto* box = new QLineEdit(QString::fromStdString(box_texts.at(name)), parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    // Read-only, not disabled: the box keeps its place in the tab order and
-    // its number can still be selected and copied, but nothing typed into it
-    // can stand on screen beside a picture that says otherwise.
-    box->setReadOnly(is_echo_box(name));
+    // The coefficient boxes are read-only, not disabled: they keep their
+    // place in the tab order and their number can be copied. The boxes beside
+    // the bars take a typed value on Return (see connect_events).
+    box->setReadOnly(is_echo_box(name) && find_typed_box(name) == nullptr);
     boxes_[name] = box;
   };
 
@@ -225,6 +229,36 @@ void Form1Window::connect_events() {
             [this, handler = event.click] { run(handler); });
   }
   connect(boxes_.at("Text_Moo"), &QLineEdit::returnPressed, this, [this] { run(&Form1::Text_Moo_Return); });
+  // A typed value moves its bar on Return; leaving the box without Return
+  // gives it back the bar's text, so no number stands there unapplied.
+  for (const TypedBox& typed : kTypedBoxes) {
+    QLineEdit* box = boxes_.at(typed.box);
+    connect(box, &QLineEdit::returnPressed, this, [this, &typed, box] {
+      const std::string text = box->text().toStdString();
+      run_action([&](Form1& form) { enter_typed(form, typed, text); });
+    });
+    connect(box, &QLineEdit::editingFinished, this, [this, &typed, box] {
+      const QString shown = with_user_decimal_point((form_->w.*(typed.text)).Text);
+      if (box->text() != shown) box->setText(shown);
+    });
+  }
+}
+
+void Form1Window::run_action(const std::function<void(Form1&)>& action) {
+  if (in_cycle_) return;
+  in_cycle_ = true;
+  controls_to_form();
+  action(*form_);
+  // A bar the action moved is shown at its new place without raising its
+  // own change event: the action already ran the cycle.
+  for (const BarEvent& event : kBarEvents) {
+    HScrollBar* bar = bars_.at(event.control);
+    const QSignalBlocker quiet(bar);
+    bar->setValue((form_->w.*(event.bar)).Value);
+  }
+  form_to_controls();
+  in_cycle_ = false;
+  emit cycle_finished();
 }
 
 void Form1Window::run(void (Form1::*handler)()) {

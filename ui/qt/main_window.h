@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,6 +42,10 @@ class Form1Window : public QMainWindow {
   // Lays the window (and the About window) out again at `factor`, a zoom
   // step; the pictures repaint from their recorded calls, no cycle runs.
   void set_zoom(double factor);
+
+  // Runs an action on the window object (a pin, a preset, a typed value) as
+  // one event: controls in, the action, texts out, cycle_finished.
+  void run_action(const std::function<void(Form1&)>& action);
 
  signals:
   // After every event cycle, once the texts are back in the boxes.

@@ -1,5 +1,7 @@
 #include "ui/qt/picture_painter.h"
 
+#include <QLineF>
+#include <QList>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -60,7 +62,37 @@ int anchor(double v, int pen, int extent) {
   return static_cast<int>(std::clamp(a, 0.0, static_cast<double>(std::max(0, extent - pen))));
 }
 
-void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, Colour colour, int pen) {
+// The dash patterns, in pen widths: long enough to tell apart on a projector
+// and in black-and-white print.
+QList<qreal> dash_pattern(LineStyle style) {
+  switch (style) {
+    case LineStyle::solid: break;
+    case LineStyle::dash: return {6, 4};
+    case LineStyle::dot: return {1.5, 3};
+    case LineStyle::dash_dot: return {6, 3, 1.5, 3};
+    case LineStyle::dash_dot_dot: return {6, 3, 1.5, 3, 1.5, 3};
+  }
+  return {};
+}
+
+// A dashed curve is many short segments; carrying the pattern's phase from
+// one segment to the next that starts where it ended keeps the dashes even
+// along the whole curve instead of restarting at every point.
+struct DashPhase {
+  QPointF end{-1e9, -1e9};
+  double travel = 0;
+};
+
+QPen stroke(QColor colour, int pen, LineStyle style, double offset) {
+  if (style == LineStyle::solid) return QPen(colour, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  QPen styled(colour, pen, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+  styled.setDashPattern(dash_pattern(style));
+  styled.setDashOffset(offset);
+  return styled;
+}
+
+void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, Colour colour, int pen,
+               DashPhase& phase) {
   const std::vector<float>& a = call.args;
   // Device coordinates in double precision; the clip rejects anything that
   // is not finite and cuts everything else to the picture.
@@ -74,7 +106,15 @@ void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call,
   const double half = pen / 2.0;
   const QPointF from(anchor(inside->x1, pen, w) + half, anchor(inside->y1, pen, h) + half);
   const QPointF to(anchor(inside->x2, pen, w) + half, anchor(inside->y2, pen, h) + half);
-  painter.setPen(QPen(to_qcolor(colour), pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  if (call.style != LineStyle::solid) {
+    if (from != phase.end) phase.travel = 0;
+    painter.setPen(stroke(to_qcolor(colour), pen, call.style, phase.travel));
+    phase.travel += QLineF(from, to).length() / pen;
+    phase.end = to;
+    if (from != to) painter.drawLine(from, to);
+    return;
+  }
+  painter.setPen(stroke(to_qcolor(colour), pen, call.style, 0));
   if (from == to) {
     painter.fillRect(QRectF(from.x() - half, from.y() - half, pen, pen), to_qcolor(colour));
   } else {
@@ -113,7 +153,7 @@ void draw_circle(QPainter& painter, const DeviceMap& map, const SurfaceCall& cal
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(colour, pen));
+  painter.setPen(stroke(colour, pen, call.style, 0));
   painter.drawEllipse(QPointF(cx, cy), r, r);
   painter.restore();
 }
@@ -141,11 +181,14 @@ void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
   painter.setRenderHint(QPainter::Antialiasing, false);
   // A surface that was never cleared shows its background all the same.
   painter.fillRect(QRect(0, 0, w, h), to_qcolor(back));
+  DashPhase phase;
   for (const SurfaceCall& call : calls) {
     switch (call.op) {
       case SurfaceCall::Op::Cls: painter.fillRect(QRect(0, 0, w, h), to_qcolor(back)); break;
       case SurfaceCall::Op::Scale: map.set(call.args[0], call.args[1], call.args[2], call.args[3]); break;
-      case SurfaceCall::Op::Line: draw_line(painter, map, call, call.colour.value_or(fore), pen); break;
+      case SurfaceCall::Op::Line:
+        draw_line(painter, map, call, call.colour.value_or(fore), pen, phase);
+        break;
       case SurfaceCall::Op::Circle: draw_circle(painter, map, call, pen); break;
     }
   }

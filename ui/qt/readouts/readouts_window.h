@@ -1,0 +1,69 @@
+// The readouts window (F3): the key numbers of the drawn case beside their
+// thin-airfoil values, the compressibility notice, the pinned references'
+// legend, and CL and CM swept against camber and thickness.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+#include "model/readouts.h"
+#include "ui/lesson.h"
+
+class QLabel;
+
+namespace airfoil {
+
+// CL or CM against a swept ratio, the live value marked: one small chart.
+class SweepChart : public QWidget {
+ public:
+  SweepChart(QString title, QWidget* parent);
+  void set_points(std::vector<SweepPoint> points, double live_ratio, bool moment);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString title_;
+  std::vector<SweepPoint> points_;
+  double live_ratio_ = 0;
+  bool moment_ = false;
+};
+
+class ReadoutsWindow : public QWidget {
+ public:
+  ReadoutsWindow();
+  // Shows the numbers of `w` as drawn now.
+  void show_case(const Window& w, const Readouts& r);
+  // The notice's text; empty when the correction holds.
+  QString notice() const;
+  // The value text of readout row `key` ("cl", "m_crit", ...).
+  QString value_text(const char* key) const;
+
+ private:
+  struct Row {
+    const char* key;
+    QLabel* value;
+    QLabel* thin;
+  };
+  void add_row(const char* key, const char* name, const char* formula);
+  void set(const char* key, const QString& value, const QString& thin = {});
+
+  std::vector<Row> rows_;
+  QLabel* notice_ = nullptr;
+  QLabel* legend_ = nullptr;
+  std::array<SweepChart*, 4> sweeps_{};
+};
+
+// What the window and the pictures say when the drawn case is past its
+// critical Mach number (or has an unbounded peak); empty otherwise.
+QString supercritical_notice(const Readouts& r);
+// The same in a few words, for the pressure picture's top edge.
+QString short_notice(const Readouts& r);
+// One line per pinned case: its pattern's name and its t/c, f/c, alpha, Moo.
+QStringList reference_legend(const Window& w);
+// A readout that may be no number: the number, or why there is none.
+QString number_or_reason(const std::optional<double>& x, NoValue why, int decimals);
+
+}  // namespace airfoil
