@@ -662,6 +662,10 @@
 <context>
     <name>Exporter</name>
     <message>
+        <source>Referanslar (kesikli çizgiler):</source>
+        <translation>References (dashed lines):</translation>
+    </message>
+    <message>
         <source>Kanat profili ders notu</source>
         <translation>Airfoil handout</translation>
     </message>
@@ -704,6 +708,38 @@
 </context>
 <context>
     <name>Readouts</name>
+    <message>
+        <source>CL = %1, CM (xM) = %2</source>
+        <translation>CL = %1, CM (xM) = %2</translation>
+    </message>
+    <message>
+        <source>düzeltilmiş CL = %1 (Moo %2)</source>
+        <translation>corrected CL = %1 (Moo %2)</translation>
+    </message>
+    <message>
+        <source>düzeltilmiş CM = %1 (Moo %2)</source>
+        <translation>corrected CM = %1 (Moo %2)</translation>
+    </message>
+    <message>
+        <source>αL0 = %1° (ince kanat %2°)</source>
+        <translation>αL0 = %1° (thin airfoil %2°)</translation>
+    </message>
+    <message>
+        <source>dCL/dα = %1 /rad (ince kanat 2π = %2)</source>
+        <translation>dCL/dα = %1 /rad (thin airfoil 2π = %2)</translation>
+    </message>
+    <message>
+        <source>x_ac/c = %1, CM_ac = %2 (ince kanat c/4, %3)</source>
+        <translation>x_ac/c = %1, CM_ac = %2 (thin airfoil c/4, %3)</translation>
+    </message>
+    <message>
+        <source>Cp_min = %1 (x/c = %2)</source>
+        <translation>Cp_min = %1 (x/c = %2)</translation>
+    </message>
+    <message>
+        <source>Mkritik = %1</source>
+        <translation>Mcrit = %1</translation>
+    </message>
     <message>
         <source>henüz kesit çizilmedi</source>
         <translation>no section drawn yet</translation>

@@ -1,7 +1,9 @@
 // The window's tables as CSV text: UTF-8, a header row, '.' as the decimal
 // point whatever the locale, every number in the shortest text that reads
 // back as the same double. Values come only from the window state and the
-// Mach number box; nothing is computed again.
+// Mach number each picture drew; nothing is computed again. With cases
+// pinned, every table holds them too: a first column `case` names each row's
+// case, "live" or "ref1" (the oldest pinned) to "ref4".
 #pragma once
 
 #include <string>
@@ -11,7 +13,7 @@
 namespace airfoil {
 
 // i,x_c,y_c,cp,one_minus_cp,cp_corrected for the points 1 to nP, in drawing
-// order; cp_corrected is empty when Text_Moo asks for no correction.
+// order; cp_corrected is empty when the pressure chart drew no correction.
 std::string section_csv(const Window& w);
 // i,xi,eta: the circle points 1 to nP.
 std::string circle_csv(const Window& w);

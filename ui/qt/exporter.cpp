@@ -15,6 +15,8 @@
 #include <algorithm>
 
 #include "model/numtext.h"
+#include "model/readouts.h"
+#include "ui/qt/readouts/readout_texts.h"
 #include "ui/surface_layout.h"
 
 namespace airfoil {
@@ -105,9 +107,13 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   const int client_width = twips_to_pixels(11880);
   const int client_height = twips_to_pixels(7350);
   const int title_height = 28;
+  // Below the window's layout, a strip for the readouts and the references'
+  // legend: what the pictures show, in numbers.
+  const int strip_height = 104;
   const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
-  const double fit = std::min(page.width() / static_cast<double>(client_width),
-                              page.height() / static_cast<double>(client_height + title_height));
+  const double fit =
+      std::min(page.width() / static_cast<double>(client_width),
+               page.height() / static_cast<double>(client_height + title_height + strip_height));
 
   QPainter painter(&pdf);
   painter.scale(fit, fit);
@@ -136,7 +142,8 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   }
 
   // The facts, in the space of the input panel below the circle picture.
-  const LeadingNumber moo = read_leading_number(w.Text_Moo.Text);
+  // The Mach number the pressure picture was drawn with, not one typed since.
+  const double moo = w.drawn_moo.pressure;
   struct Fact {
     QString text;
     bool heading = false;
@@ -148,8 +155,7 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
       {tr("nokta sayısı nP = %1").arg(number(w.nP))},
       {tr("hücum açısı \u03b1 = %1\u00b0").arg(number(w.AlfaD))},
       {tr("moment referans noktası xM/c = %1").arg(number(w.xM))},
-      {tr("Mach sayısı Moo = %1")
-           .arg(moo.overflow ? QString::fromStdString(w.Text_Moo.Text) : number(moo.value))},
+      {tr("Mach sayısı Moo = %1").arg(number(moo))},
       {},
       {tr("Katsayılar"), true},
       {tr("CL = %1").arg(QString::fromStdString(w.Text_CL.Text))},
@@ -165,6 +171,20 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
     painter.drawText(at, fact.text);
     at.ry() += 19;
   }
+
+  // The strip: readouts in the first two columns, the legend in the third.
+  QFont strip = small;
+  strip.setPointSizeF(8);
+  painter.setFont(strip);
+  const QStringList readouts = readout_lines(compute_readouts(w));
+  QStringList legend = reference_legend(w);
+  if (!legend.isEmpty()) legend.prepend(tr("Referanslar (kesikli çizgiler):"));
+  const int column = client_width / 3;
+  const int top = client_height + 14;
+  for (int i = 0; i < readouts.size(); ++i) {
+    painter.drawText(QPoint(8 + (i / 5) * column, top + (i % 5) * 17), readouts[i]);
+  }
+  for (int i = 0; i < legend.size(); ++i) painter.drawText(QPoint(8 + 2 * column, top + i * 17), legend[i]);
   painter.end();
   return bytes;
 }

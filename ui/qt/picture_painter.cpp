@@ -1,9 +1,9 @@
 #include "ui/qt/picture_painter.h"
 
-#include <QLineF>
 #include <QList>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -75,12 +75,31 @@ QList<qreal> dash_pattern(LineStyle style) {
   return {};
 }
 
-// A dashed curve is many short segments; carrying the pattern's phase from
-// one segment to the next that starts where it ended keeps the dashes even
-// along the whole curve instead of restarting at every point.
-struct DashPhase {
-  QPointF end{-1e9, -1e9};
-  double travel = 0;
+// A dashed curve is many short segments. Those that join end to start, in
+// one colour and pattern, are stroked as one polyline: the dashes run evenly
+// along the whole curve instead of restarting at every point, and one stroke
+// costs far less than many.
+class DashedRun {
+ public:
+  void add(QPainter& painter, const QPointF& from, const QPointF& to, const QPen& pen) {
+    if (points_.isEmpty() || from != points_.back() || pen != pen_) {
+      flush(painter);
+      pen_ = pen;
+      points_ << from;
+    }
+    points_ << to;
+  }
+  void flush(QPainter& painter) {
+    if (points_.size() >= 2) {
+      painter.setPen(pen_);
+      painter.drawPolyline(points_);
+    }
+    points_.clear();
+  }
+
+ private:
+  QPolygonF points_;
+  QPen pen_;
 };
 
 QPen stroke(QColor colour, int pen, LineStyle style, double offset) {
@@ -92,7 +111,7 @@ QPen stroke(QColor colour, int pen, LineStyle style, double offset) {
 }
 
 void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, Colour colour, int pen,
-               DashPhase& phase) {
+               DashedRun& dashed) {
   const std::vector<float>& a = call.args;
   // Device coordinates in double precision; the clip rejects anything that
   // is not finite and cuts everything else to the picture.
@@ -107,13 +126,10 @@ void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call,
   const QPointF from(anchor(inside->x1, pen, w) + half, anchor(inside->y1, pen, h) + half);
   const QPointF to(anchor(inside->x2, pen, w) + half, anchor(inside->y2, pen, h) + half);
   if (call.style != LineStyle::solid) {
-    if (from != phase.end) phase.travel = 0;
-    painter.setPen(stroke(to_qcolor(colour), pen, call.style, phase.travel));
-    phase.travel += QLineF(from, to).length() / pen;
-    phase.end = to;
-    if (from != to) painter.drawLine(from, to);
+    dashed.add(painter, from, to, stroke(to_qcolor(colour), pen, call.style, 0));
     return;
   }
+  dashed.flush(painter);
   painter.setPen(stroke(to_qcolor(colour), pen, call.style, 0));
   if (from == to) {
     painter.fillRect(QRectF(from.x() - half, from.y() - half, pen, pen), to_qcolor(colour));
@@ -181,17 +197,24 @@ void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
   painter.setRenderHint(QPainter::Antialiasing, false);
   // A surface that was never cleared shows its background all the same.
   painter.fillRect(QRect(0, 0, w, h), to_qcolor(back));
-  DashPhase phase;
+  DashedRun dashed;
   for (const SurfaceCall& call : calls) {
     switch (call.op) {
-      case SurfaceCall::Op::Cls: painter.fillRect(QRect(0, 0, w, h), to_qcolor(back)); break;
+      case SurfaceCall::Op::Cls:
+        dashed.flush(painter);
+        painter.fillRect(QRect(0, 0, w, h), to_qcolor(back));
+        break;
       case SurfaceCall::Op::Scale: map.set(call.args[0], call.args[1], call.args[2], call.args[3]); break;
       case SurfaceCall::Op::Line:
-        draw_line(painter, map, call, call.colour.value_or(fore), pen, phase);
+        draw_line(painter, map, call, call.colour.value_or(fore), pen, dashed);
         break;
-      case SurfaceCall::Op::Circle: draw_circle(painter, map, call, pen); break;
+      case SurfaceCall::Op::Circle:
+        dashed.flush(painter);
+        draw_circle(painter, map, call, pen);
+        break;
     }
   }
+  dashed.flush(painter);
   painter.restore();
 }
 

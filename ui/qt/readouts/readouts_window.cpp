@@ -10,8 +10,8 @@
 #include <cmath>
 #include <utility>
 
-#include "charts/references.h"
 #include "ui/qt/picture_painter.h"
+#include "ui/qt/readouts/readout_texts.h"
 
 namespace airfoil {
 
@@ -21,67 +21,7 @@ QString tr_(const char* text) { return QCoreApplication::translate("Readouts", t
 
 QString num(double x, int decimals) { return QString::number(x, 'f', decimals); }
 
-const char* why_text(NoValue why) {
-  switch (why) {
-    case NoValue::none: return "";
-    case NoValue::no_geometry: return QT_TRANSLATE_NOOP("Readouts", "henüz kesit çizilmedi");
-    case NoValue::sharp_leading_edge:
-      return QT_TRANSLATE_NOOP("Readouts",
-                               "sayı değil: kalınlığı sıfır olan kesitin sivri hücum kenarında hız "
-                               "sonsuz büyür (yalnızca 0° hücum açısında sonludur)");
-    case NoValue::no_suction:
-      return QT_TRANSLATE_NOOP("Readouts", "yok: yüzeyin hiçbir yerinde akış serbest akımdan hızlı değil");
-    case NoValue::flat_plate_at_zero:
-      return QT_TRANSLATE_NOOP("Readouts", "yok: 0°'deki düz levhada her yerde Cp = 0");
-    case NoValue::no_centre: return QT_TRANSLATE_NOOP("Readouts", "yok: bu açıda dCM/dα her noktada aynı");
-  }
-  return "";
-}
-
-const char* style_text(LineStyle style) {
-  switch (style) {
-    case LineStyle::solid: return "";
-    case LineStyle::dash: return QT_TRANSLATE_NOOP("Readouts", "kesikli");
-    case LineStyle::dot: return QT_TRANSLATE_NOOP("Readouts", "noktalı");
-    case LineStyle::dash_dot: return QT_TRANSLATE_NOOP("Readouts", "çizgi-nokta");
-    case LineStyle::dash_dot_dot: return QT_TRANSLATE_NOOP("Readouts", "çizgi-nokta-nokta");
-  }
-  return "";
-}
-
 }  // namespace
-
-QString number_or_reason(const std::optional<double>& x, NoValue why, int decimals) {
-  return x ? num(*x, decimals) : tr_(why_text(why));
-}
-
-QString supercritical_notice(const Readouts& r) {
-  if (!r.supercritical) return {};
-  if (!r.m_crit) {
-    return tr_(
-        "Sivri hücum kenarında akış yerel olarak ses üstü: Prandtl-Glauert düzeltmesi burada geçerli değil.");
-  }
-  return tr_("|Moo| = %1 ≥ Mkritik = %2: akış yüzeyde yerel olarak ses üstü, Prandtl-Glauert düzeltmesi "
-             "artık geçerli değil.")
-      .arg(num(std::fabs(r.moo_pressure), 3), num(*r.m_crit, 3));
-}
-
-QString short_notice(const Readouts& r) {
-  if (!r.supercritical) return {};
-  if (!r.m_crit) return tr_("Yerel ses üstü akış: düzeltme geçersiz");
-  return tr_("Moo ≥ Mkr %1: yerel ses üstü, düzeltme geçersiz").arg(num(*r.m_crit, 3));
-}
-
-QStringList reference_legend(const Window& w) {
-  QStringList lines;
-  for (std::size_t k = 0; k < w.references.size(); ++k) {
-    const PinnedCase& ref = w.references[k];
-    lines << tr_("%1: t/c %2, f/c %3, α %4°, Moo %5")
-                 .arg(tr_(style_text(reference_style(k))), num(ref.state.Thickness, 2),
-                      num(ref.state.Camber, 2), QString::number(ref.state.AlfaD), QString::number(ref.moo));
-  }
-  return lines;
-}
 
 SweepChart::SweepChart(QString title, QWidget* parent) : QWidget(parent), title_(std::move(title)) {
   setMinimumSize(260, 150);
@@ -221,7 +161,7 @@ QString ReadoutsWindow::value_text(const char* key) const {
 QString ReadoutsWindow::notice() const { return notice_->text(); }
 
 void ReadoutsWindow::show_case(const Window& w, const Readouts& r) {
-  const QString none = tr_(why_text(NoValue::no_geometry));
+  const QString none = number_or_reason(std::nullopt, NoValue::no_geometry, 0);
   const auto live = [&](double x, int d) { return r.geometry ? num(x, d) : none; };
   const QString not_drawn = tr_("düzeltme çizilmedi");
   set("cl", live(r.cl, 4));

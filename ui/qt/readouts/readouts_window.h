@@ -10,6 +10,7 @@
 
 #include "model/readouts.h"
 #include "ui/lesson.h"
+#include "ui/qt/readouts/readout_texts.h"
 
 class QLabel;
 
@@ -55,15 +56,5 @@ class ReadoutsWindow : public QWidget {
   QLabel* legend_ = nullptr;
   std::array<SweepChart*, 4> sweeps_{};
 };
-
-// What the window and the pictures say when the drawn case is past its
-// critical Mach number (or has an unbounded peak); empty otherwise.
-QString supercritical_notice(const Readouts& r);
-// The same in a few words, for the pressure picture's top edge.
-QString short_notice(const Readouts& r);
-// One line per pinned case: its pattern's name and its t/c, f/c, alpha, Moo.
-QStringList reference_legend(const Window& w);
-// A readout that may be no number: the number, or why there is none.
-QString number_or_reason(const std::optional<double>& x, NoValue why, int decimals);
 
 }  // namespace airfoil
