@@ -35,16 +35,19 @@ void PictureBox::Cls() {
 void PictureBox::Scale(float x1, float y1, float x2, float y2) { recording_.Scale(x1, y1, x2, y2); }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) {
+  recording_.line_style = line_style;
   recording_.Line(x1, y1, x2, y2);
   update();
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
+  recording_.line_style = line_style;
   recording_.Line(x1, y1, x2, y2, colour);
   update();
 }
 
 void PictureBox::Circle(float x, float y, float radius, Colour colour) {
+  recording_.line_style = line_style;
   recording_.Circle(x, y, radius, colour);
   update();
 }
