@@ -729,8 +729,12 @@
         <translation>dCL/dα = %1 /rad (thin airfoil 2π = %2)</translation>
     </message>
     <message>
-        <source>x_ac/c = %1, CM_ac = %2 (ince kanat c/4, %3)</source>
-        <translation>x_ac/c = %1, CM_ac = %2 (thin airfoil c/4, %3)</translation>
+        <source>x_ac/c = %1 (ince kanat 0.25)</source>
+        <translation>x_ac/c = %1 (thin airfoil 0.25)</translation>
+    </message>
+    <message>
+        <source>CM_ac = %1 (ince kanat %2)</source>
+        <translation>CM_ac = %1 (thin airfoil %2)</translation>
     </message>
     <message>
         <source>Cp_min = %1 (x/c = %2)</source>

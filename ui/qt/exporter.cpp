@@ -179,12 +179,13 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   const QStringList readouts = readout_lines(compute_readouts(w));
   QStringList legend = reference_legend(w);
   if (!legend.isEmpty()) legend.prepend(tr("Referanslar (kesikli çizgiler):"));
-  const int column = client_width / 3;
   const int top = client_height + 14;
   for (int i = 0; i < readouts.size(); ++i) {
-    painter.drawText(QPoint(8 + (i / 5) * column, top + (i % 5) * 17), readouts[i]);
+    painter.drawText(QPoint(8 + (i / 5) * client_width * 36 / 100, top + (i % 5) * 17), readouts[i]);
   }
-  for (int i = 0; i < legend.size(); ++i) painter.drawText(QPoint(8 + 2 * column, top + i * 17), legend[i]);
+  for (int i = 0; i < legend.size(); ++i) {
+    painter.drawText(QPoint(client_width * 72 / 100, top + i * 17), legend[i]);
+  }
   painter.end();
   return bytes;
 }

@@ -89,9 +89,9 @@ QStringList readout_lines(const Readouts& r) {
                .arg(num(r.alpha_zero_lift_deg, 2), num(r.thin_alpha_zero_lift_deg, 2))
         << tr_("dCL/dα = %1 /rad (ince kanat 2π = %2)")
                .arg(num(r.cl_alpha_per_rad, 4), num(r.thin_cl_alpha_per_rad, 4))
-        << tr_("x_ac/c = %1, CM_ac = %2 (ince kanat c/4, %3)")
-               .arg(number_or_reason(r.x_ac, r.ac_missing, 4), number_or_reason(r.cm_ac, r.ac_missing, 5),
-                    num(r.thin_cm_quarter, 4))
+        << tr_("x_ac/c = %1 (ince kanat 0.25)").arg(number_or_reason(r.x_ac, r.ac_missing, 4))
+        << tr_("CM_ac = %1 (ince kanat %2)")
+               .arg(number_or_reason(r.cm_ac, r.ac_missing, 5), num(r.thin_cm_quarter, 4))
         << tr_("Cp_min = %1 (x/c = %2)")
                .arg(number_or_reason(r.cp_min, r.peak_missing, 4),
                     number_or_reason(r.x_cp_min, r.peak_missing, 4))
