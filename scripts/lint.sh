@@ -62,7 +62,7 @@ if [[ ${LINT_CPPCHECK:-1} != 0 ]]; then
   if (cd "$copy" && cppcheck --enable=warning,performance,portability --error-exitcode=1 \
         --std=c++20 --language=c++ -I . --library=googletest --library=qt --library=posix \
         --inline-suppr --suppress=missingIncludeSystem \
-        --suppress=CastIntegerToAddressAtReturn:ui/qt/main_window.h \
+        --suppress=CastIntegerToAddressAtReturn:ui/qt/main/main_window.h \
         --quiet -j "$jobs" model charts ui tools fuzz bench tests); then
     echo "lint: cppcheck clean"
   else

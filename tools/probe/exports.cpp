@@ -13,8 +13,8 @@
 #include <string>
 
 #include "ui/export_csv.h"
-#include "ui/qt/exporter.h"
-#include "ui/qt/picture_labels.h"
+#include "ui/render/exporter.h"
+#include "ui/render/picture_labels.h"
 #include "ui/surface_layout.h"
 
 namespace airfoil::probe {

@@ -1,0 +1,90 @@
+#include "ui/qt/app/language.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTranslator>
+
+#include <cstdio>
+
+#include "ui/qt/app/settings.h"
+
+namespace airfoil {
+
+namespace {
+
+constexpr const char* kLanguageKey = "language";
+constexpr const char* kEnglishTranslation = ":/i18n/pelmora-airfoil_en.qm";
+
+Language g_current = Language::turkish;
+
+// One translator for the whole run, owned by the application object so that
+// it goes when the application does.
+QTranslator* translator() {
+  static QTranslator* instance = nullptr;
+  if (instance == nullptr) instance = new QTranslator(QCoreApplication::instance());
+  return instance;
+}
+
+}  // namespace
+
+std::optional<Language> language_from_code(const QString& code) {
+  if (code == QLatin1String("tr")) return Language::turkish;
+  if (code == QLatin1String("en")) return Language::english;
+  return std::nullopt;
+}
+
+QString language_code(Language language) {
+  return language == Language::english ? QStringLiteral("en") : QStringLiteral("tr");
+}
+
+void set_language(Language language) {
+  QTranslator* english = translator();
+  QCoreApplication::removeTranslator(english);
+  g_current = Language::turkish;
+  if (language != Language::english) return;
+  // The translation is compiled into the program; failing to load it means a
+  // broken build, and the Turkish texts are still a working window.
+  if (!english->load(QString::fromUtf8(kEnglishTranslation))) {
+    std::fprintf(stderr, "pelmora-airfoil: the English translation is missing from this build\n");
+    return;
+  }
+  QCoreApplication::installTranslator(english);
+  g_current = Language::english;
+}
+
+Language current_language() { return g_current; }
+
+bool apply_language(const QStringList& arguments) {
+  std::optional<QString> asked;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QLatin1String("--lang")) {
+      asked = i + 1 < arguments.size() ? arguments[++i] : QString();
+    } else if (argument.startsWith(QLatin1String("--lang="))) {
+      asked = argument.mid(7);
+    }
+  }
+  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
+  if (asked) {
+    const std::optional<Language> chosen = language_from_code(*asked);
+    if (!chosen) {
+      std::fprintf(stderr, "pelmora-airfoil: --lang takes tr (Türkçe) or en (English), not '%s'\n",
+                   asked->toLocal8Bit().constData());
+      return false;
+    }
+    settings.setValue(kLanguageKey, language_code(*chosen));
+    set_language(*chosen);
+    return true;
+  }
+  set_language(language_from_code(settings.value(kLanguageKey).toString()).value_or(Language::turkish));
+  return true;
+}
+
+QCommandLineOption language_option() {
+  return QCommandLineOption(QStringLiteral("lang"),
+                            QStringLiteral("Language of the windows: tr (Turkish, the default) or "
+                                           "en (English); remembered for later runs."),
+                            QStringLiteral("code"));
+}
+
+}  // namespace airfoil

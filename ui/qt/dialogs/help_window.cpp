@@ -1,0 +1,179 @@
+#include "ui/qt/dialogs/help_window.h"
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/render/fonts.h"
+
+namespace airfoil {
+
+namespace {
+
+QString translated(const char* source) { return QCoreApplication::translate("HelpWindow", source); }
+
+struct Section {
+  const char* heading;
+  std::initializer_list<const char*> paragraphs;
+};
+
+// Sizes at the designed scale; everything about the window's size and type
+// comes from here.
+constexpr int kWidth = 620, kHeight = 600;
+constexpr double kPoints = 10;
+
+}  // namespace
+
+QString help_html() {
+  const Section sections[] = {
+      {QT_TRANSLATE_NOOP("HelpWindow", "Başlarken"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "Program açıldığında beş resim boştur. Herhangi bir resme tıklayın ya da "
+                          "odak bir resimdeyken Boşluk veya Enter tuşuna basın: kesit, akış ve iki "
+                          "katsayı o anki ayarlarla hesaplanır ve beş resmin hepsi çizilir.")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Resimler"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>Daire düzlemi</b> (sol üstte): kesiti üreten daire, merkezi (siyah "
+                          "artı) ve eksenler. z = ζ + 1/ζ dönüşümü bu daireyi profile çevirir: "
+                          "kırmızı çizilen yay alt yüzeye, mavi çizilen yay üst yüzeye dönüşür."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>Profil</b> (ortada üstte): kesitin dış çizgisi, veterle ölçeklenmiş "
+                          "bir ızgara üzerinde. Yatay eksen x/c (hücum kenarında 0, firar "
+                          "kenarında 1), dikey eksen y/c; alt yüzey kırmızı, üst yüzey mavi. "
+                          "Moment referans noktası kaydırıldığında veter üzerindeki küçük kırmızı "
+                          "daire o noktayı gösterir."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>Basınç dağılımı</b> (ortada altta): yüzeydeki 1 - Cp, x/c'ye karşı; "
+                          "emme tepeleri yukarı doğru yükselir. Alt yüzey kırmızı, üst yüzey "
+                          "mavi; Moo sıfırdan farklıysa sıkıştırılabilirlik için düzeltilmiş "
+                          "eğri eflatun."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>CL grafiği</b> (sağ üstte): taşıma katsayısı CL, -12° ile 12° "
+                          "arasındaki hücum açısına (α) karşı, mavi; kırmızı daire geçerli açıdaki "
+                          "değeri gösterir. Moo sıfırdan farklıysa düzeltilmiş eğri ve değer "
+                          "eflatun."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>CM grafiği</b> (sağ altta): seçilen referans noktasına göre "
+                          "yunuslama momenti katsayısı CM (burun yukarı pozitif), hücum açısına "
+                          "karşı; renkler CL grafiğindeki gibidir."),
+        QT_TRANSLATE_NOOP("HelpWindow", "Izgara çizgileri yeşil, eksenler siyahtır.")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Ayarlar"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>δ</b>: kalınlık, veterin yüzdesi (0 ile 30 arası). <b>γ</b>: "
+                          "kamburluk, veterin yüzdesi (0 ile 15 arası). Bu ikisinden biri "
+                          "değişince her şey yeniden hesaplanır ve çizilir."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>nP</b>: yüzeydeki hesap noktalarının sayısı (11 ile 101 arası). "
+                          "Daire, profil ve basınç resimleri yeniden çizilir; katsayılar nokta "
+                          "sayısına bağlı olmadığından iki grafik olduğu gibi kalır."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>α</b>: hücum açısı, derece (-10 ile 10 arası). Basınç dağılımı ve "
+                          "iki grafik yeniden çizilir; kesit değişmez."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>xM/c</b>: moment referans noktası, veterin yüzdesi (0 ile 100 "
+                          "arası). CM grafiği ve profil yeniden çizilir, nokta profilde "
+                          "işaretlenir."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>Moo</b>: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta "
+                          "yazın (örneğin 0.5). Yazılan sayı kendiliğinden uygulanmaz: Enter "
+                          "tuşu her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a "
+                          "basılmazsa sayı, basınç dağılımını ya da bir katsayı grafiğini "
+                          "yeniden çizen bir sonraki hesapta okunur. -1 ile 1 arasında olmayan "
+                          "bir sayı için uyarı verilir ve düzeltme çizilmez."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "<b>CL =</b> ve <b>CM =</b> kutuları, geçerli hücum açısındaki "
+                          "sıkıştırılamaz akış katsayılarını gösterir (CL dört, CM beş ondalık "
+                          "basamağa yuvarlanır).")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Klavye"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "Tab ve Shift+Tab denetimler arasında dolaşır; odaktaki denetim renkli "
+                          "bir çerçeveyle işaretlenir. Kaydırma çubuğunda sağ ve sol ok küçük, "
+                          "Page Down ve Page Up büyük bir adım atar; Home ve End uçlara gider. "
+                          "Bir resimde Boşluk veya Enter, tıklamayla aynı işi yapar. F1 bu "
+                          "pencereyi açar, Esc kapatır; Alt+A Hakkında penceresini (About) "
+                          "açar."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Ctrl+Artı (ya da Ctrl+=) pencereyi büyütür, Ctrl+Eksi küçültür, Ctrl+0 "
+                          "tasarlanan boyuta döndürür; Ctrl basılıyken fare tekerleği de aynı "
+                          "işi yapar. Büyütme %50 ile %300 arasında %25'lik adımlarla değişir, "
+                          "sonraki açılışlarda da geçerlidir; <tt>--zoom 2</tt> programı iki kat "
+                          "büyüklükte açar.")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Varsayımlar"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar "
+                          "kenarı (Kutta) koşulu belirler: akış firar kenarından düzgünce ayrılır "
+                          "ve her açıda yüzeye yapışık kalır. Bu yüzden tutunma kaybı (stall) "
+                          "yoktur, CL açıyla birlikte artmayı sürdürür; sürtünme de olmadığından "
+                          "sürükleme kuvveti sıfırdır."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert "
+                          "kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme "
+                          "yalnızca ses altı ve yüzeye yapışık akış için geçerlidir ve kabaca "
+                          "|Moo| < 0.7 için anlamlıdır; daha yüksek Mach sayılarında yüzeyde yerel "
+                          "ses üstü bölgeler ve şok dalgaları oluşur, düzeltme akışı artık "
+                          "doğru anlatmaz."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Kesitler önceden hesaplanmış bir katalogdan (KATPE-D20G15.txt) alınır. "
+                          "Katalogda bulunmayan bir kalınlık ve kamburluk çifti için uyarı "
+                          "verilir ve önceki kesit kalır.")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Akış alanı"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "F2 (ya da daire veya profil resminin sağ tık menüsündeki <b>Akış "
+                          "alanı</b>) akış alanı penceresini açar: solda kesitin, sağda onu "
+                          "üreten dairenin çevresindeki akış. Bu bir benzetim değil, programın "
+                          "kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit ψ "
+                          "adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda "
+                          "ikiye ayrıldığı ve firar kenarından düzgünce ayrıldığı bölen akım "
+                          "çizgisidir (ψ = 0). Beyaz noktalar dairedeki iki durma noktası ve "
+                          "kesitteki karşılıklarıdır. Arkadaki renkler basınç katsayısı Cp'dir: "
+                          "koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne "
+                          "uygundur."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, "
+                          "v, |V| ve Cp değerlerini gösterir; noktanın öteki düzlemdeki karşılığı "
+                          "bir halkayla işaretlenir. Pencere ana pencereyi izler: kalınlık, "
+                          "kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık "
+                          "menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc "
+                          "pencereyi kapatır.")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Dil"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "Program Türkçe açılır. İngilizce için <tt>--lang en</tt>, Türkçe için "
+                          "<tt>--lang tr</tt> ile başlatın; seçim sonraki açılışlarda da "
+                          "geçerlidir.")}},
+  };
+  QString html = QStringLiteral("<h2>PelmoraAirfoil</h2>");
+  for (const Section& section : sections) {
+    html += QStringLiteral("<h3>%1</h3>").arg(translated(section.heading));
+    for (const char* paragraph : section.paragraphs) {
+      html += QStringLiteral("<p>%1</p>").arg(translated(paragraph));
+    }
+  }
+  return html;
+}
+
+HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
+  setObjectName("Form_Help");
+  setWindowTitle(translated(QT_TRANSLATE_NOOP("HelpWindow", "Yardım")));
+  resize(kWidth, kHeight);
+  auto* text = new QTextBrowser(this);
+  text->setObjectName("HelpText");
+  text->setFont(verdana_font(kPoints));
+  text->setOpenLinks(false);
+  text->setHtml(help_html());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(text);
+  auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close_key, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::set_zoom(double factor) {
+  // The window can be resized by its user; a zoom step sets it to the
+  // designed size at the new factor, as the text grows with it.
+  resize(qRound(kWidth * factor), qRound(kHeight * factor));
+  findChild<QTextBrowser*>("HelpText")->setFont(verdana_font(kPoints * factor));
+}
+
+}  // namespace airfoil

@@ -1,0 +1,96 @@
+// The flow-field window: the flow about the section and about its circle,
+// side by side, with the pressure behind the streamlines. Modeless and one
+// for the whole run, like the help window; the main window keeps it in step
+// (see flow_controller.h). The mouse over either plane reads the flow there
+// and rings the same point in the other plane.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "ui/render/exporter.h"
+#include "ui/render/flow_picture.h"
+
+class QLabel;
+class QMenu;
+
+namespace airfoil {
+
+class FlowWindow;
+
+// One plane's picture on screen.
+class FlowPlaneView : public QWidget {
+  Q_OBJECT
+
+ public:
+  FlowPlaneView(FlowWindow& window, Plane plane);
+  Plane plane() const { return plane_; }
+  QMenu* menu() const { return menu_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  FlowWindow& window_;
+  Plane plane_;
+  QMenu* menu_ = nullptr;
+};
+
+class FlowWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  FlowWindow();
+
+  // The flow to show (none before the first geometry step) at incidence
+  // `alfa_degrees`; redrawn at the next paint.
+  void set_field(std::optional<FlowField> field, double alfa_degrees);
+  // Scales every font and size of the window's pictures.
+  void set_zoom(double zoom);
+
+  // The scene at the pictures' current sizes, rebuilt if anything changed.
+  const FlowScene& scene();
+  FlowPlaneView* view(Plane p) const { return p == Plane::airfoil ? airfoil_ : circle_; }
+  // The status line: the flow under the mouse, or what to do.
+  QString readout() const;
+
+  // The mouse at `at` (picture coordinates) over plane `p`; nothing clears it.
+  void hover(Plane p, std::optional<QPointF> at);
+  // The point under the mouse, in its plane's coordinates, if any.
+  std::optional<std::pair<Plane, PlanePoint>> hovered() const { return hovered_; }
+
+  // One plane as the exporter draws it: the picture as it shows, without the
+  // mouse ring.
+  PaintedPicture picture(Plane p);
+
+  // Asks where to save (empty cancels) and reports a failed write; tests
+  // answer for the user.
+  std::function<QString(const QString& title, const QString& suggested, const QString& filter)> choose_path;
+  std::function<void(const QString& text)> report;
+
+ private:
+  friend class FlowPlaneView;
+  void build_menu(FlowPlaneView& view);
+  void save_as(Plane p, PictureFormat format, double scale);
+  void update_texts();
+  std::optional<PlanePoint> mark_in(Plane p) const;
+
+  FlowStyle style_;
+  std::optional<FlowField> field_;
+  double alfa_degrees_ = 0;
+  std::shared_ptr<const FlowScene> scene_;
+  bool dirty_ = true;
+  std::optional<std::pair<Plane, PlanePoint>> hovered_;
+  FlowPlaneView* airfoil_ = nullptr;
+  FlowPlaneView* circle_ = nullptr;
+  QLabel* status_ = nullptr;
+};
+
+}  // namespace airfoil
