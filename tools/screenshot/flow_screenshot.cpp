@@ -14,10 +14,10 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/qt/main/flow_controller.h"
-#include "ui/qt/flow/flow_window.h"
-#include "ui/qt/main/main_window.h"
 #include "tools/screenshot/offscreen.h"
+#include "ui/qt/flow/flow_window.h"
+#include "ui/qt/main/flow_controller.h"
+#include "ui/qt/main/main_window.h"
 
 namespace {
 

@@ -1,17 +1,14 @@
-// What the program's headless tools share: the smoke test and the two
-// screenshot tools run the real window on the offscreen platform.
+// What the screenshot tools share: they run the real windows on the
+// offscreen platform (see ui/qt/app/offscreen_warnings.h for its warnings)
+// and write the message boxes the window would show to standard error.
 #pragma once
 
 #include <string>
 
 #include "model/window.h"
+#include "ui/qt/app/offscreen_warnings.h"
 
 namespace airfoil {
-
-// The offscreen platform warns about every request for a window manager it
-// does not have; that is expected there, so those lines are dropped and
-// every other message goes on as before.
-void quiet_window_manager_warnings();
 
 // Message boxes and fault reports as lines on standard error.
 class StderrMessages : public MessageSink {

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/qt/main/main_window.h"
 #include "tools/screenshot/offscreen.h"
+#include "ui/qt/main/main_window.h"
 
 namespace {
 

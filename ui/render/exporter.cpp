@@ -10,12 +10,11 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <QWidget>
 
 #include <algorithm>
 
 #include "model/numtext.h"
-#include "ui/surface_layout.h"
+#include "ui/render/qt_layout.h"
 
 namespace airfoil {
 
@@ -102,8 +101,8 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   // The page holds the window's client area as laid out (the pictures at
   // their places, the facts where the input panel stands on screen) below a
   // title line, scaled to fit.
-  const int client_width = twips_to_pixels(11880);
-  const int client_height = twips_to_pixels(7350);
+  const int client_width = twips_to_pixels(kClientWidth);
+  const int client_height = twips_to_pixels(kClientHeight);
   const int title_height = 28;
   const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
   const double fit = std::min(page.width() / static_cast<double>(client_width),
@@ -116,7 +115,7 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   title_font.setBold(true);
   painter.setFont(title_font);
   painter.drawText(QRect(0, 0, client_width, title_height), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("PelmoraAirfoil - Aerodynamic Characteristics"));
+                   QString::fromUtf8(kWindowCaption));
   QFont small = title_font;
   small.setBold(false);
   small.setPointSizeF(9);
@@ -167,16 +166,6 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   }
   painter.end();
   return bytes;
-}
-
-void paint_window(QWidget& window, QPagedPaintDevice& device) {
-  QPainter painter(&device);
-  const QRect page = painter.viewport();
-  const double fit = std::min(page.width() / static_cast<double>(window.width()),
-                              page.height() / static_cast<double>(window.height()));
-  painter.translate((page.width() - window.width() * fit) / 2, (page.height() - window.height() * fit) / 2);
-  painter.scale(fit, fit);
-  window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
 }
 
 void copy_picture(const PaintedPicture& picture) {

@@ -15,9 +15,6 @@
 #include "model/window.h"
 #include "ui/render/picture_painter.h"
 
-class QPagedPaintDevice;
-class QWidget;
-
 namespace airfoil {
 
 enum class PictureFormat { Png, Svg, Pdf };
@@ -56,9 +53,6 @@ QByteArray picture_pdf(const PictureContent& picture);
 // coefficients and the date, on one landscape A4 page. `pictures` are in the
 // order of the surface table.
 QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w, const QDate& date);
-
-// The whole window, fitted to the page of `device` and centred on it.
-void paint_window(QWidget& window, QPagedPaintDevice& device);
 
 // Puts the picture on the clipboard as an image and as SVG.
 void copy_picture(const PictureContent& picture);

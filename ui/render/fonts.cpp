@@ -1,6 +1,6 @@
 #include "ui/render/fonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include "ui/render/qt_layout.h"
 
@@ -17,7 +17,7 @@ QString first_installed_family(std::initializer_list<const char*> families,
     if (script != QFontDatabase::Any && !QFontDatabase::writingSystems(name).contains(script)) continue;
     return name;
   }
-  return QApplication::font().family();
+  return QGuiApplication::font().family();
 }
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 #include "charts/clip.h"
+#include "ui/render/qt_layout.h"
 
 namespace airfoil {
 
@@ -119,12 +119,6 @@ void draw_circle(QPainter& painter, const DeviceMap& map, const SurfaceCall& cal
 }
 
 }  // namespace
-
-QColor to_qcolor(Colour colour) {
-  const auto v = static_cast<std::uint32_t>(colour);
-  return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
-                static_cast<int>((v >> 16) & 0xFF));
-}
 
 void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
                  const std::optional<std::array<float, 4>>& start_scale, QSize size, double scale,

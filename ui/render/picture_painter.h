@@ -20,8 +20,6 @@ class QPainter;
 
 namespace airfoil {
 
-QColor to_qcolor(Colour colour);
-
 // An axis name or tick value that sits on a picture: an opaque light-yellow
 // box with black text, placed in the picture's logical pixels.
 struct PictureLabel {

@@ -1,5 +1,7 @@
-// The window description in the toolkit's terms: twips to pixels, colour
-// values to QColor, fonts to installed families.
+// The window description in the toolkit's terms: twips to pixels at a zoom
+// factor, colour values to QColor, fonts to installed families. Every window
+// and every export converts through here, so a place or a colour means the
+// same pixels wherever it is drawn.
 #pragma once
 
 #include <QColor>
@@ -10,15 +12,16 @@
 
 namespace airfoil {
 
-inline QRect pixels(const Place& p) {
-  return {twips_to_pixels(p.left), twips_to_pixels(p.top), twips_to_pixels(p.width),
-          twips_to_pixels(p.height)};
-}
+// A twips length in whole pixels at `zoom`: at 1 exactly the designed pixels.
+int zoomed_pixels(int twips, double zoom = 1);
 
-inline QColor to_qcolor(Colour c) {
-  const auto v = static_cast<unsigned>(c);
-  return {static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF)};
-}
+// A place of the tables in pixels at `zoom` of the designed size.
+QRect pixels(const Place& place, double zoom = 1);
+
+// `font` with its point size multiplied by `zoom`.
+QFont zoomed(QFont font, double zoom);
+
+QColor to_qcolor(Colour colour);
 
 // The installed font closest to `font` (see fonts.h for the fallbacks).
 QFont to_qfont(const Font& font);

@@ -10,6 +10,7 @@
 
 #include "charts/recording_surface.h"
 #include "ui/render/picture_painter.h"
+#include "ui/render/qt_layout.h"
 #include "ui/surface_layout.h"
 
 namespace airfoil {

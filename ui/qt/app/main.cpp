@@ -12,8 +12,8 @@
 #include "ui/catalogue_search.h"
 #include "ui/qt/app/app_icon.h"
 #include "ui/qt/app/language.h"
-#include "ui/qt/main/main_window.h"
 #include "ui/qt/app/smoke_test.h"
+#include "ui/qt/main/main_window.h"
 #include "ui/qt/main/zoom.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "model/recording_messages.h"
+#include "ui/qt/app/offscreen_warnings.h"
 #include "ui/qt/main/main_window.h"
-#include "tools/screenshot/offscreen.h"
 #include "ui/qt/main/picture_box.h"
 
 namespace airfoil {

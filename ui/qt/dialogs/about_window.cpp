@@ -7,7 +7,6 @@
 
 #include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
-#include "ui/qt/main/zoom.h"
 
 namespace airfoil {
 

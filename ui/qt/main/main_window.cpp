@@ -15,27 +15,16 @@
 #include "ui/qt/dialogs/about_window.h"
 #include "ui/qt/main/classroom.h"
 #include "ui/qt/main/flow_controller.h"
-#include "ui/render/fonts.h"
 #include "ui/qt/main/hscrollbar.h"
 #include "ui/qt/main/message_boxes.h"
 #include "ui/qt/main/picture_box.h"
-#include "ui/render/picture_labels.h"
-#include "ui/render/qt_layout.h"
 #include "ui/qt/main/window_exports.h"
 #include "ui/qt/main/zoom.h"
+#include "ui/render/fonts.h"
+#include "ui/render/picture_labels.h"
+#include "ui/render/qt_layout.h"
 
 namespace airfoil {
-
-namespace {}  // namespace
-
-std::vector<PictureLabel> annotation_labels(SurfaceId surface) {
-  std::vector<PictureLabel> labels;
-  for (const Annotation& a : kAnnotations) {
-    if (a.surface != surface) continue;
-    labels.push_back({QString::fromUtf8(a.text), to_qfont(font_of(a.face)), pixels(a.place)});
-  }
-  return labels;
-}
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "ui/render/qt_layout.h"
-#include "ui/qt/main/zoom.h"
 
 namespace airfoil {
 

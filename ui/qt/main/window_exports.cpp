@@ -5,13 +5,14 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "ui/export_csv.h"
-#include "ui/render/exporter.h"
 #include "ui/qt/main/main_window.h"
 #include "ui/qt/main/picture_box.h"
+#include "ui/render/exporter.h"
 
 namespace airfoil {
 
@@ -33,6 +34,17 @@ DataFile data_of(SurfaceId id) {
     case SurfaceId::Picture_CM: return {"moment.csv", moment_csv};
   }
   return {"section.csv", section_csv};
+}
+
+// The whole window, fitted to the page of `device` and centred on it.
+void paint_window(QWidget& window, QPagedPaintDevice& device) {
+  QPainter painter(&device);
+  const QRect page = painter.viewport();
+  const double fit = std::min(page.width() / static_cast<double>(window.width()),
+                              page.height() / static_cast<double>(window.height()));
+  painter.translate((page.width() - window.width() * fit) / 2, (page.height() - window.height() * fit) / 2);
+  painter.scale(fit, fit);
+  window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
 }
 
 }  // namespace

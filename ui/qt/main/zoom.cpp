@@ -13,11 +13,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "ui/render/fonts.h"
+#include "ui/qt/app/settings.h"
 #include "ui/qt/main/main_window.h"
 #include "ui/qt/main/picture_box.h"
+#include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
-#include "ui/qt/app/settings.h"
 
 namespace airfoil {
 
@@ -43,23 +43,6 @@ double nearest_zoom(double factor) {
   if (!std::isfinite(factor)) return 1;
   const double stepped = std::round(factor / kZoomStep) * kZoomStep;
   return std::clamp(stepped, kZoomMin, kZoomMax);
-}
-
-int zoomed_pixels(int twips, double zoom) {
-  // At 1 this is the designed rounding of twips to pixels; no twip count of
-  // the tables lies halfway between two pixels, so nothing else can differ.
-  if (zoom == 1) return twips_to_pixels(twips);
-  return static_cast<int>(std::lround(twips * zoom / 15.0));
-}
-
-QRect pixels(const Place& p, double zoom) {
-  return {zoomed_pixels(p.left, zoom), zoomed_pixels(p.top, zoom), zoomed_pixels(p.width, zoom),
-          zoomed_pixels(p.height, zoom)};
-}
-
-QFont zoomed(QFont font, double zoom) {
-  if (zoom != 1 && font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * zoom);
-  return font;
 }
 
 std::optional<double> read_zoom(const QString& text) {

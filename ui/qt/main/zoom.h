@@ -23,12 +23,6 @@ inline constexpr double kZoomMin = 0.5, kZoomMax = 3.0, kZoomStep = 0.25;
 // largest; 1 for a factor that is not a finite number.
 double nearest_zoom(double factor);
 
-// A twips length in whole pixels at `zoom`: at 1 exactly the designed pixels.
-int zoomed_pixels(int twips, double zoom);
-QRect pixels(const Place& place, double zoom);
-// `font` with its point size multiplied by `zoom`.
-QFont zoomed(QFont font, double zoom);
-
 // Reads a zoom factor as a person writes it: "2", "2.0", "1,5", "150%",
 // "150 %". Nothing when the text is not a positive number. The factor is not
 // yet rounded to a step.
