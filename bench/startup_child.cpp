@@ -17,6 +17,7 @@
 
 #include "model/recording_messages.h"
 #include "ui/qt/app/language.h"
+#include "ui/qt/app/options.h"
 #include "ui/qt/main/main_window.h"
 
 namespace {

@@ -254,14 +254,6 @@
         <translation>Keyboard</translation>
     </message>
     <message>
-        <source>Tab ve Shift+Tab denetimler arasında dolaşır; odaktaki denetim renkli bir çerçeveyle işaretlenir. Kaydırma çubuğunda sağ ve sol ok küçük, Page Down ve Page Up büyük bir adım atar; Home ve End uçlara gider. Bir resimde Boşluk veya Enter, tıklamayla aynı işi yapar. F1 bu pencereyi açar, Esc kapatır; Alt+A Hakkında penceresini (About) açar.</source>
-        <translation>Tab and Shift+Tab move between the controls; the control with the focus is marked with a coloured frame. On a scroll bar the Right and Left arrows take a small step, Page Down and Page Up a large one; Home and End go to the ends. On a picture, Space or Return does what a click does. F1 opens this window and Escape closes it; Alt+A opens the About window.</translation>
-    </message>
-    <message>
-        <source>Ctrl+Artı (ya da Ctrl+=) pencereyi büyütür, Ctrl+Eksi küçültür, Ctrl+0 tasarlanan boyuta döndürür; Ctrl basılıyken fare tekerleği de aynı işi yapar. Büyütme %50 ile %300 arasında %25'lik adımlarla değişir, sonraki açılışlarda da geçerlidir; &lt;tt&gt;--zoom 2&lt;/tt&gt; programı iki kat büyüklükte açar.</source>
-        <translation>Ctrl+Plus (or Ctrl+=) makes the windows larger, Ctrl+Minus smaller, and Ctrl+0 returns them to the designed size; Ctrl with the mouse wheel does the same. The zoom goes from 50 % to 300 % in steps of 25 % and is kept for the next runs; &lt;tt&gt;--zoom 2&lt;/tt&gt; opens the program at twice the size.</translation>
-    </message>
-    <message>
         <source>Varsayımlar</source>
         <translation>Assumptions</translation>
     </message>
@@ -540,42 +532,6 @@
         <translation>Angle of attack %1 degrees.</translation>
     </message>
     <message>
-        <source>Resmi kopyala</source>
-        <translation>Copy picture</translation>
-    </message>
-    <message>
-        <source>Resmi PNG olarak kaydet (%1x)...</source>
-        <translation>Save picture as PNG (%1x)...</translation>
-    </message>
-    <message>
-        <source>Resmi SVG olarak kaydet...</source>
-        <translation>Save picture as SVG...</translation>
-    </message>
-    <message>
-        <source>Resmi PDF olarak kaydet...</source>
-        <translation>Save picture as PDF...</translation>
-    </message>
-    <message>
-        <source>PNG resimleri (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG çizimleri (*.svg)</source>
-        <translation>SVG drawings (*.svg)</translation>
-    </message>
-    <message>
-        <source>PDF belgeleri (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Resmi kaydet</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>%1 yazılamadı: %2</source>
-        <translation>Cannot write %1: %2</translation>
-    </message>
-    <message>
         <source>Profil düzlemi z</source>
         <translation>Airfoil plane z</translation>
     </message>
@@ -587,24 +543,12 @@
         <source>Henüz kesit yok. Ana pencerede herhangi bir resme tıklayın: kesit hesaplanır ve akış burada çizilir.</source>
         <translation>No section yet. Click any picture in the main window: the section is computed and its flow is drawn here.</translation>
     </message>
-    <message>
-        <source>Akış alanı...</source>
-        <translation>Flow field...</translation>
-    </message>
 </context>
 <context>
-    <name>airfoil::WindowExports</name>
+    <name>PictureMenu</name>
     <message>
         <source>Dışa aktarma</source>
         <translation>Export</translation>
-    </message>
-    <message>
-        <source>Pencereyi yazdır...</source>
-        <translation>Print window...</translation>
-    </message>
-    <message>
-        <source>Ders notunu PDF olarak kaydet...</source>
-        <translation>Save handout as PDF...</translation>
     </message>
     <message>
         <source>Resmi kopyala</source>
@@ -682,7 +626,7 @@
         <translation>points nP = %1</translation>
     </message>
     <message>
-        <source>hÃ¼cum aÃ§Ä±sÄ± α = %1°</source>
+        <source>hücum açısı α = %1°</source>
         <translation>angle of attack α = %1°</translation>
     </message>
     <message>
@@ -700,6 +644,141 @@
     <message>
         <source>resim kodlanamadı</source>
         <translation>cannot encode the image</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>Pencereyi yazdır...</source>
+        <translation>Print window...</translation>
+    </message>
+    <message>
+        <source>Ders notunu PDF olarak kaydet...</source>
+        <translation>Save handout as PDF...</translation>
+    </message>
+    <message>
+        <source>Akış alanı...</source>
+        <translation>Flow field...</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>denetimler arasında dolaşır; odaktaki denetim renkli bir çerçeveyle işaretlenir</source>
+        <translation>move between the controls; the control with the focus is marked by a coloured frame</translation>
+    </message>
+    <message>
+        <source>Sağ ok, sol ok</source>
+        <translation>Right arrow, left arrow</translation>
+    </message>
+    <message>
+        <source>kaydırma çubuğunu küçük bir adım ileri ya da geri götürür</source>
+        <translation>move a scroll bar a small step forward or back</translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation>Page Down, Page Up</translation>
+    </message>
+    <message>
+        <source>kaydırma çubuğunu büyük bir adım ileri ya da geri götürür</source>
+        <translation>move a scroll bar a large step forward or back</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>kaydırma çubuğunu uçlarına götürür</source>
+        <translation>move a scroll bar to its ends</translation>
+    </message>
+    <message>
+        <source>Boşluk, Enter</source>
+        <translation>Space, Enter</translation>
+    </message>
+    <message>
+        <source>odaktaki resimde tıklamayla aynı işi yapar: her şey hesaplanır ve çizilir</source>
+        <translation>on the picture with the focus, do what a click does: everything is computed and drawn</translation>
+    </message>
+    <message>
+        <source>Menü tuşu, Shift+F10</source>
+        <translation>Menu key, Shift+F10</translation>
+    </message>
+    <message>
+        <source>odaktaki resmin menüsünü açar (kopyala, kaydet, yazdır)</source>
+        <translation>open the menu of the picture with the focus (copy, save, print)</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Hakkında penceresini (About) açar</source>
+        <translation>opens the About window</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>bu yardım penceresini açar</source>
+        <translation>opens this help window</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>akış alanı penceresini açar</source>
+        <translation>opens the flow-field window</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>pencereyi yazdırır</source>
+        <translation>prints the window</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>beş resmi ve değerleri bir sayfalık PDF ders notu olarak kaydeder</source>
+        <translation>saves the five pictures and their values as a one-page PDF handout</translation>
+    </message>
+    <message>
+        <source>Ctrl+Artı, Ctrl+=</source>
+        <translation>Ctrl+Plus, Ctrl+=</translation>
+    </message>
+    <message>
+        <source>pencereleri %25 büyütür (en çok %300); Ctrl ile fare tekerleği de büyütür ve küçültür</source>
+        <translation>zoom the windows in by 25 % (up to 300 %); Ctrl with the mouse wheel zooms in and out too</translation>
+    </message>
+    <message>
+        <source>Ctrl+Eksi</source>
+        <translation>Ctrl+Minus</translation>
+    </message>
+    <message>
+        <source>pencereleri %25 küçültür (en az %50)</source>
+        <translation>zooms the windows out by 25 % (down to 50 %)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>pencereleri tasarlanan boyutlarına döndürür</source>
+        <translation>returns the windows to their designed size</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>yardım, akış alanı ya da Hakkında penceresini kapatır</source>
+        <translation>closes the help, flow-field or About window</translation>
     </message>
 </context>
 </TS>

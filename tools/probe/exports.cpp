@@ -127,18 +127,10 @@ bool write_exports(const std::filesystem::path& dir, const Recordings& recording
     if (!write(file_of(dir, picture.name, ".png"), png(picture))) return false;
     if (!write(file_of(dir, picture.name, ".svg"), picture_svg(picture))) return false;
   }
-  const struct {
-    const char* name;
-    std::string (*make)(const Window&);
-  } tables[] = {{"section.csv", section_csv},
-                {"circle.csv", circle_csv},
-                {"lift.csv", lift_csv},
-                {"moment.csv", moment_csv}};
-  for (const auto& table : tables) {
-    const std::string text = table.make(form.w);
-    if (!write(dir / table.name, QByteArray::fromStdString(text))) return false;
+  for (const DataTable& table : kDataTables) {
+    if (!write(dir / table.file, QByteArray::fromStdString(table_text(table, form)))) return false;
   }
-  return write(dir / "handout.pdf", handout_pdf(all, form.w, QDate::currentDate()));
+  return write(dir / "handout.pdf", handout_pdf(all, handout_lines(form), QDate::currentDate()));
 }
 
 }  // namespace airfoil::probe

@@ -16,7 +16,6 @@
 
 #include "tools/screenshot/offscreen.h"
 #include "ui/qt/flow/flow_window.h"
-#include "ui/qt/main/flow_controller.h"
 #include "ui/qt/main/main_window.h"
 
 namespace {
@@ -54,8 +53,8 @@ int main(int argc, char** argv) {
     window.findChild<QScrollBar*>("HScroll_Thickness")->setValue(shot.thickness);
     window.findChild<QScrollBar*>("HScroll_Camber")->setValue(shot.camber);
     window.findChild<QScrollBar*>("HScroll_AlfaD")->setValue(shot.alfa);
-    window.findChild<QAction*>("Mn_Flow")->trigger();  // F2
-    airfoil::FlowWindow* flow = airfoil::FlowController::of(window)->flow_window();
+    window.action(airfoil::Command::flow)->trigger();  // F2
+    airfoil::FlowWindow* flow = window.flow_window();
     if (flow == nullptr) {
       std::fprintf(stderr, "airfoil-flow-screenshot: F2 opened no window\n");
       return 1;

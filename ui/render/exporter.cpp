@@ -13,20 +13,17 @@
 
 #include <algorithm>
 
-#include "model/numtext.h"
 #include "ui/render/qt_layout.h"
 
 namespace airfoil {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Exporter", text); }
+QString translated(const char* text) { return QCoreApplication::translate("Exporter", text); }
 
 // The pictures are laid out for 96 dots per inch; vector outputs keep that
 // unit, so one logical pixel is 0.75 point on paper.
 constexpr int kLogicalDpi = 96;
-
-QString number(double x) { return QString::fromStdString(general_format(x)); }
 
 }  // namespace
 
@@ -88,13 +85,14 @@ QByteArray picture_pdf(const PaintedPicture& picture) {
   return bytes;
 }
 
-QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w, const QDate& date) {
+QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std::vector<HandoutLine>& lines,
+                       const QDate& date) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pdf(&buffer);
   pdf.setResolution(kLogicalDpi);
-  pdf.setTitle(tr("Kanat profili ders notu"));
+  pdf.setTitle(translated(QT_TRANSLATE_NOOP("Exporter", "Kanat profili ders notu")));
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
                                 QPageLayout::Millimeter));
 
@@ -135,33 +133,16 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   }
 
   // The facts, in the space of the input panel below the circle picture.
-  const LeadingNumber moo = read_leading_number(w.Text_Moo.Text);
-  struct Fact {
-    QString text;
-    bool heading = false;
-  };
-  const Fact facts[] = {
-      {tr("Profil"), true},
-      {tr("kalınlık t/c = %1").arg(number(w.Thickness))},
-      {tr("kamburluk f/c = %1").arg(number(w.Camber))},
-      {tr("nokta sayısı nP = %1").arg(number(w.nP))},
-      {tr("hücum açısı \u03b1 = %1\u00b0").arg(number(w.AlfaD))},
-      {tr("moment referans noktası xM/c = %1").arg(number(w.xM))},
-      {tr("Mach sayısı Moo = %1")
-           .arg(moo.overflow ? QString::fromStdString(w.Text_Moo.Text) : number(moo.value))},
-      {},
-      {tr("Katsayılar"), true},
-      {tr("CL = %1").arg(QString::fromStdString(w.Text_CL.Text))},
-      {tr("CM = %1").arg(QString::fromStdString(w.Text1.Text))},
-  };
   const SurfaceLayout& circle = surface_layout(SurfaceId::daire);
   QPoint at(twips_to_pixels(circle.Left), twips_to_pixels(circle.Top + circle.Height) + 24);
   painter.setPen(Qt::black);
-  for (const Fact& fact : facts) {
+  for (const HandoutLine& line : lines) {
     QFont font = small;
-    font.setBold(fact.heading);
+    font.setBold(line.heading);
     painter.setFont(font);
-    painter.drawText(at, fact.text);
+    painter.drawText(at, QString::fromStdString(render(line.text, [](const std::string& source) {
+                       return QCoreApplication::translate(kHandoutContext, source.c_str()).toStdString();
+                     })));
     at.ry() += 19;
   }
   painter.end();
@@ -192,7 +173,9 @@ QString save_picture(const PaintedPicture& picture, const QString& path, Picture
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!picture_image(picture, scale).save(&buffer, "PNG")) return tr("resim kodlanamadı");
+  if (!picture_image(picture, scale).save(&buffer, "PNG")) {
+    return translated(QT_TRANSLATE_NOOP("Exporter", "resim kodlanamadı"));
+  }
   return write_file(path, png);
 }
 

@@ -11,8 +11,9 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
-#include "model/window.h"
+#include "ui/handout.h"
 #include "ui/render/picture_painter.h"
 
 namespace airfoil {
@@ -49,10 +50,10 @@ QByteArray picture_svg(const PictureContent& picture);
 QByteArray picture_pdf(const PictureContent& picture);
 
 // The handout: the five pictures with their labels where the window shows
-// them, the section (thickness, camber, nP, alpha, xM/c, Moo), the
-// coefficients and the date, on one landscape A4 page. `pictures` are in the
-// order of the surface table.
-QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w, const QDate& date);
+// them, the lines of handout.h beside them and the date, on one landscape A4
+// page. `pictures` are in the order of the surface table.
+QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std::vector<HandoutLine>& lines,
+                       const QDate& date);
 
 // Puts the picture on the clipboard as an image and as SVG.
 void copy_picture(const PictureContent& picture);

@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/qt/main/classroom.h"
-#include "ui/qt/dialogs/help_window.h"
 #include "ui/qt/app/language.h"
+#include "ui/qt/app/options.h"
+#include "ui/qt/dialogs/help_window.h"
 #include "ui_support.h"
 
 namespace airfoil::testing {
@@ -66,8 +66,8 @@ TEST_F(Language_, EnglishLeavesNoTurkishTextInTheMainAboutAndHelpWindows) {
   ASSERT_EQ(current_language(), Language::english);
   OpenWindow open;
   open.window->findChild<QAction*>("Mn_About")->trigger();
-  Classroom::of(*open.window)->open_help();
-  QWidget* help = Classroom::of(*open.window)->help_window();
+  open.window->open_help();
+  QWidget* help = open.window->help_window();
   // Before and after the pictures are drawn: their descriptions change.
   QStringList texts = texts_of(*open.window);
   click(open.picture(SurfaceId::profil));

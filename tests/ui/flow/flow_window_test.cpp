@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "model/flow_field.h"
-#include "ui/qt/main/flow_controller.h"
 #include "ui/qt/flow/flow_window.h"
 #include "ui/qt/main/window_exports.h"
 #include "ui_support.h"
@@ -18,15 +17,14 @@ namespace {
 
 struct FlowWindowOpen : OpenWindow {
   ~FlowWindowOpen() {
-    if (FlowWindow* flow = controller()->flow_window()) flow->close();
+    if (FlowWindow* flow = window->flow_window()) flow->close();
   }
-  FlowController* controller() const { return FlowController::of(*window); }
   // F2 on the main window, then the flow window in front, as a user sees it.
   FlowWindow* press_f2() {
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) return nullptr;
     QTest::keyClick(window.get(), Qt::Key_F2);
-    FlowWindow* flow = controller()->flow_window();
+    FlowWindow* flow = window->flow_window();
     if (flow != nullptr && !QTest::qWaitForWindowActive(flow)) return nullptr;
     return flow;
   }
@@ -57,7 +55,7 @@ TEST(FlowWindow, F2OpensOneWindowThatAsksForAClickBeforeAnyGeometry) {
   EXPECT_EQ(open.press_f2(), flow);
   EXPECT_EQ(flow_windows(), 1);
   // The same entry heads the right-click menus of the circle and the airfoil.
-  const auto* exports = open.window->findChild<WindowExports*>();
+  const auto* exports = &open.window->exports();
   for (const SurfaceId id : {SurfaceId::daire, SurfaceId::profil}) {
     EXPECT_EQ(exports->menu(id)->actions().value(0)->objectName(), "Mn_Flow");
   }
@@ -136,7 +134,7 @@ TEST(FlowWindow, MenuSavesAPlaneAsPngAndSvg) {
   FlowWindow* flow = open.press_f2();
   QTemporaryDir dir;
   QString asked;
-  flow->choose_path = [&](const QString&, const QString& suggested, const QString&) {
+  flow->dialogs.choose_path = [&](const QString&, const QString& suggested, const QString&) {
     asked = suggested;
     return dir.filePath(suggested);
   };

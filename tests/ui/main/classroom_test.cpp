@@ -7,9 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/qt/main/classroom.h"
-#include "ui/qt/main/focus_mark.h"
 #include "ui/qt/dialogs/help_window.h"
+#include "ui/qt/main/focus_mark.h"
 #include "ui_support.h"
 
 namespace airfoil::testing {
@@ -28,9 +27,8 @@ struct ActiveWindow : OpenWindow {
     active = QTest::qWaitForWindowActive(window.get());
   }
   ~ActiveWindow() {
-    if (HelpWindow* help = classroom()->help_window()) help->close();
+    if (HelpWindow* help = window->help_window()) help->close();
   }
-  Classroom* classroom() const { return Classroom::of(*window); }
   QImage screen() const { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); }
   bool active = false;
 };
@@ -38,7 +36,7 @@ struct ActiveWindow : OpenWindow {
 TEST(FocusMark, FollowsTabAndFramesPicturesFromOutsideWithoutCoveringThem) {
   ActiveWindow open;
   ASSERT_TRUE(open.active);
-  const FocusMark* mark = open.classroom()->focus_mark();
+  const FocusMark* mark = &open.window->focus_mark();
   for (std::size_t step = 0; step < std::size(kFocusable); ++step) {
     QWidget* focused = QApplication::focusWidget();
     ASSERT_EQ(focused->objectName(), kFocusable[step]);
@@ -116,14 +114,14 @@ TEST(Keyboard, AltAOpensAboutF1OpensOneHelpWindowAndEscapeClosesBoth) {
   open.window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(open.window.get()));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-  HelpWindow* help = open.classroom()->help_window();
+  HelpWindow* help = open.window->help_window();
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
   EXPECT_EQ(help->parentWidget(), nullptr);  // modeless, like About
   open.window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(open.window.get()));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-  EXPECT_EQ(open.classroom()->help_window(), help);
+  EXPECT_EQ(open.window->help_window(), help);
   int helps = 0;
   for (const QWidget* w : QApplication::topLevelWidgets()) helps += w->objectName() == "Form_Help";
   EXPECT_EQ(helps, 1);

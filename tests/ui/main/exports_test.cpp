@@ -15,9 +15,9 @@
 #include <gtest/gtest.h>
 
 #include "ui/export_csv.h"
+#include "ui/qt/main/window_exports.h"
 #include "ui/render/exporter.h"
 #include "ui/render/picture_labels.h"
-#include "ui/qt/main/window_exports.h"
 #include "ui_support.h"
 
 namespace airfoil::testing {
@@ -33,7 +33,7 @@ struct DrawnWindow : OpenWindow {
     bar("HScroll_AlfaD")->setValue(6);
     bar("HScroll_xM")->setValue(25);
   }
-  WindowExports& exports() const { return *window->findChild<WindowExports*>(); }
+  WindowExports& exports() const { return window->exports(); }
 };
 
 int count_pages(const QByteArray& pdf) {
@@ -94,7 +94,8 @@ TEST(Exports, SvgHoldsOneElementPerVisibleCall) {
 
 TEST(Exports, HandoutIsOnePage) {
   DrawnWindow open;
-  const QByteArray pdf = handout_pdf(open.exports().pictures(), open.window->form().w, QDate(2024, 5, 6));
+  const QByteArray pdf =
+      handout_pdf(open.exports().pictures(), handout_lines(open.window->form()), QDate(2024, 5, 6));
   EXPECT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(count_pages(pdf), 1);
 }
@@ -157,7 +158,7 @@ TEST(PictureMenu, CopiesAndSavesThePictureAndItsData) {
   DrawnWindow open;
   QTemporaryDir dir;
   QString asked;
-  open.exports().choose_path = [&](const QString&, const QString& suggested, const QString&) {
+  open.exports().dialogs.choose_path = [&](const QString&, const QString& suggested, const QString&) {
     asked = suggested;
     return dir.filePath(suggested);
   };
@@ -181,7 +182,7 @@ TEST(PictureMenu, CopiesAndSavesThePictureAndItsData) {
   choose("Verileri CSV olarak kaydet...");
   QFile csv(dir.filePath("moment.csv"));
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-  EXPECT_EQ(csv.readAll().toStdString(), moment_csv(open.window->form().w));
+  EXPECT_EQ(csv.readAll().toStdString(), table_text(kDataTables[3], open.window->form()));
 }
 
 TEST(WindowKeys, CtrlPPrintsTheWindowAndCtrlShiftSSavesTheHandout) {
@@ -193,7 +194,7 @@ TEST(WindowKeys, CtrlPPrintsTheWindowAndCtrlShiftSSavesTheHandout) {
     printer.setOutputFileName(dir.filePath("printed.pdf"));
     return true;
   };
-  open.exports().choose_path = [&](const QString&, const QString& suggested, const QString&) {
+  open.exports().dialogs.choose_path = [&](const QString&, const QString& suggested, const QString&) {
     return dir.filePath(suggested);
   };
   open.window->activateWindow();

@@ -12,11 +12,11 @@
 #include <gtest/gtest.h>
 
 #include "support/state.h"
-#include "ui/qt/main/classroom.h"
-#include "ui/render/exporter.h"
-#include "ui/qt/main/focus_mark.h"
+#include "ui/qt/app/options.h"
 #include "ui/qt/dialogs/help_window.h"
+#include "ui/qt/main/focus_mark.h"
 #include "ui/qt/main/zoom.h"
+#include "ui/render/exporter.h"
 #include "ui_support.h"
 
 namespace airfoil::testing {
@@ -28,7 +28,7 @@ struct ZoomWindow : OpenWindow {
     active = QTest::qWaitForWindowActive(window.get());
   }
   ~ZoomWindow() {
-    if (HelpWindow* help = Classroom::of(*window)->help_window()) help->close();
+    if (HelpWindow* help = window->help_window()) help->close();
     // What the keys remembered is not left for the next test.
     remember_zoom(1);
   }
@@ -118,7 +118,7 @@ TEST(Zoom, RepaintsThePicturesCrispWithoutACycle) {
   EXPECT_EQ(picture_image(profil->content()), exported);
   // The focus mark grows with the window.
   profil->setFocus();
-  EXPECT_EQ(Classroom::of(*open.window)->focus_mark()->band(), 2 * FocusMark::kWidth);
+  EXPECT_EQ(open.window->focus_mark().band(), 2 * FocusMark::kWidth);
 }
 
 TEST(Zoom, CtrlWheelOverAScrollBarZoomsAndLeavesTheBarAlone) {
@@ -146,8 +146,8 @@ TEST(Zoom, AboutAndHelpFollowTheFactor) {
   EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 24);
 
   // Opened at 200 %, back to the designed size at 100 %.
-  Classroom::of(*open.window)->open_help();
-  HelpWindow* help = Classroom::of(*open.window)->help_window();
+  open.window->open_help();
+  HelpWindow* help = open.window->help_window();
   EXPECT_EQ(help->size(), QSize(1240, 1200));
   EXPECT_DOUBLE_EQ(help->findChild<QTextBrowser*>()->font().pointSizeF(), 20);
   open.window->set_zoom(1);

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "ui/qt/app/settings.h"
+#include "ui/qt/settings.h"
 
 namespace airfoil {
 
@@ -54,37 +54,14 @@ void set_language(Language language) {
 
 Language current_language() { return g_current; }
 
-bool apply_language(const QStringList& arguments) {
-  std::optional<QString> asked;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (argument == QLatin1String("--lang")) {
-      asked = i + 1 < arguments.size() ? arguments[++i] : QString();
-    } else if (argument.startsWith(QLatin1String("--lang="))) {
-      asked = argument.mid(7);
-    }
-  }
-  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
-  if (asked) {
-    const std::optional<Language> chosen = language_from_code(*asked);
-    if (!chosen) {
-      std::fprintf(stderr, "pelmora-airfoil: --lang takes tr (Türkçe) or en (English), not '%s'\n",
-                   asked->toLocal8Bit().constData());
-      return false;
-    }
-    settings.setValue(kLanguageKey, language_code(*chosen));
-    set_language(*chosen);
-    return true;
-  }
-  set_language(language_from_code(settings.value(kLanguageKey).toString()).value_or(Language::turkish));
-  return true;
+Language remembered_language() {
+  const QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
+  return language_from_code(settings.value(kLanguageKey).toString()).value_or(Language::turkish);
 }
 
-QCommandLineOption language_option() {
-  return QCommandLineOption(QStringLiteral("lang"),
-                            QStringLiteral("Language of the windows: tr (Turkish, the default) or "
-                                           "en (English); remembered for later runs."),
-                            QStringLiteral("code"));
+void remember_language(Language language) {
+  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
+  settings.setValue(kLanguageKey, language_code(language));
 }
 
 }  // namespace airfoil

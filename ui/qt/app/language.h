@@ -3,9 +3,7 @@
 // at start, before any window is built; the choice is remembered.
 #pragma once
 
-#include <QCommandLineOption>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -22,14 +20,9 @@ QString language_code(Language language);
 void set_language(Language language);
 Language current_language();
 
-// The language option of the command line: `--lang en`, `--lang=tr`. A valid
-// choice is remembered for the next runs; without the option the remembered
-// choice applies, and Turkish when there is none. Returns false (after saying
-// why on standard error) when the option names no language we have.
-bool apply_language(const QStringList& arguments);
-
-// The same option for a command-line parser that lists the program's options
-// (and would otherwise reject --lang as unknown).
-QCommandLineOption language_option();
+// The language remembered between runs (Turkish when none), and
+// remembering one.
+Language remembered_language();
+void remember_language(Language language);
 
 }  // namespace airfoil

@@ -3,18 +3,15 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "app_identity.h"
 #include "ui/catalogue_search.h"
 #include "ui/qt/app/app_icon.h"
-#include "ui/qt/app/language.h"
+#include "ui/qt/app/options.h"
 #include "ui/qt/app/smoke_test.h"
 #include "ui/qt/main/main_window.h"
-#include "ui/qt/main/zoom.h"
 
 namespace {
 
@@ -42,42 +39,17 @@ constexpr const char* kUsage =
     "\n"
     "Exit status: 0 done, 1 the smoke test failed, 2 bad arguments.\n";
 
-struct CommandLine {
-  bool help = false;
-  bool version = false;
-  bool smoke_test = false;
-  std::string bad;  // the first argument that is not understood
-};
-
-// Reads the program's own options. With `others_are_bad` false, arguments
-// that are not ours are left for Qt unless they have our double-dash form;
-// once Qt has taken its own, anything left over is an error.
-CommandLine read_command_line(int argc, char** argv, bool others_are_bad) {
-  CommandLine line;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    if (argument == "-h" || argument == "--help") {
-      line.help = true;
-    } else if (argument == "--version") {
-      line.version = true;
-    } else if (argument == "--smoke-test") {
-      line.smoke_test = true;
-    } else if (argument == "--lang") {
-      ++i;  // its value is read with the language, after Qt has taken its options
-    } else if (argument.starts_with("--lang=")) {
-      // the same option in one argument
-    } else if (argument == "--zoom") {
-      ++i;  // read with the settings, as the language is
-    } else if (argument.starts_with("--zoom=")) {
-    } else if ((others_are_bad || argument.starts_with("--")) && line.bad.empty()) {
-      line.bad = argument;
-    }
-  }
-  return line;
+// The arguments as the program was given them, before Qt has taken its own:
+// help and version are answered without a display.
+QStringList arguments_of(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.push_back(QString::fromLocal8Bit(argv[i]));
+  return arguments;
 }
 
-int bad_usage(const std::string& argument) {
-  std::fprintf(stderr, "pelmora-airfoil: unknown option or argument '%s'\n\n%s", argument.c_str(), kUsage);
+int bad_usage(const QString& argument) {
+  std::fprintf(stderr, "pelmora-airfoil: unknown option or argument '%s'\n\n%s",
+               argument.toLocal8Bit().constData(), kUsage);
   return 2;
 }
 
@@ -86,20 +58,20 @@ int bad_usage(const std::string& argument) {
 int main(int argc, char** argv) {
   // Help and version come before the window system is opened, so that they
   // work on a terminal without a display.
-  CommandLine line = read_command_line(argc, argv, false);
+  airfoil::ProgramOptions line = airfoil::read_options(arguments_of(argc, argv), false);
   if (line.help) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  if (!line.bad.empty()) return bad_usage(line.bad);
+  if (!line.bad.isNull()) return bad_usage(line.bad);
   if (line.version) {
     std::printf("pelmora-airfoil (%s) %s\n", airfoil::kAppName, airfoil::kAppVersion);
     return 0;
   }
 
   QApplication app(argc, argv);  // takes Qt's own options out of argv
-  line = read_command_line(argc, argv, true);
-  if (!line.bad.empty()) return bad_usage(line.bad);
+  line = airfoil::read_options(QApplication::arguments(), true);
+  if (!line.bad.isNull()) return bad_usage(line.bad);
   QApplication::setApplicationName(QStringLiteral("pelmora-airfoil"));
   QApplication::setApplicationVersion(QString::fromLatin1(airfoil::kAppVersion));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(airfoil::kAppId));

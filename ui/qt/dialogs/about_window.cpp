@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ui/key_table.h"
 #include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
 
@@ -17,7 +18,8 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   yellow.setColor(QPalette::Window, to_qcolor(kLightYellow));
   setPalette(yellow);
   setAutoFillBackground(true);
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+  connect(new QShortcut(QKeySequence(key_entry(Command::close_window).shortcut), this), &QShortcut::activated,
+          this, &QWidget::close);
 
   for (const AboutLabel& entry : kAboutLabels) {
     auto* label = new QLabel(QString::fromUtf8(entry.text), this);

@@ -1,16 +1,15 @@
 #include "ui/qt/flow/flow_window.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/key_table.h"
 #include "ui/render/fonts.h"
 
 namespace airfoil {
@@ -69,8 +68,7 @@ FlowPlaneView::FlowPlaneView(FlowWindow& window, Plane plane)
   setContextMenuPolicy(Qt::CustomContextMenu);
   menu_ = new QMenu(this);
   menu_->setObjectName(objectName() + "_menu");
-  connect(this, &QWidget::customContextMenuRequested, menu_,
-          [this](const QPoint& at) { menu_->popup(mapToGlobal(at)); });
+  popup_on_request(*this, *menu_);
 }
 
 void FlowPlaneView::paintEvent(QPaintEvent*) {
@@ -117,14 +115,15 @@ FlowWindow::FlowWindow() : QWidget(nullptr, Qt::Window) {
   layout->addLayout(planes, 1);
   layout->addWidget(status_);
 
-  choose_path = [this](const QString& title, const QString& suggested, const QString& filter) {
-    return QFileDialog::getSaveFileName(this, title, suggested, filter);
-  };
-  report = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-  build_menu(*airfoil_);
-  build_menu(*circle_);
+  dialogs = window_dialogs(*this);
+  for (FlowPlaneView* view : {airfoil_, circle_}) {
+    const Plane p = view->plane();
+    fill_picture_menu(
+        *view->menu(), [this, p] { return picture(p); }, dialogs);
+  }
 
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+  connect(new QShortcut(QKeySequence(key_entry(Command::close_window).shortcut), this), &QShortcut::activated,
+          this, &QWidget::close);
   set_zoom(1.0);
 }
 
@@ -152,6 +151,13 @@ void FlowWindow::set_zoom(double zoom) {
   dirty_ = true;
   update_texts();
   update();
+}
+
+void FlowWindow::follow(const WindowState& s) {
+  const std::array<double, 8> key{s.Eps, s.Delta, s.AlfaD, s.Chord, s.Radius, s.BetaTE, s.xShift, s.pi};
+  if (followed_ == key) return;
+  followed_ = key;
+  set_field(flow_field(s), s.AlfaD);
 }
 
 const FlowScene& FlowWindow::scene() {
@@ -237,51 +243,6 @@ PaintedPicture FlowWindow::picture(Plane p) {
             paint_flow_plane(painter, *shown, p, style);
             painter.restore();
           }};
-}
-
-void FlowWindow::build_menu(FlowPlaneView& view) {
-  QMenu* menu = view.menu();
-  const Plane p = view.plane();
-  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi kopyala"))), &QAction::triggered,
-          this, [this, p] { copy_picture(picture(p)); });
-  menu->addSeparator();
-  for (const int scale : {1, 2, 4}) {
-    connect(menu->addAction(
-                translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi PNG olarak kaydet (%1x)...")).arg(scale)),
-            &QAction::triggered, this, [this, p, scale] { save_as(p, PictureFormat::Png, scale); });
-  }
-  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi SVG olarak kaydet..."))),
-          &QAction::triggered, this, [this, p] { save_as(p, PictureFormat::Svg, 1); });
-  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi PDF olarak kaydet..."))),
-          &QAction::triggered, this, [this, p] { save_as(p, PictureFormat::Pdf, 1); });
-}
-
-void FlowWindow::save_as(Plane p, PictureFormat format, double scale) {
-  const PaintedPicture shown = picture(p);
-  QString suggested = shown.name;
-  QString filter;
-  switch (format) {
-    case PictureFormat::Png:
-      if (scale != 1) suggested += QStringLiteral("@%1x").arg(scale);
-      suggested += QStringLiteral(".png");
-      filter = translated(QT_TRANSLATE_NOOP("FlowWindow", "PNG resimleri (*.png)"));
-      break;
-    case PictureFormat::Svg:
-      suggested += QStringLiteral(".svg");
-      filter = translated(QT_TRANSLATE_NOOP("FlowWindow", "SVG çizimleri (*.svg)"));
-      break;
-    case PictureFormat::Pdf:
-      suggested += QStringLiteral(".pdf");
-      filter = translated(QT_TRANSLATE_NOOP("FlowWindow", "PDF belgeleri (*.pdf)"));
-      break;
-  }
-  const QString path =
-      choose_path(translated(QT_TRANSLATE_NOOP("FlowWindow", "Resmi kaydet")), suggested, filter);
-  if (path.isEmpty()) return;
-  const QString error = save_picture(shown, path, format, scale);
-  if (!error.isEmpty()) {
-    report(translated(QT_TRANSLATE_NOOP("FlowWindow", "%1 yazılamadı: %2")).arg(path, error));
-  }
 }
 
 }  // namespace airfoil

@@ -1,17 +1,20 @@
 // The flow-field window: the flow about the section and about its circle,
 // side by side, with the pressure behind the streamlines. Modeless and one
 // for the whole run, like the help window; the main window keeps it in step
-// (see flow_controller.h). The mouse over either plane reads the flow there
-// and rings the same point in the other plane.
+// with `follow`. The mouse over either plane reads the flow there and rings
+// the same point in the other plane.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
+#include "model/window.h"
+#include "ui/qt/dialogs/picture_menu.h"
 #include "ui/render/exporter.h"
 #include "ui/render/flow_picture.h"
 
@@ -52,6 +55,10 @@ class FlowWindow : public QWidget {
   // The flow to show (none before the first geometry step) at incidence
   // `alfa_degrees`; redrawn at the next paint.
   void set_field(std::optional<FlowField> field, double alfa_degrees);
+  // Shows the flow of the window state `s` when the circle, the map's
+  // scaling or the incidence changed since the last call; any other change
+  // (points, reference point, Mach number) leaves the field as it is.
+  void follow(const WindowState& s);
   // Scales every font and size of the window's pictures.
   void set_zoom(double zoom);
 
@@ -70,15 +77,12 @@ class FlowWindow : public QWidget {
   // mouse ring.
   PaintedPicture picture(Plane p);
 
-  // Asks where to save (empty cancels) and reports a failed write; tests
-  // answer for the user.
-  std::function<QString(const QString& title, const QString& suggested, const QString& filter)> choose_path;
-  std::function<void(const QString& text)> report;
+  // Asks where to save and reports a failed write; tests answer for the
+  // user.
+  SaveDialogs dialogs;
 
  private:
   friend class FlowPlaneView;
-  void build_menu(FlowPlaneView& view);
-  void save_as(Plane p, PictureFormat format, double scale);
   void update_texts();
   std::optional<PlanePoint> mark_in(Plane p) const;
 
@@ -91,6 +95,7 @@ class FlowWindow : public QWidget {
   FlowPlaneView* airfoil_ = nullptr;
   FlowPlaneView* circle_ = nullptr;
   QLabel* status_ = nullptr;
+  std::optional<std::array<double, 8>> followed_;
 };
 
 }  // namespace airfoil

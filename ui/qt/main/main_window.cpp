@@ -1,27 +1,34 @@
 #include "ui/qt/main/main_window.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 
+#include <functional>
 #include <string_view>
 #include <type_traits>
 
+#include "ui/form_events.h"
 #include "ui/qt/dialogs/about_window.h"
-#include "ui/qt/main/classroom.h"
-#include "ui/qt/main/flow_controller.h"
+#include "ui/qt/dialogs/help_window.h"
+#include "ui/qt/dialogs/open_once.h"
+#include "ui/qt/flow/flow_window.h"
+#include "ui/qt/main/focus_mark.h"
 #include "ui/qt/main/hscrollbar.h"
 #include "ui/qt/main/message_boxes.h"
 #include "ui/qt/main/picture_box.h"
 #include "ui/qt/main/window_exports.h"
+#include "ui/qt/main/window_texts.h"
 #include "ui/qt/main/zoom.h"
 #include "ui/render/fonts.h"
-#include "ui/render/picture_labels.h"
 #include "ui/render/qt_layout.h"
 
 namespace airfoil {
@@ -55,14 +62,21 @@ class Frame : public QGroupBox {
   }
 };
 
-QLabel* make_label(const char* name, const char* text, Face face, const QRect& geometry, QWidget* parent) {
+QLabel* make_label(const char* name, const char* text, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
   label->setObjectName(name);
   // Plain text keeps the leading spaces that pad the tick numbers.
   label->setTextFormat(Qt::PlainText);
-  label->setGeometry(geometry);
-  if (face != Face::dialog) label->setFont(to_qfont(font_of(face)));
   return label;
+}
+
+// The font a menu had before any zoom: the menus have none in the tables and
+// grow from the one they were made with.
+constexpr const char* kDesignedFont = "designed_font";
+
+// The keys of a key-table entry in the toolkit's terms.
+QList<QKeySequence> shortcuts_of(const KeyEntry& entry) {
+  return QKeySequence::listFromString(QString::fromLatin1(entry.shortcut), QKeySequence::PortableText);
 }
 
 template <class T>
@@ -87,14 +101,14 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   setWindowTitle(QString::fromUtf8(kWindowCaption));
 
   auto* client = new QWidget(this);
-  client->setFixedSize(twips_to_pixels(kClientWidth), twips_to_pixels(kClientHeight));
-  client->setFont(dialog_font());
   setCentralWidget(client);
   build_client_area(client);
   build_menu();
   // The layout is drawn for one size only.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  lay_out(zoom_);
   set_tab_order();
+  translate_designed_texts(*this);
 
   if (messages == nullptr) {
     own_messages_ = std::make_unique<MessageBoxes>(this);
@@ -108,10 +122,14 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   form_->open_about = [this] { open_about(); };
   form_->Form_Load();
   connect_events();
-  new WindowExports(*this);
-  new Classroom(*this);
-  new FlowController(*this);
-  new ZoomKeys(*this);
+
+  exports_ = new WindowExports(*this, pictures_, *form_);
+  mark_ = new FocusMark(client);
+  build_actions();
+  auto* wheel = new ZoomWheel(*this);
+  connect(wheel, &ZoomWheel::turned, this, [this](int steps) { zoom_by_user(zoom_ + steps * kZoomStep); });
+  apply_control_texts(*this, pictures_);
+  describe_pictures(pictures_, form_->drawn_cases());
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
   picture(SurfaceId::profil)->setFocus();
@@ -124,12 +142,10 @@ void Form1Window::build_client_area(QWidget* client) {
     pictures_[i] = new PictureBox(kSurfaceLayouts[i], client);
   }
 
-  std::map<std::string, QGroupBox*, std::less<>> frames;
   for (const FrameLayout& entry : kFrames) {
     auto* frame = new Frame(QString::fromUtf8(entry.caption), client);
     frame->setObjectName(entry.name);
-    frame->setGeometry(pixels(entry.place));
-    frames[entry.name] = frame;
+    frames_[entry.name] = frame;
   }
 
   // Start settings of the bars and start texts of the boxes: those of the
@@ -144,10 +160,9 @@ void Form1Window::build_client_area(QWidget* client) {
       box_texts[name] = control.Text;
     }
   });
-  const auto make_box = [&](const char* name, const QRect& geometry, QWidget* parent) {
+  const auto make_box = [&](const char* name, QWidget* parent) {
     auto* box = new QLineEdit(QString::fromStdString(box_texts.at(name)), parent);
     box->setObjectName(name);
-    box->setGeometry(geometry);
     // Read-only, not disabled: the box keeps its place in the tab order and
     // its number can still be selected and copied, but nothing typed into it
     // can stand on screen beside a picture that says otherwise.
@@ -155,27 +170,26 @@ void Form1Window::build_client_area(QWidget* client) {
     boxes_[name] = box;
   };
 
-  QGroupBox* inputs = frames.at("Frame1");
+  QGroupBox* inputs = frames_.at("Frame1");
   for (const InputRow& row : kInputRows) {
-    make_label(row.label, row.text, row.face, pixels(label_place(row)), inputs);
-    make_box(row.box, pixels(box_place(row)), inputs);
-    auto* bar = new HScrollBar(row.bar, bar_settings.at(row.bar), inputs);
-    bar->setGeometry(pixels(bar_place(row)));
-    bars_[row.bar] = bar;
+    labels_[row.label] = make_label(row.label, row.text, inputs);
+    make_box(row.box, inputs);
+    bars_[row.bar] = new HScrollBar(row.bar, bar_settings.at(row.bar), inputs);
   }
   for (const FrameItem& item : kFrameItems) {
-    QGroupBox* frame = frames.at(item.frame);
+    QGroupBox* frame = frames_.at(item.frame);
     if (item.is_box) {
-      make_box(item.name, pixels(item.place), frame);
+      make_box(item.name, frame);
     } else {
-      make_label(item.name, item.text, Face::dialog, pixels(item.place), frame);
+      labels_[item.name] = make_label(item.name, item.text, frame);
     }
   }
 
   // Opaque labels, children of their picture: painted after the picture, so
   // no line drawn on it can cover them and clearing it leaves them.
   for (const Annotation& a : kAnnotations) {
-    QLabel* label = make_label(a.name, a.text, a.face, pixels(a.place), picture(a.surface));
+    QLabel* label = make_label(a.name, a.text, picture(a.surface));
+    labels_[a.name] = label;
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, to_qcolor(surface_layout(a.surface).BackColor));
     colours.setColor(QPalette::WindowText, to_qcolor(kAnnotationText));
@@ -193,6 +207,50 @@ void Form1Window::build_menu() {
   about->setObjectName(kAboutMenuName);
   about->setMenuRole(QAction::NoRole);
   connect(about, &QAction::triggered, this, [this] { form_->Mn_About_Click(); });
+  actions_[Command::about] = about;
+}
+
+// Every action of the key table, window-wide; the menu bar keeps its single
+// entry, and the pictures' menus offer those that act on a picture.
+void Form1Window::build_actions() {
+  const std::map<Command, std::function<void()>> does{
+      {Command::help, [this] { open_help(); }},
+      {Command::flow, [this] { open_flow(); }},
+      {Command::print_window, [this] { exports_->print_window(); }},
+      {Command::save_handout, [this] { exports_->save_handout(); }},
+      {Command::zoom_in, [this] { zoom_by_user(zoom_ + kZoomStep); }},
+      {Command::zoom_out, [this] { zoom_by_user(zoom_ - kZoomStep); }},
+      {Command::zoom_reset, [this] { zoom_by_user(1); }},
+  };
+  for (const KeyEntry& entry : kKeyTable) {
+    const auto job = does.find(entry.command);
+    if (job == does.end()) continue;
+    auto* action = new QAction(QCoreApplication::translate(kKeysContext, entry.text), this);
+    action->setObjectName(entry.name);
+    action->setShortcuts(shortcuts_of(entry));
+    connect(action, &QAction::triggered, this, job->second);
+    addAction(action);
+    actions_[entry.command] = action;
+  }
+  // The flow window shows the planes of the circle and airfoil pictures: it
+  // opens first from their menus.
+  for (const SurfaceId id : {SurfaceId::daire, SurfaceId::profil}) {
+    QMenu* menu = exports_->menu(id);
+    QAction* first = menu->actions().value(0);
+    menu->insertAction(first, action(Command::flow));
+    menu->insertSeparator(first);
+  }
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    QMenu* menu = exports_->menu(static_cast<SurfaceId>(i));
+    menu->addSeparator();
+    menu->addAction(action(Command::print_window));
+    menu->addAction(action(Command::save_handout));
+  }
+}
+
+QAction* Form1Window::action(Command command) const {
+  const auto found = actions_.find(command);
+  return found == actions_.end() ? nullptr : found->second;
 }
 
 void Form1Window::set_tab_order() {
@@ -226,6 +284,13 @@ void Form1Window::run(void (Form1::*handler)()) {
   (form_.get()->*handler)();
   form_to_controls();
   in_cycle_ = false;
+  after_cycle();
+}
+
+// What follows the pictures: their descriptions and the flow window.
+void Form1Window::after_cycle() {
+  describe_pictures(pictures_, form_->drawn_cases());
+  if (flow_) flow_->follow(form_->w);
   emit cycle_finished();
 }
 
@@ -257,23 +322,102 @@ void Form1Window::form_to_controls() {
   });
 }
 
+void Form1Window::lay_out(double zoom) {
+  QWidget* client = centralWidget();
+  client->setFixedSize(zoomed_pixels(kClientWidth, zoom), zoomed_pixels(kClientHeight, zoom));
+  // Every label and box without a font of its own takes this one.
+  client->setFont(zoomed(dialog_font(), zoom));
+  QList<QWidget*> menus{menuBar()};
+  for (QMenu* menu : findChildren<QMenu*>()) menus.push_back(menu);
+  for (QWidget* menu : menus) {
+    if (!menu->property(kDesignedFont).isValid()) {
+      if (zoom == 1) continue;
+      menu->setProperty(kDesignedFont, menu->font());
+    }
+    menu->setFont(zoomed(menu->property(kDesignedFont).value<QFont>(), zoom));
+  }
+
+  const auto place = [zoom](QWidget* widget, const Place& where) {
+    widget->setGeometry(pixels(where, zoom));
+  };
+  const auto set_face = [zoom](QWidget* label, Face face) {
+    if (face != Face::dialog) label->setFont(zoomed(to_qfont(font_of(face)), zoom));
+  };
+  for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
+    const SurfaceLayout& s = kSurfaceLayouts[i];
+    place(pictures_[i], {s.Left, s.Top, s.Width, s.Height});
+    pictures_[i]->set_zoom(zoom);
+  }
+  for (const FrameLayout& frame : kFrames) place(frames_.at(frame.name), frame.place);
+  for (const InputRow& row : kInputRows) {
+    QLabel* label = labels_.at(row.label);
+    place(label, label_place(row));
+    set_face(label, row.face);
+    place(boxes_.at(row.box), box_place(row));
+    place(bars_.at(row.bar), bar_place(row));
+  }
+  for (const FrameItem& item : kFrameItems) {
+    if (item.is_box) {
+      place(boxes_.at(item.name), item.place);
+    } else {
+      place(labels_.at(item.name), item.place);
+    }
+  }
+  for (const Annotation& a : kAnnotations) {
+    QLabel* label = labels_.at(a.name);
+    place(label, a.place);
+    set_face(label, a.face);
+  }
+
+  // The window keeps one fixed size at each zoom: that of the new client
+  // area and menu bar, at once rather than at the next pass of the event loop.
+  if (QLayout* whole = layout()) {
+    whole->invalidate();
+    whole->activate();
+  }
+}
+
 void Form1Window::set_zoom(double factor) {
   if (factor == zoom_) return;
   zoom_ = factor;
-  lay_out_main_window(*this, factor);
+  lay_out(factor);
+  mark_->set_zoom(factor);
   if (about_) about_->set_zoom(factor);
-  emit zoom_changed(factor);
+  if (help_) help_->set_zoom(factor);
+  if (flow_) flow_->set_zoom(factor);
+}
+
+void Form1Window::zoom_by_user(double factor) {
+  const double zoom = nearest_zoom(factor);
+  if (zoom == zoom_) return;
+  set_zoom(zoom);
+  remember_zoom(zoom);
 }
 
 void Form1Window::open_about() {
-  if (!about_) {
-    about_ = std::make_unique<AboutWindow>();
-    about_->set_zoom(zoom_);
-  }
-  about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
-  about_->show();
-  about_->raise();
-  about_->activateWindow();
+  open_once(about_, [this] {
+    auto about = std::make_unique<AboutWindow>();
+    about->set_zoom(zoom_);
+    return about;
+  });
+}
+
+void Form1Window::open_help() {
+  open_once(help_, [this] {
+    auto help = std::make_unique<HelpWindow>();
+    if (zoom_ != 1) help->set_zoom(zoom_);
+    return help;
+  });
+}
+
+void Form1Window::open_flow() {
+  const bool first = !flow_;
+  open_once(flow_, [this] {
+    auto flow = std::make_unique<FlowWindow>();
+    flow->set_zoom(zoom_);
+    return flow;
+  });
+  if (first) flow_->follow(form_->w);
 }
 
 void Form1Window::showEvent(QShowEvent* event) {

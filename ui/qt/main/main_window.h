@@ -1,6 +1,7 @@
-// The main window on the desktop: the widgets of the layout, and the bridge
-// that runs the window object's handlers when the user clicks, steps or
-// drags.
+// The main window on the desktop: the widgets of the layout, the bridge that
+// runs the window object's handlers when the user clicks, steps or drags,
+// and the parts it owns: the exports, the focus mark, the zoom wheel, the
+// actions of the key table and the secondary windows they open.
 #pragma once
 
 #include <QMainWindow>
@@ -11,15 +12,23 @@
 #include <string>
 
 #include "ui/form.h"
+#include "ui/key_table.h"
 #include "ui/window_layout.h"
 
+class QAction;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 
 namespace airfoil {
 
 class AboutWindow;
+class FlowWindow;
+class FocusMark;
+class HelpWindow;
 class HScrollBar;
 class PictureBox;
+class WindowExports;
 
 class Form1Window : public QMainWindow {
   Q_OBJECT
@@ -33,20 +42,35 @@ class Form1Window : public QMainWindow {
 
   Form1& form() { return *form_; }
   PictureBox* picture(SurfaceId id) const { return pictures_[static_cast<std::size_t>(id)]; }
-  // Null until "About" is first chosen; the same window afterwards.
+  const std::array<PictureBox*, 5>& pictures() const { return pictures_; }
+
+  // The parts the window owns.
+  WindowExports& exports() const { return *exports_; }
+  FocusMark& focus_mark() const { return *mark_; }
+  // The action of `command` in the key table (none for Command::none).
+  QAction* action(Command command) const;
+
+  // The secondary windows: null until first opened, the same window after.
   AboutWindow* about_window() const { return about_.get(); }
+  HelpWindow* help_window() const { return help_.get(); }
+  FlowWindow* flow_window() const { return flow_.get(); }
+  void open_about();
+  void open_help();
+  void open_flow();
 
   // The factor of the designed size the window is shown at (1 is 100 %).
   double zoom() const { return zoom_; }
-  // Lays the window (and the About window) out again at `factor`, a zoom
-  // step; the pictures repaint from their recorded calls, no cycle runs.
+  // Lays the window and its secondary windows out again at `factor`, a
+  // zoom step; the pictures repaint from their recorded calls, no cycle
+  // runs.
   void set_zoom(double factor);
+  // A zoom the user asked for (keys, wheel): to the nearest step, and
+  // remembered for the next run.
+  void zoom_by_user(double factor);
 
  signals:
   // After every event cycle, once the texts are back in the boxes.
   void cycle_finished();
-  // After the window was laid out at a new zoom factor.
-  void zoom_changed(double factor);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -54,22 +78,34 @@ class Form1Window : public QMainWindow {
  private:
   void build_client_area(QWidget* client);
   void build_menu();
+  void build_actions();
   void set_tab_order();
   void connect_events();
+  // Places every widget from the layout tables at `zoom` and sets every font
+  // at its designed size times `zoom`: the one placing of the widgets, at
+  // start and at each zoom step.
+  void lay_out(double zoom);
+  void after_cycle();
 
   // Runs one handler of the window object between copying the controls'
   // values in and the rewritten texts out.
   void run(void (Form1::*handler)());
   void controls_to_form();
   void form_to_controls();
-  void open_about();
 
   std::unique_ptr<MessageSink> own_messages_;
   std::array<PictureBox*, 5> pictures_{};
   std::map<std::string, HScrollBar*, std::less<>> bars_;
   std::map<std::string, QLineEdit*, std::less<>> boxes_;
+  std::map<std::string, QLabel*, std::less<>> labels_;
+  std::map<std::string, QGroupBox*, std::less<>> frames_;
+  std::map<Command, QAction*> actions_;
   std::unique_ptr<Form1> form_;
+  WindowExports* exports_ = nullptr;
+  FocusMark* mark_ = nullptr;
   std::unique_ptr<AboutWindow> about_;
+  std::unique_ptr<HelpWindow> help_;
+  std::unique_ptr<FlowWindow> flow_;
   bool in_cycle_ = false;
   bool shown_before_ = false;
   double zoom_ = 1;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
 
 namespace airfoil {
@@ -73,17 +74,12 @@ PictureContent PictureBox::content() const {
                          {}};
   for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     if (label->isHidden()) continue;
-    // A label's designed place and face are in the table; one that is not
-    // is taken back from the zoom by its own geometry.
+    // Every label of a picture is an annotation of the table, whose place
+    // and face are the designed ones whatever the zoom; the text is the
+    // label's own, in the current language.
     const Annotation* entry = find_annotation(label->objectName().toStdString());
-    if (entry != nullptr) {
-      picture.labels.push_back({label->text(), to_qfont(font_of(entry->face)), pixels(entry->place)});
-    } else {
-      const QRect at = label->geometry();
-      picture.labels.push_back({label->text(), zoomed(label->font(), 1 / zoom_),
-                                QRect(qRound(at.x() / zoom_), qRound(at.y() / zoom_),
-                                      qRound(at.width() / zoom_), qRound(at.height() / zoom_))});
-    }
+    if (entry == nullptr) continue;
+    picture.labels.push_back({label->text(), to_qfont(font_of(entry->face)), pixels(entry->place)});
   }
   return picture;
 }
@@ -116,10 +112,18 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
 }
 
+// Space or Return on a focused picture is its click: the same signal, so the
+// same cycle; a held key does not repeat it, as a held mouse button does not.
 // The Menu key reaches the window as a context-menu event by itself;
 // Shift+F10, the other keyboard way to a menu, does not.
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  const int key = event->key();
+  if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (!event->isAutoRepeat()) emit clicked();
+    return;
+  }
+  if (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
     emit customContextMenuRequested(rect().center());
     return;
   }

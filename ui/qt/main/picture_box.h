@@ -25,7 +25,6 @@ class PictureBox : public QWidget, public Surface {
   void Line(float x1, float y1, float x2, float y2, Colour colour) override;
   void Circle(float x, float y, float radius, Colour colour) override;
 
-  const RecordingSurface& recording() const { return recording_; }
   // How many times the surface was cleared: each drawing procedure clears
   // once, so this tells which pictures an event redrew.
   int clear_count() const { return recording_.cls_count(); }

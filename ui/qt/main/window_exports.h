@@ -1,40 +1,37 @@
-// The window's way out: a right-click menu on every picture (copy, save as
-// PNG, SVG or PDF, save the data as CSV), Ctrl+P to print the window and
-// Ctrl+Shift+S to save a one-page PDF handout. Made by the window as its
-// child; find it with window.findChild<WindowExports*>().
+// The main window's way out: the picture menus (see dialogs/picture_menu.h)
+// with each picture's data table, printing the window and the one-page PDF
+// handout. A part the main window owns; it reads the pictures and the
+// window object it is given.
 #pragma once
 
 #include <QObject>
-#include <QString>
 
 #include <array>
 #include <functional>
 
+#include "ui/form.h"
+#include "ui/qt/dialogs/picture_menu.h"
 #include "ui/render/picture_painter.h"
 #include "ui/surface_layout.h"
 
-class QAction;
 class QMenu;
 class QPrinter;
 
 namespace airfoil {
 
-class Form1Window;
+class PictureBox;
 
 class WindowExports : public QObject {
   Q_OBJECT
 
  public:
-  explicit WindowExports(Form1Window& window);
+  // `window` is what is printed and where the dialogs are centred.
+  WindowExports(QWidget& window, const std::array<PictureBox*, 5>& pictures, const Form1& form);
 
-  // Asks where to save; an empty answer cancels. The window shows a file
-  // dialog; tests answer for the user.
-  std::function<QString(const QString& title, const QString& suggested, const QString& filter)> choose_path;
+  SaveDialogs dialogs;
   // Lets the user set up the printer; false cancels. The window shows the
-  // print dialog.
+  // print dialog; tests answer for the user.
   std::function<bool(QPrinter& printer)> confirm_print;
-  // Tells the user that a file could not be written.
-  std::function<void(const QString& text)> report;
 
   // The five pictures as they show, in the order of the surface table.
   std::array<PictureContent, 5> pictures() const;
@@ -44,16 +41,10 @@ class WindowExports : public QObject {
   void save_handout();
 
  private:
-  void build_menu(SurfaceId id);
-  void save_picture_as(SurfaceId id, int format, double scale);
-  void save_data(SurfaceId id);
-  void save(const QString& title, const QString& suggested, const QString& filter,
-            const std::function<QString(const QString&)>& write);
-
-  Form1Window& window_;
+  QWidget& window_;
+  std::array<PictureBox*, 5> pictures_;
+  const Form1& form_;
   std::array<QMenu*, 5> menus_{};
-  QAction* print_ = nullptr;
-  QAction* handout_ = nullptr;
 };
 
 }  // namespace airfoil

@@ -1,41 +1,22 @@
 #include "ui/qt/main/zoom.h"
 
 #include <QApplication>
-#include <QKeySequence>
-#include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
-#include <QShortcut>
 #include <QWheelEvent>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
-#include "ui/qt/app/settings.h"
-#include "ui/qt/main/main_window.h"
-#include "ui/qt/main/picture_box.h"
-#include "ui/render/fonts.h"
-#include "ui/render/qt_layout.h"
+#include "ui/qt/settings.h"
 
 namespace airfoil {
 
 namespace {
 
 constexpr const char* kZoomKey = "zoom";
-constexpr const char* kDesignedFont = "designed_font";
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
-
-template <class T = QWidget>
-T* child(const QWidget& parent, const char* name) {
-  return parent.findChild<T*>(QString::fromUtf8(name));
-}
-
-void place(QWidget* widget, const Place& where, double zoom) {
-  if (widget != nullptr) widget->setGeometry(pixels(where, zoom));
-}
 
 }  // namespace
 
@@ -61,28 +42,6 @@ std::optional<double> read_zoom(const QString& text) {
   return percent ? value / 100 : value;
 }
 
-std::optional<double> apply_zoom(const QStringList& arguments) {
-  std::optional<QString> asked;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (argument == QLatin1String("--zoom")) {
-      asked = i + 1 < arguments.size() ? arguments[++i] : QString();
-    } else if (argument.startsWith(QLatin1String("--zoom="))) {
-      asked = argument.mid(7);
-    }
-  }
-  if (!asked) return remembered_zoom();
-  const std::optional<double> factor = read_zoom(*asked);
-  if (!factor) {
-    std::fprintf(stderr, "pelmora-airfoil: --zoom takes a factor such as 2, 1.5 or 150%%, not '%s'\n",
-                 asked->toLocal8Bit().constData());
-    return std::nullopt;
-  }
-  const double zoom = nearest_zoom(*factor);
-  remember_zoom(zoom);
-  return zoom;
-}
-
 double remembered_zoom() {
   const QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
   bool ok = false;
@@ -95,80 +54,14 @@ void remember_zoom(double factor) {
   settings.setValue(kZoomKey, nearest_zoom(factor));
 }
 
-void lay_out_main_window(Form1Window& window, double zoom) {
-  QWidget* client = window.centralWidget();
-  client->setFixedSize(zoomed_pixels(kClientWidth, zoom), zoomed_pixels(kClientHeight, zoom));
-  // Every label and box without a font of its own takes this one.
-  client->setFont(zoomed(dialog_font(), zoom));
-  // The menu bar and the pictures' menus have no font in the tables: they
-  // grow from the one they had before any zoom.
-  QList<QWidget*> menus{window.menuBar()};
-  for (QMenu* menu : window.findChildren<QMenu*>()) menus.push_back(menu);
-  for (QWidget* menu : menus) {
-    if (!menu->property(kDesignedFont).isValid()) menu->setProperty(kDesignedFont, menu->font());
-    menu->setFont(zoomed(menu->property(kDesignedFont).value<QFont>(), zoom));
-  }
-
-  for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
-    const SurfaceLayout& s = kSurfaceLayouts[i];
-    PictureBox* picture = window.picture(static_cast<SurfaceId>(i));
-    place(picture, {s.Left, s.Top, s.Width, s.Height}, zoom);
-    picture->set_zoom(zoom);
-  }
-  for (const FrameLayout& frame : kFrames) place(child(*client, frame.name), frame.place, zoom);
-  const auto set_face = [&](QWidget* label, Face face) {
-    if (label != nullptr && face != Face::dialog) label->setFont(zoomed(to_qfont(font_of(face)), zoom));
-  };
-  for (const InputRow& row : kInputRows) {
-    QWidget* label = child(*client, row.label);
-    place(label, label_place(row), zoom);
-    set_face(label, row.face);
-    place(child(*client, row.box), box_place(row), zoom);
-    place(child(*client, row.bar), bar_place(row), zoom);
-  }
-  for (const FrameItem& item : kFrameItems) place(child(*client, item.name), item.place, zoom);
-  for (const Annotation& a : kAnnotations) {
-    QWidget* label = child(*window.picture(a.surface), a.name);
-    place(label, a.place, zoom);
-    set_face(label, a.face);
-  }
-
-  // The window keeps one fixed size at each zoom: that of the new client
-  // area and menu bar, at once rather than at the next pass of the event loop.
-  if (QLayout* layout = window.layout()) {
-    layout->invalidate();
-    layout->activate();
-  }
-}
-
-ZoomKeys::ZoomKeys(Form1Window& window) : QObject(&window), window_(window) {
-  setObjectName("ZoomKeys");
-  const auto add = [&](QKeySequence keys, auto action) {
-    auto* shortcut = new QShortcut(keys, &window);
-    connect(shortcut, &QShortcut::activated, this, action);
-  };
-  add(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { step(1); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { step(1); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { step(-1); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { reset(); });
+ZoomWheel::ZoomWheel(QWidget& window) : QObject(&window), window_(window) {
   // The wheel reaches the widget under the pointer first, and a scroll bar
   // would take Ctrl+wheel as a page step: the application's filter sees it
   // before any widget does.
   qApp->installEventFilter(this);
 }
 
-void ZoomKeys::step(int steps) { set(window_.zoom() + steps * kZoomStep); }
-
-void ZoomKeys::reset() { set(1); }
-
-void ZoomKeys::set(double factor) {
-  const double zoom = nearest_zoom(factor);
-  if (zoom == window_.zoom()) return;
-  window_.set_zoom(zoom);
-  remember_zoom(zoom);
-}
-
-bool ZoomKeys::eventFilter(QObject* watched, QEvent* event) {
+bool ZoomWheel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Wheel || !watched->isWidgetType()) return false;
   const auto* widget = static_cast<QWidget*>(watched);
   const auto* wheel = static_cast<QWheelEvent*>(event);
@@ -177,7 +70,7 @@ bool ZoomKeys::eventFilter(QObject* watched, QEvent* event) {
   wheel_ += wheel->angleDelta().y();
   const int steps = wheel_ / kWheelNotch;
   wheel_ -= steps * kWheelNotch;
-  if (steps != 0) step(steps);
+  if (steps != 0) emit turned(steps);
   return true;
 }
 

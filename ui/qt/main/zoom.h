@@ -1,21 +1,19 @@
-// Zoom for the projector: the main window, the About window and the help
-// window laid out again from their tables at a factor of the designed size,
-// from 50 % to 300 % in steps of 25 %. At 100 % every place, size and font is
-// the designed one, so the window is the same pixels as without zoom.
+// Zoom for the projector: the main window, the About window, the help and
+// flow windows laid out again at a factor of the designed size, from 50 % to
+// 300 % in steps of 25 %. At 100 % every place, size and font is the
+// designed one, so the window is the same pixels as without zoom. The keys
+// are in the key table; this holds the steps, the remembered factor and the
+// wheel.
 #pragma once
 
-#include <QFont>
 #include <QObject>
-#include <QRect>
-#include <QStringList>
+#include <QString>
 
 #include <optional>
 
-#include "ui/window_layout.h"
+class QWidget;
 
 namespace airfoil {
-
-class Form1Window;
 
 inline constexpr double kZoomMin = 0.5, kZoomMax = 3.0, kZoomStep = 0.25;
 
@@ -28,41 +26,27 @@ double nearest_zoom(double factor);
 // yet rounded to a step.
 std::optional<double> read_zoom(const QString& text);
 
-// The factor to open the window at: that of `--zoom FACTOR` (or
-// `--zoom=FACTOR`), rounded to the nearest step and remembered for the next
-// runs; without the option the remembered one, and 1 when there is none.
-// Nothing (after saying why on standard error) when the option's value is
-// not a factor.
-std::optional<double> apply_zoom(const QStringList& arguments);
-
 // The factor remembered between runs, and remembering one.
 double remembered_zoom();
 void remember_zoom(double factor);
 
-// Places every widget of the main window from the layout tables at `zoom`
-// and sets every font at its designed size times `zoom`; the pictures keep
-// their recorded calls and repaint at the new size.
-void lay_out_main_window(Form1Window& window, double zoom);
-
-// The keys and the wheel that change the zoom of `window`: Ctrl+Plus (and
-// Ctrl+= where Plus needs Shift), Ctrl+Minus, Ctrl+0, and Ctrl with the wheel
-// anywhere over the window. Every change is remembered for the next run.
-class ZoomKeys : public QObject {
+// Ctrl with the wheel anywhere over `window`: whole steps, however finely the
+// wheel or touchpad turns.
+class ZoomWheel : public QObject {
   Q_OBJECT
 
  public:
-  explicit ZoomKeys(Form1Window& window);
+  explicit ZoomWheel(QWidget& window);
 
-  void step(int steps);
-  void reset();
+ signals:
+  // Steps up (positive) or down, once per whole notch turned.
+  void turned(int steps);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void set(double factor);
-
-  Form1Window& window_;
+  QWidget& window_;
   int wheel_ = 0;  // eighths of a degree turned since the last step
 };
 

@@ -1,33 +1,12 @@
-#include "ui/qt/dialogs/help_window.h"
+#include "ui/help_content.h"
 
-#include <QCoreApplication>
-#include <QKeySequence>
-#include <QShortcut>
-#include <QTextBrowser>
-#include <QVBoxLayout>
-
-#include "ui/render/fonts.h"
+#include "ui/key_table.h"
+#include "ui/translatable.h"
 
 namespace airfoil {
 
-namespace {
-
-QString translated(const char* source) { return QCoreApplication::translate("HelpWindow", source); }
-
-struct Section {
-  const char* heading;
-  std::initializer_list<const char*> paragraphs;
-};
-
-// Sizes at the designed scale; everything about the window's size and type
-// comes from here.
-constexpr int kWidth = 620, kHeight = 600;
-constexpr double kPoints = 10;
-
-}  // namespace
-
-QString help_html() {
-  const Section sections[] = {
+const std::vector<HelpSection>& help_sections() {
+  static const std::vector<HelpSection> sections = {
       {QT_TRANSLATE_NOOP("HelpWindow", "Başlarken"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "Program açıldığında beş resim boştur. Herhangi bir resme tıklayın ya da "
@@ -86,20 +65,7 @@ QString help_html() {
                           "<b>CL =</b> ve <b>CM =</b> kutuları, geçerli hücum açısındaki "
                           "sıkıştırılamaz akış katsayılarını gösterir (CL dört, CM beş ondalık "
                           "basamağa yuvarlanır).")}},
-      {QT_TRANSLATE_NOOP("HelpWindow", "Klavye"),
-       {QT_TRANSLATE_NOOP("HelpWindow",
-                          "Tab ve Shift+Tab denetimler arasında dolaşır; odaktaki denetim renkli "
-                          "bir çerçeveyle işaretlenir. Kaydırma çubuğunda sağ ve sol ok küçük, "
-                          "Page Down ve Page Up büyük bir adım atar; Home ve End uçlara gider. "
-                          "Bir resimde Boşluk veya Enter, tıklamayla aynı işi yapar. F1 bu "
-                          "pencereyi açar, Esc kapatır; Alt+A Hakkında penceresini (About) "
-                          "açar."),
-        QT_TRANSLATE_NOOP("HelpWindow",
-                          "Ctrl+Artı (ya da Ctrl+=) pencereyi büyütür, Ctrl+Eksi küçültür, Ctrl+0 "
-                          "tasarlanan boyuta döndürür; Ctrl basılıyken fare tekerleği de aynı "
-                          "işi yapar. Büyütme %50 ile %300 arasında %25'lik adımlarla değişir, "
-                          "sonraki açılışlarda da geçerlidir; <tt>--zoom 2</tt> programı iki kat "
-                          "büyüklükte açar.")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Klavye"), {}, true},
       {QT_TRANSLATE_NOOP("HelpWindow", "Varsayımlar"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar "
@@ -143,37 +109,24 @@ QString help_html() {
                           "<tt>--lang tr</tt> ile başlatın; seçim sonraki açılışlarda da "
                           "geçerlidir.")}},
   };
-  QString html = QStringLiteral("<h2>PelmoraAirfoil</h2>");
-  for (const Section& section : sections) {
-    html += QStringLiteral("<h3>%1</h3>").arg(translated(section.heading));
-    for (const char* paragraph : section.paragraphs) {
-      html += QStringLiteral("<p>%1</p>").arg(translated(paragraph));
+  return sections;
+}
+
+std::string help_html(const Translate& translate) {
+  std::string html = "<h2>PelmoraAirfoil</h2>";
+  for (const HelpSection& section : help_sections()) {
+    html += "<h3>" + translate(kHelpContext, section.heading) + "</h3>";
+    for (const char* paragraph : section.paragraphs)
+      html += "<p>" + translate(kHelpContext, paragraph) + "</p>";
+    if (!section.key_list) continue;
+    html += "<table cellspacing=\"0\" cellpadding=\"3\">";
+    for (const KeyEntry& entry : kKeyTable) {
+      html += "<tr><td><b>" + translate(kKeysContext, entry.keys) + "</b></td><td>" +
+              translate(kKeysContext, entry.meaning) + "</td></tr>";
     }
+    html += "</table>";
   }
   return html;
-}
-
-HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
-  setObjectName("Form_Help");
-  setWindowTitle(translated(QT_TRANSLATE_NOOP("HelpWindow", "Yardım")));
-  resize(kWidth, kHeight);
-  auto* text = new QTextBrowser(this);
-  text->setObjectName("HelpText");
-  text->setFont(verdana_font(kPoints));
-  text->setOpenLinks(false);
-  text->setHtml(help_html());
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(text);
-  auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(close_key, &QShortcut::activated, this, &QWidget::close);
-}
-
-void HelpWindow::set_zoom(double factor) {
-  // The window can be resized by its user; a zoom step sets it to the
-  // designed size at the new factor, as the text grows with it.
-  resize(qRound(kWidth * factor), qRound(kHeight * factor));
-  findChild<QTextBrowser*>("HelpText")->setFont(verdana_font(kPoints * factor));
 }
 
 }  // namespace airfoil

@@ -1,32 +1,12 @@
-#include "ui/qt/main/accessibility.h"
-
-#include <QCoreApplication>
-#include <QWidget>
-
-#include <cmath>
-#include <string>
+#include "ui/picture_texts.h"
 
 #include "model/numtext.h"
-#include "ui/qt/main/main_window.h"
-#include "ui/qt/main/picture_box.h"
 
 namespace airfoil {
 
-namespace {
-
-constexpr const char* kContext = "Controls";
-
-QString translated(const char* source) { return QCoreApplication::translate(kContext, source); }
-
-struct ControlText {
-  const char* object;
-  const char* name;
-  const char* description;  // also the tooltip: meaning, units and effect
-};
-
 // Numbers in these texts are written with a point, whatever the language, as
 // the boxes show them.
-constexpr ControlText kControls[] = {
+const std::array<ControlText, 13> kControlTexts{{
     {"HScroll_Thickness", QT_TRANSLATE_NOOP("Controls", "Kalınlık, veter yüzdesi"),
      QT_TRANSLATE_NOOP("Controls",
                        "Kesitin en büyük kalınlığı, veterin yüzdesi olarak (0 ile 30 arası). "
@@ -77,11 +57,11 @@ constexpr ControlText kControls[] = {
                        "Referans noktasına göre yunuslama momenti katsayısı (burun yukarı "
                        "pozitif), geçerli hücum açısında, sıkıştırılamaz akış için, beş ondalık "
                        "basamağa yuvarlanmış.")},
-};
+}};
 
 // The pictures, in the order of SurfaceId: name, and what the picture shows
 // with its axes and colours.
-constexpr ControlText kPictures[] = {
+const std::array<ControlText, 5> kPictureTexts{{
     {"daire", QT_TRANSLATE_NOOP("Controls", "Daire düzlemi"),
      QT_TRANSLATE_NOOP("Controls",
                        "Kesiti üreten daire, merkezi (artı) ve eksenler. z = ζ + 1/ζ dönüşümü "
@@ -103,90 +83,42 @@ constexpr ControlText kPictures[] = {
                        "Referans noktasına göre yunuslama momenti katsayısı CM, hücum açısına "
                        "(derece) karşı; kırmızı daire geçerli açıda. Sıkıştırılabilirlik "
                        "düzeltmeli eğri eflatun.")},
-};
+}};
 
-// The clear count of a picture when its description was last written.
-constexpr const char* kDescribedAt = "airfoil_described_at";
+namespace {
 
-QString number(double x, int decimals) {
-  return QString::fromStdString(general_format(round_half_even(x, decimals)));
-}
-
-QString box_text(const TextBox& box) { return QString::fromStdString(box.Text); }
-
-// What a drawn picture shows now, in numbers. The coefficient texts are the
-// ones the boxes show; a compressibility correction is named only when the
-// last reading of the Mach number drew one.
-QString numbers_of(SurfaceId id, const Window& w) {
-  const QString alfa = number(w.AlfaD, 4);
-  const QString thickness = number(w.Thickness, 4);
-  const QString camber = number(w.Camber, 4);
-  const QString points = number(w.nP, 0);
-  const bool corrected = w.Beta > 0 && w.Beta < 1;
-  switch (id) {
-    case SurfaceId::daire:
-      return translated("Kalınlık %1, kamburluk %2 için daire: merkez (%3, %4).")
-          .arg(thickness, camber, number(-w.Eps, 4), number(w.Delta, 4));
-    case SurfaceId::profil:
-      return translated("Kalınlık %1, kamburluk %2 (veter oranı), %3 yüzey noktası.")
-          .arg(thickness, camber, points);
-    case SurfaceId::pressure:
-      return translated("Hücum açısı %1 derecede 1-Cp, %2 yüzey noktası.").arg(alfa, points);
-    case SurfaceId::Picture_CL: {
-      QString text = translated("CL %1, hücum açısı %2 derece").arg(box_text(w.Text_CL), alfa);
-      if (corrected) text += translated("; düzeltilmiş CL %1").arg(number(w.CL / w.Beta, 4));
-      return text;
-    }
-    case SurfaceId::Picture_CM:
-      return translated("CM %1, x/c %2 noktasına göre, hücum açısı %3 derece")
-          .arg(box_text(w.Text1), number(w.xM, 4), alfa);
-  }
-  return {};
-}
+Phrase number(double x, int decimals) { return literal(general_format(round_half_even(x, decimals))); }
 
 }  // namespace
 
-void apply_control_texts(Form1Window& window) {
-  for (const ControlText& entry : kControls) {
-    auto* control = window.findChild<QWidget*>(QString::fromUtf8(entry.object));
-    if (control == nullptr) continue;
-    control->setAccessibleName(translated(entry.name));
-    control->setAccessibleDescription(translated(entry.description));
-    control->setToolTip(translated(entry.description));
-  }
-  for (std::size_t i = 0; i < std::size(kPictures); ++i) {
-    PictureBox* picture = window.picture(static_cast<SurfaceId>(i));
-    picture->setAccessibleName(translated(kPictures[i].name));
-  }
-  describe_pictures(window);
-}
-
-void describe_pictures(Form1Window& window) {
-  const Window& w = window.form().w;
-  for (std::size_t i = 0; i < std::size(kPictures); ++i) {
-    const auto id = static_cast<SurfaceId>(i);
-    PictureBox* picture = window.picture(id);
-    const QString meaning = translated(kPictures[i].description);
-    // Until a procedure has drawn on it, a picture shows only its background
-    // and annotations: say what brings it to life.
-    if (picture->clear_count() == 0) {
-      const QString empty = translated(
-          "Henüz çizilmedi: tıklayınca (ya da Boşluk veya Enter) her şey "
-          "hesaplanır ve çizilir.");
-      picture->setAccessibleDescription(empty + QLatin1Char(' ') + meaning);
-      picture->setToolTip(empty);
-      picture->setProperty(kDescribedAt, 0);
-      continue;
+// The coefficient texts are the ones the boxes showed when the chart was
+// drawn; a compressibility correction is named only when the chart drew one.
+Phrase picture_numbers(SurfaceId id, const DrawnCase& c) {
+  const Phrase alfa = number(c.AlfaD, 4);
+  const Phrase thickness = number(c.Thickness, 4);
+  const Phrase camber = number(c.Camber, 4);
+  const Phrase points = number(c.nP, 0);
+  switch (id) {
+    case SurfaceId::daire:
+      return {QT_TRANSLATE_NOOP("Controls", "Kalınlık %1, kamburluk %2 için daire: merkez (%3, %4)."),
+              {thickness, camber, number(-c.Eps, 4), number(c.Delta, 4)}};
+    case SurfaceId::profil:
+      return {QT_TRANSLATE_NOOP("Controls", "Kalınlık %1, kamburluk %2 (veter oranı), %3 yüzey noktası."),
+              {thickness, camber, points}};
+    case SurfaceId::pressure:
+      return {QT_TRANSLATE_NOOP("Controls", "Hücum açısı %1 derecede 1-Cp, %2 yüzey noktası."),
+              {alfa, points}};
+    case SurfaceId::Picture_CL: {
+      Phrase lift(QT_TRANSLATE_NOOP("Controls", "CL %1, hücum açısı %2 derece"), {literal(c.CL), alfa});
+      if (!c.CLcorrected) return lift;
+      return {"%1%2",
+              {lift, {QT_TRANSLATE_NOOP("Controls", "; düzeltilmiş CL %1"), {number(*c.CLcorrected, 4)}}}};
     }
-    // A picture the last cycle did not redraw still shows the numbers it was
-    // drawn with; its description stays with them.
-    const int drawn = picture->clear_count();
-    if (picture->property(kDescribedAt).toInt() == drawn) continue;
-    picture->setProperty(kDescribedAt, drawn);
-    const QString now = numbers_of(id, w);
-    picture->setAccessibleDescription(now + QLatin1Char(' ') + meaning);
-    picture->setToolTip(meaning + QLatin1Char('\n') + now);
+    case SurfaceId::Picture_CM:
+      return {QT_TRANSLATE_NOOP("Controls", "CM %1, x/c %2 noktasına göre, hücum açısı %3 derece"),
+              {literal(c.CM), number(c.xM, 4), alfa}};
   }
+  return {};
 }
 
 }  // namespace airfoil
