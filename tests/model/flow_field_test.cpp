@@ -136,11 +136,10 @@ TEST(FlowField, FarPointsSeeTheFreeStream) {
       EXPECT_NEAR(v->u, std::cos(a), 1e-6 * 1e6 / r);
       EXPECT_NEAR(v->v, std::sin(a), 1e-6 * 1e6 / r);
       if (r > 1e307) continue;  // no circle-plane position in doubles
-      const auto here = flow_at_airfoil_point(f, p);
-      ASSERT_TRUE(here) << r << " " << phi;
-      EXPECT_TRUE(std::isfinite(here->psi) && std::isfinite(here->circle.Cp)) << r << " " << phi;
       // The uniform stream's own psi, r sin(phi - a) in chords, plus the
       // circulation's slowly growing logarithm.
+      const auto here = flow_at_airfoil_point(f, p);
+      ASSERT_TRUE(here) << r << " " << phi;
       EXPECT_NEAR(here->psi / r, std::sin(phi - a), 1e-5) << r << " " << phi;
     }
   }
