@@ -345,12 +345,12 @@
         <translation>An invalid number came up while computing the CM chart, and the chart was left unfinished. The section, the pressure chart and CL are valid.</translation>
     </message>
     <message>
-        <source>KATPE-D20G15.txt dosyası okunamadı: %1. Dosyanın başındaki %2 profil kullanılabilir.</source>
-        <translation>The file KATPE-D20G15.txt could not be read: %1. Sections still usable from the start of the file: %2.</translation>
+        <source>%1 dosyası okunamadı: %2. Dosyanın başındaki %3 profil kullanılabilir.</source>
+        <translation>The file %1 could not be read: %2. Sections still usable from the start of the file: %3.</translation>
     </message>
     <message>
-        <source>KATPE-D20G15.txt dosyası okunamadı: %1. Katalogda kullanılabilir profil yok.</source>
-        <translation>The file KATPE-D20G15.txt could not be read: %1. The catalogue holds no usable section.</translation>
+        <source>%1 dosyası okunamadı: %2. Katalogda kullanılabilir profil yok.</source>
+        <translation>The file %1 could not be read: %2. The catalogue holds no usable section.</translation>
     </message>
     <message>
         <source>dosyada başlıktan sonra profil sayısı yok</source>
@@ -457,8 +457,8 @@
         <translation>the file&apos;s details could not be looked up</translation>
     </message>
     <message>
-        <source>bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı</source>
-        <translation>this name is not that of a plain file but of a folder, a device or a pipe</translation>
+        <source>bu ad sıradan bir dosyanın adı değil</source>
+        <translation>this name is not that of a plain file</translation>
     </message>
     <message>
         <source>dosyayı okuma izni yok</source>
@@ -495,6 +495,62 @@
     <message>
         <source>Katalogdaki %1. profilin (kalınlık %2, kamburluk %3) çemberi, Eps = %4 ve Delta = %5 ile bir profil vermiyor. Ekrandaki önceki profil ve sonuçları geçerli kalıyor.</source>
         <translation>The circle of catalogue section %1 (thickness %2, camber %3), with Eps = %4 and Delta = %5, gives no section. The previous section and its results on the screen remain valid.</translation>
+    </message>
+    <message>
+        <source>%1 dosyası bulunamadı</source>
+        <translation>The file %1 was not found</translation>
+    </message>
+    <message>
+        <source>bu ad var olmayan bir dosyayı gösteren bir bağlantı</source>
+        <translation>this name is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>bu ad kendi üzerine dönen bir bağlantı zinciri</source>
+        <translation>this name is a chain of links that loops back on itself</translation>
+    </message>
+    <message>
+        <source>bu ad bir klasörün adı</source>
+        <translation>this name is that of a folder</translation>
+    </message>
+    <message>
+        <source>bu ad bir borunun (FIFO) adı</source>
+        <translation>this name is that of a pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>bu ad bir aygıtın adı</source>
+        <translation>this name is that of a device</translation>
+    </message>
+    <message>
+        <source>Çalışma klasöründeki KATPE-D20G15.txt okunmadı: %1. Onun yerine %2 okundu.</source>
+        <translation>KATPE-D20G15.txt in the working folder was not read: %1. %2 was read instead.</translation>
+    </message>
+    <message>
+        <source>dosya UTF-16 ile kaydedilmiş; katalog UTF-8 ya da ASCII metni olmalı</source>
+        <translation>the file is saved as UTF-16; the catalogue must be UTF-8 or ASCII text</translation>
+    </message>
+    <message>
+        <source>1. satırda sıfır baytı var: dosya UTF-16 ile kaydedilmiş olabilir; katalog UTF-8 ya da ASCII metni olmalı</source>
+        <translation>line 1 holds a zero byte: the file may be saved as UTF-16; the catalogue must be UTF-8 or ASCII text</translation>
+    </message>
+    <message>
+        <source>%1. satırdaki profil sayısı boş</source>
+        <translation>the section count on line %1 is empty</translation>
+    </message>
+    <message>
+        <source>%1. satırdaki profil sayısı %2; 1 ile 500 arasında bir tam sayı olmalı</source>
+        <translation>the section count on line %1 is %2; it must be a whole number from 1 to 500</translation>
+    </message>
+    <message>
+        <source>dosyanın başlık satırı yok: 1. satırda başlık yerine profil sayısı var</source>
+        <translation>the file has no label line: line 1 holds the section count instead of a label</translation>
+    </message>
+    <message>
+        <source>%1. satırda profil sayısından sonra başka değer var</source>
+        <translation>line %1 holds another value after the section count</translation>
+    </message>
+    <message>
+        <source>%1 (1. satırda başlıktan sonra başka değer de var; başlıkta virgül varsa başlık tırnak içinde yazılmalı)</source>
+        <translation>%1 (line 1 holds other values after the label; a label with commas must be written in double quotes)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -291,33 +292,40 @@ FlowField replayed_flow(const fs::path& catalogue, int thickness, int camber, in
 }
 
 // Each at= reads the flow as the actions before it left the window: nothing
-// before any geometry or inside the section, the exact field elsewhere.
+// before any geometry or inside the section, the exact field elsewhere, out
+// to the free stream at the far end of the double range.
 TEST(Probe, FlowAtPointsFollowTheActionsBeforeThem) {
   const fs::path dir = test_dir();
   const fs::path catalogue = write_catalogue(dir);
-  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "at=0.5,0.2", "thickness=12",
-                                  "at=0.5,0.2", "at=0.5,0", "alfa=8", "at=0.5,0.2", "at=-0.2,-0.1"},
-                                 dir);
+  const ProbeRun run =
+      run_probe({"--catalogue", catalogue.string(), "at=0.5,0.2", "thickness=12", "at=0.5,0.2", "at=0.5,0",
+                 "alfa=8", "at=0.5,0.2", "at=-0.2,-0.1", "at=1e200,0", "at=-1.7e308,1e308"},
+                dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const Json report = json_of(run);
   const Json& points = report["points"];
-  ASSERT_EQ(points.size(), 5u);
-  const std::array<std::optional<FlowField>, 5> flows = {
-      std::nullopt, replayed_flow(catalogue, 12, 0, 0), replayed_flow(catalogue, 12, 0, 0),
-      replayed_flow(catalogue, 12, 0, 8), replayed_flow(catalogue, 12, 0, 8)};
+  ASSERT_EQ(points.size(), 7u);
+  const auto at8 = replayed_flow(catalogue, 12, 0, 8);
+  const std::array<std::optional<FlowField>, 7> flows = {
+      std::nullopt, replayed_flow(catalogue, 12, 0, 0), replayed_flow(catalogue, 12, 0, 0), at8, at8, at8,
+      at8};
   for (std::size_t k = 0; k < points.size(); ++k) {
     const PlanePoint at{points[k]["x_c"].get<double>(), points[k]["y_c"].get<double>()};
-    const auto expected = flows[k] ? flow_at_airfoil_point(*flows[k], at) : std::nullopt;
-    EXPECT_EQ(expected.has_value(), k == 1 || k == 3 || k == 4) << k;
+    const auto expected = flows[k] ? section_velocity(*flows[k], at) : std::nullopt;
+    EXPECT_EQ(expected.has_value(), k != 0 && k != 2) << k;
     if (!expected) {
       for (const char* name : {"u", "v", "cp"}) EXPECT_TRUE(points[k][name].is_null()) << k << name;
       continue;
     }
-    EXPECT_EQ(points[k]["u"].get<double>(), expected->section.u);
-    EXPECT_EQ(points[k]["v"].get<double>(), expected->section.v);
-    EXPECT_EQ(points[k]["cp"].get<double>(), expected->section.Cp);
+    EXPECT_EQ(points[k]["u"].get<double>(), expected->u);
+    EXPECT_EQ(points[k]["v"].get<double>(), expected->v);
+    EXPECT_EQ(points[k]["cp"].get<double>(), expected->Cp);
   }
   EXPECT_NE(points[1]["cp"].get<double>(), points[3]["cp"].get<double>());
+  for (std::size_t k : {5u, 6u}) {
+    EXPECT_NEAR(points[k]["u"].get<double>(), std::cos(8 * std::acos(-1.0) / 180), 1e-15) << k;
+    EXPECT_NEAR(points[k]["v"].get<double>(), std::sin(8 * std::acos(-1.0) / 180), 1e-15) << k;
+  }
 }
 
 // Every row of a line keeps the line's psi, and no row but the two ends of

@@ -93,8 +93,8 @@ int run(int argc, const char* const* argv) {
 
   ProbeSurfaces surfaces;
   RecordedMessages messages;
-  const std::string catalogue =
-      options.catalogue.empty() ? find_catalogue(catalogue_search_here()) : options.catalogue;
+  const CatalogueSource catalogue = options.catalogue.empty() ? choose_catalogue(catalogue_search_here())
+                                                              : CatalogueSource(options.catalogue);
   Form1 form(surfaces.plots(), messages, catalogue);
   form.Form_Load();
   std::vector<FlowProbe> points;

@@ -93,7 +93,7 @@ QString with_user_decimal_point(const std::string& text) {
 
 }  // namespace
 
-Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
+Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
   setObjectName("Form1");
   setWindowTitle(QString::fromUtf8(kWindowCaption));
 
@@ -115,7 +115,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   form_ = std::make_unique<Form1>(
       Plots{surface(SurfaceId::daire), surface(SurfaceId::profil), surface(SurfaceId::pressure),
             surface(SurfaceId::Picture_CL), surface(SurfaceId::Picture_CM)},
-      *messages, std::move(catalogue_path));
+      *messages, std::move(catalogue));
   form_->open_about = [this] { open_about(); };
   form_->Form_Load();
   connect_events();
