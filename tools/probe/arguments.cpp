@@ -202,7 +202,7 @@ void perform(Form1& form, const Action& action) {
       break;
     case Action::Kind::Moo: form.w.Text_Moo.Text = action.text; break;
     case Action::Kind::Click: (form.*(action.click->click))(); break;
-    case Action::Kind::FlowAt: break;
+    case Action::Kind::FlowAt:
     case Action::Kind::Reynolds: break;
   }
 }
