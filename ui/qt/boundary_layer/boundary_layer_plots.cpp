@@ -221,6 +221,13 @@ void paint_polar(QPainter& p, QSizeF size, const BoundaryLayerCase& c, double zo
     p.setBrush(kLower);
     const double r = 3.5 * zoom;
     p.drawEllipse(f.at(std::min(*c.layer.cd, f.x1), c.cl), r, r);
+    // The current case in words, inside the chart's top left corner.
+    const QString text =
+        QStringLiteral("α = %1°: CL %2, CD %3, L/D %4")
+            .arg(QString::number(c.alpha_deg, 'g', 6), QString::number(c.cl, 'f', 3),
+                 QString::number(*c.layer.cd, 'f', 5), QString::number(c.cl / *c.layer.cd, 'f', 1));
+    p.setPen(Qt::black);
+    p.drawText(f.plot.topLeft() + QPointF(4 * zoom, QFontMetricsF(p.font()).ascent() + 2 * zoom), text);
   }
 }
 
