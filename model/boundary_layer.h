@@ -39,7 +39,7 @@ struct BoundaryLayerStation {
   double s = 0;  // arc length from the front stagnation point, chords
   double x_c = 0;
   double y_c = 0;
-  double ue = 0;          // edge speed
+  double ue = 0;          // the inviscid edge speed (a separated layer is held at its value at separation)
   double theta = 0;       // momentum thickness, chords
   double delta_star = 0;  // displacement thickness, chords
   double h = 0;           // shape factor delta* / theta
