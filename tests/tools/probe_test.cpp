@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -17,6 +18,7 @@
 #include "model/flow_field.h"
 #include "model/recording_messages.h"
 #include "support/probe_process.h"
+#include "ui/export_csv.h"
 #include "ui/form.h"
 #include "ui/surface_layout.h"
 
@@ -54,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"click=profil", "--catalogue"},
                       std::vector<std::string>{"--png"}, std::vector<std::string>{"--colour=red"},
                       std::vector<std::string>{"at=0.5"}, std::vector<std::string>{"at=x,0"},
-                      std::vector<std::string>{"at=0.5,nan"}, std::vector<std::string>{"--flow-csv"}));
+                      std::vector<std::string>{"at=0.5,nan"}, std::vector<std::string>{"--flow-csv"},
+                      std::vector<std::string>{"re=5e4"}, std::vector<std::string>{"re=3e6x"},
+                      std::vector<std::string>{"re=inf"}));
 
 TEST(Probe, HelpPrintsUsage) {
   const ProbeRun run = run_probe({"--help"}, test_dir());
@@ -257,7 +261,8 @@ TEST(Probe, ExportWritesPicturesTablesAndHandout) {
   const fs::path dir = test_dir();
   const fs::path catalogue = write_catalogue(dir);
   const ProbeRun run = run_probe(
-      {"--catalogue", catalogue.string(), "--export", "out", "thickness=12", "camber=2", "moo=0.6"}, dir);
+      {"--catalogue", catalogue.string(), "--export", "out", "thickness=12", "camber=2", "moo=0.6", "re=3e6"},
+      dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const fs::path out = dir / "out";
   for (const SurfaceLayout& entry : kSurfaceLayouts) {
@@ -274,6 +279,25 @@ TEST(Probe, ExportWritesPicturesTablesAndHandout) {
     EXPECT_GT(read_file(out / table).size(), 100u) << table;
   }
   EXPECT_EQ(read_file(out / "handout.pdf").substr(0, 4), "%PDF");
+
+  // The boundary layer at the Reynolds number asked for: both sides' stations
+  // under one header, and the polar whose point at alpha = 0 is the report's case.
+  std::istringstream layer(read_file(out / "boundary_layer.csv"));
+  std::string line;
+  std::getline(layer, line);
+  EXPECT_EQ(line, "side,x_c,s,ue,theta,delta_star,h,cf");
+  std::map<std::string, int> rows;
+  while (std::getline(layer, line)) ++rows[line.substr(0, line.find(','))];
+  EXPECT_EQ(rows.size(), 2u);
+  EXPECT_GT(rows["upper"], 100);
+  EXPECT_GT(rows["lower"], 100);
+  const Json report = Json::parse(run.out)["boundary_layer"];
+  EXPECT_EQ(report["re"], 3e6);
+  const std::string polar = read_file(out / "polar.csv");
+  EXPECT_EQ(std::count(polar.begin(), polar.end(), '\n'), 22);
+  EXPECT_NE(polar.find("\n0," + shortest_text(report["polar"][10]["cl"].get<double>()) + "," +
+                       shortest_text(report["cd"].get<double>()) + "\n"),
+            std::string::npos);
 }
 #endif
 

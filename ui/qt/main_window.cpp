@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "ui/qt/about_window.h"
+#include "ui/qt/boundary_layer/boundary_layer_controller.h"
 #include "ui/qt/classroom.h"
 #include "ui/qt/flow_controller.h"
 #include "ui/qt/fonts.h"
@@ -122,6 +123,7 @@ Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
   new WindowExports(*this);
   new Classroom(*this);
   new FlowController(*this);
+  new BoundaryLayerController(*this);
   new ZoomKeys(*this);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
