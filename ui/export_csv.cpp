@@ -33,6 +33,11 @@ class Rows {
     if (x) text_ += shortest_text(*x);
     return *this;
   }
+  Rows& text(const char* text) {
+    separate();
+    text_ += text;
+    return *this;
+  }
   void end() {
     text_ += '\n';
     first_ = true;
@@ -113,6 +118,29 @@ const DataTable& data_table_of(SurfaceId id) {
 
 std::string table_text(const DataTable& table, const Form1& form) {
   return table.make(form.w, drawn(form.drawn_cases(), table.picture));
+}
+
+std::string boundary_layer_csv(const BoundaryLayer& layer) {
+  Rows rows("side,x_c,s,ue,theta,delta_star,h,cf");
+  const auto side = [&](const char* name, const BoundaryLayerSide& stations) {
+    for (const BoundaryLayerStation& p : stations.stations) {
+      rows.text(name);
+      rows.cell(p.x_c).cell(p.s).cell(p.ue).cell(p.theta).cell(p.delta_star).cell(p.h).cell(p.cf);
+      rows.end();
+    }
+  };
+  side("upper", layer.upper);
+  side("lower", layer.lower);
+  return rows.take();
+}
+
+std::string polar_csv(const std::vector<PolarPoint>& polar) {
+  Rows rows("alpha_deg,cl,cd");
+  for (const PolarPoint& p : polar) {
+    rows.cell(p.alpha_deg).cell(p.cl).cell(p.cd);
+    rows.end();
+  }
+  return rows.take();
 }
 
 }  // namespace airfoil

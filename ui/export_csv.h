@@ -9,6 +9,9 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
+#include "model/boundary_layer.h"
 #include "model/window.h"
 #include "ui/drawn_case.h"
 #include "ui/form.h"
@@ -48,6 +51,12 @@ const DataTable& data_table_of(SurfaceId id);
 
 // The text of `table` for the window as drawn.
 std::string table_text(const DataTable& table, const Form1& form);
+
+// side,x_c,s,ue,theta,delta_star,h,cf: the stations of the upper side from
+// the front stagnation point to the trailing edge, then those of the lower.
+std::string boundary_layer_csv(const BoundaryLayer& layer);
+// alpha_deg,cl,cd; cd empty where the boundary layer has no drag.
+std::string polar_csv(const std::vector<PolarPoint>& polar);
 
 // The shortest decimal text that reads back as exactly x.
 std::string shortest_text(double x);

@@ -16,6 +16,7 @@ enum class Command {
   about,
   help,
   flow,
+  boundary_layer,
   print_window,
   save_handout,
   zoom_in,
@@ -36,7 +37,7 @@ struct KeyEntry {
   const char* meaning;   // what they do
 };
 
-inline constexpr std::array<KeyEntry, 15> kKeyTable{{
+inline constexpr std::array<KeyEntry, 16> kKeyTable{{
     {Command::none, "", "", "", QT_TRANSLATE_NOOP("Keys", "Tab, Shift+Tab"),
      QT_TRANSLATE_NOOP("Keys",
                        "denetimler arasında dolaşır; odaktaki denetim renkli bir çerçeveyle işaretlenir")},
@@ -56,6 +57,8 @@ inline constexpr std::array<KeyEntry, 15> kKeyTable{{
      QT_TRANSLATE_NOOP("Keys", "bu yardım penceresini açar")},
     {Command::flow, "Mn_Flow", QT_TRANSLATE_NOOP("Keys", "Akış alanı..."), "F2",
      QT_TRANSLATE_NOOP("Keys", "F2"), QT_TRANSLATE_NOOP("Keys", "akış alanı penceresini açar")},
+    {Command::boundary_layer, "Mn_BoundaryLayer", QT_TRANSLATE_NOOP("Keys", "Sınır tabakası..."), "F4",
+     QT_TRANSLATE_NOOP("Keys", "F4"), QT_TRANSLATE_NOOP("Keys", "sınır tabakası penceresini açar")},
     {Command::print_window, "Mn_Print", QT_TRANSLATE_NOOP("Keys", "Pencereyi yazdır..."), "Ctrl+P",
      QT_TRANSLATE_NOOP("Keys", "Ctrl+P"), QT_TRANSLATE_NOOP("Keys", "pencereyi yazdırır")},
     {Command::save_handout, "Mn_Handout", QT_TRANSLATE_NOOP("Keys", "Ders notunu PDF olarak kaydet..."),
@@ -69,7 +72,7 @@ inline constexpr std::array<KeyEntry, 15> kKeyTable{{
     {Command::zoom_reset, "Mn_ZoomReset", "", "Ctrl+0", QT_TRANSLATE_NOOP("Keys", "Ctrl+0"),
      QT_TRANSLATE_NOOP("Keys", "pencereleri tasarlanan boyutlarına döndürür")},
     {Command::close_window, "", "", "Esc", QT_TRANSLATE_NOOP("Keys", "Esc"),
-     QT_TRANSLATE_NOOP("Keys", "yardım, akış alanı ya da Hakkında penceresini kapatır")},
+     QT_TRANSLATE_NOOP("Keys", "yardım, akış alanı, sınır tabakası ya da Hakkında penceresini kapatır")},
 }};
 
 // The entry of `command`; commands each have exactly one.

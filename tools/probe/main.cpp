@@ -93,13 +93,16 @@ int run(int argc, const char* const* argv) {
 
   ProbeSurfaces surfaces;
   RecordedMessages messages;
-  const std::string catalogue =
-      options.catalogue.empty() ? find_catalogue(catalogue_search_here()) : options.catalogue;
+  const CatalogueSource catalogue = options.catalogue.empty() ? choose_catalogue(catalogue_search_here())
+                                                              : CatalogueSource(options.catalogue);
   Form1 form(surfaces.plots(), messages, catalogue);
   form.Form_Load();
   std::vector<FlowProbe> points;
+  double reynolds = kReynoldsDefault;
   for (const Action& action : options.actions) {
-    if (action.kind == Action::Kind::FlowAt) {
+    if (action.kind == Action::Kind::Reynolds) {
+      reynolds = action.reynolds;
+    } else if (action.kind == Action::Kind::FlowAt) {
       points.push_back(probe_flow(form.w, action.at));
     } else {
       perform(form, action);
@@ -111,7 +114,8 @@ int run(int argc, const char* const* argv) {
   std::optional<PictureSession> session;
   if (options.png_dir || options.export_dir) session.emplace();
   if (options.png_dir && !write_pngs(*options.png_dir, surfaces.surfaces())) status = 1;
-  if (options.export_dir && !write_exports(*options.export_dir, surfaces.surfaces(), form)) status = 1;
+  if (options.export_dir && !write_exports(*options.export_dir, surfaces.surfaces(), form, reynolds))
+    status = 1;
 #endif
 
   if (options.flow_csv) {
@@ -123,7 +127,7 @@ int run(int argc, const char* const* argv) {
     }
   }
 
-  const std::string json = json_report(form, messages.boxes, surfaces.recordings(), points);
+  const std::string json = json_report(form, messages.boxes, surfaces.recordings(), points, reynolds);
   if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
     std::fputs("airfoil-probe: cannot write the report to standard output\n", stderr);
     return 1;

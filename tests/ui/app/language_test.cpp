@@ -14,6 +14,7 @@
 
 #include "ui/qt/app/language.h"
 #include "ui/qt/app/options.h"
+#include "ui/qt/boundary_layer/boundary_layer_window.h"
 #include "ui/qt/dialogs/help_window.h"
 #include "ui_support.h"
 
@@ -72,6 +73,10 @@ TEST_F(Language_, EnglishLeavesNoTurkishTextInTheMainAboutAndHelpWindows) {
   QStringList texts = texts_of(*open.window);
   click(open.picture(SurfaceId::profil));
   texts << texts_of(*open.window) << texts_of(*open.window->about_window()) << texts_of(*help);
+  open.window->findChild<QAction*>("Mn_BoundaryLayer")->trigger();
+  BoundaryLayerWindow* layer = open.window->boundary_layer_window();
+  texts << texts_of(*layer);
+  layer->close();
 
   const QRegularExpression turkish_letter("[çğıİöşüÇĞÖŞÜ]");
   const QStringList sources = turkish_sources();

@@ -17,6 +17,7 @@
 #include <type_traits>
 
 #include "ui/form_events.h"
+#include "ui/qt/boundary_layer/boundary_layer_window.h"
 #include "ui/qt/dialogs/about_window.h"
 #include "ui/qt/dialogs/help_window.h"
 #include "ui/qt/dialogs/open_once.h"
@@ -96,7 +97,7 @@ QString with_user_decimal_point(const std::string& text) {
 
 }  // namespace
 
-Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
+Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
   setObjectName("Form1");
   setWindowTitle(QString::fromUtf8(kWindowCaption));
 
@@ -118,7 +119,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   form_ = std::make_unique<Form1>(
       Plots{surface(SurfaceId::daire), surface(SurfaceId::profil), surface(SurfaceId::pressure),
             surface(SurfaceId::Picture_CL), surface(SurfaceId::Picture_CM)},
-      *messages, std::move(catalogue_path));
+      *messages, std::move(catalogue));
   form_->open_about = [this] { open_about(); };
   form_->Form_Load();
   connect_events();
@@ -216,6 +217,7 @@ void Form1Window::build_actions() {
   const std::map<Command, std::function<void()>> does{
       {Command::help, [this] { open_help(); }},
       {Command::flow, [this] { open_flow(); }},
+      {Command::boundary_layer, [this] { open_boundary_layer(); }},
       {Command::print_window, [this] { exports_->print_window(); }},
       {Command::save_handout, [this] { exports_->save_handout(); }},
       {Command::zoom_in, [this] { zoom_by_user(zoom_ + kZoomStep); }},
@@ -239,6 +241,19 @@ void Form1Window::build_actions() {
     QAction* first = menu->actions().value(0);
     menu->insertAction(first, action(Command::flow));
     menu->insertSeparator(first);
+  }
+  // The boundary layer grows on the section's surface from its pressure:
+  // after the flow field where the menu has it, else first.
+  for (const SurfaceId id : {SurfaceId::profil, SurfaceId::pressure}) {
+    QMenu* menu = exports_->menu(id);
+    const QList<QAction*> entries = menu->actions();
+    const qsizetype flow = entries.indexOf(action(Command::flow));
+    if (flow >= 0) {
+      menu->insertAction(entries.value(flow + 1), action(Command::boundary_layer));
+    } else {
+      menu->insertAction(entries.value(0), action(Command::boundary_layer));
+      menu->insertSeparator(entries.value(0));
+    }
   }
   for (std::size_t i = 0; i < pictures_.size(); ++i) {
     QMenu* menu = exports_->menu(static_cast<SurfaceId>(i));
@@ -291,6 +306,7 @@ void Form1Window::run(void (Form1::*handler)()) {
 void Form1Window::after_cycle() {
   describe_pictures(pictures_, form_->drawn_cases());
   if (flow_) flow_->follow(form_->w);
+  if (boundary_layer_) boundary_layer_->follow(form_->w);
   emit cycle_finished();
 }
 
@@ -385,6 +401,7 @@ void Form1Window::set_zoom(double factor) {
   if (about_) about_->set_zoom(factor);
   if (help_) help_->set_zoom(factor);
   if (flow_) flow_->set_zoom(factor);
+  if (boundary_layer_) boundary_layer_->set_zoom(factor);
 }
 
 void Form1Window::zoom_by_user(double factor) {
@@ -418,6 +435,16 @@ void Form1Window::open_flow() {
     return flow;
   });
   if (first) flow_->follow(form_->w);
+}
+
+void Form1Window::open_boundary_layer() {
+  const bool first = !boundary_layer_;
+  open_once(boundary_layer_, [this] {
+    auto layer = std::make_unique<BoundaryLayerWindow>();
+    layer->set_zoom(zoom_);
+    return layer;
+  });
+  if (first) boundary_layer_->follow(form_->w);
 }
 
 void Form1Window::showEvent(QShowEvent* event) {

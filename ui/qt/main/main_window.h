@@ -23,6 +23,7 @@ class QLineEdit;
 namespace airfoil {
 
 class AboutWindow;
+class BoundaryLayerWindow;
 class FlowWindow;
 class FocusMark;
 class HelpWindow;
@@ -37,7 +38,7 @@ class Form1Window : public QMainWindow {
   // `messages` receives the message boxes and fault reports; without one the
   // window shows real modal boxes. `catalogue_path` is where start-up looks
   // for the catalogue. Start-up runs here, before the window is first shown.
-  explicit Form1Window(MessageSink* messages = nullptr, std::string catalogue_path = kCatalogueFileName);
+  explicit Form1Window(MessageSink* messages = nullptr, CatalogueSource catalogue = {});
   ~Form1Window() override;
 
   Form1& form() { return *form_; }
@@ -54,9 +55,11 @@ class Form1Window : public QMainWindow {
   AboutWindow* about_window() const { return about_.get(); }
   HelpWindow* help_window() const { return help_.get(); }
   FlowWindow* flow_window() const { return flow_.get(); }
+  BoundaryLayerWindow* boundary_layer_window() const { return boundary_layer_.get(); }
   void open_about();
   void open_help();
   void open_flow();
+  void open_boundary_layer();
 
   // The factor of the designed size the window is shown at (1 is 100 %).
   double zoom() const { return zoom_; }
@@ -106,6 +109,7 @@ class Form1Window : public QMainWindow {
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<FlowWindow> flow_;
+  std::unique_ptr<BoundaryLayerWindow> boundary_layer_;
   bool in_cycle_ = false;
   bool shown_before_ = false;
   double zoom_ = 1;
