@@ -6,6 +6,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -92,12 +95,40 @@ TEST(Exports, SvgHoldsOneElementPerVisibleCall) {
   EXPECT_EQ(drawn(picture_svg(profil)), calls);
 }
 
-TEST(Exports, HandoutIsOnePage) {
+// What a PDF reader shows of `pdf`: the output of `tool` (pdftotext or
+// pdfinfo) on it.
+QString read_pdf(const char* tool, const QByteArray& pdf) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("out.pdf");
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) return {};
+  file.close();
+  QProcess run;
+  run.start(QString::fromLatin1(tool),
+            tool == std::string("pdftotext") ? QStringList{path, "-"} : QStringList{path});
+  run.waitForFinished();
+  return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+TEST(Exports, HandoutIsOneLandscapeA4PageSayingWhatThePicturesShow) {
   DrawnWindow open;
+  // Typed after the last cycle: the pictures still show Mach 0.6.
+  open.box("Text_Moo")->setText("0.9");
   const QByteArray pdf =
       handout_pdf(open.exports().pictures(), handout_lines(open.window->form()), QDate(2024, 5, 6));
-  EXPECT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(count_pages(pdf), 1);
+  const QString info = read_pdf("pdfinfo", pdf);
+  EXPECT_TRUE(info.contains(QRegularExpression("Page size: +842 x 595 pts \\(A4\\)"))) << info.toStdString();
+
+  const QString text = read_pdf("pdftotext", pdf);
+  for (const QString& shown :
+       {QString("PelmoraAirfoil - Aerodynamic Characteristics"), QString("2024-05-06"),
+        QString("kalınlık t/c = 0.12"), QString("kamburluk f/c = 0.04"), QString("nokta sayısı nP = 51"),
+        QString("hücum açısı α = 6°"), QString("xM/c = 0.25"), QString("Mach sayısı Moo = 0.6"),
+        "CL = " + open.box("Text_CL")->text(), "CM = " + open.box("Text1")->text(), QString("1-Cp")}) {
+    EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << "\n" << text.toStdString();
+  }
+  EXPECT_FALSE(text.contains("0.9"));
 }
 
 TEST(Exports, ProbeLabelsAreTheWindowLabels) {

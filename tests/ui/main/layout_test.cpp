@@ -8,12 +8,15 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ui/render/qt_layout.h"
 #include "ui/window_layout.h"
 #include "ui_support.h"
 
@@ -136,6 +139,45 @@ TEST(Layout, EveryLabelTextFitsItsBox) {
     const QFontMetrics metrics(label->font());
     EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << c.name;
     EXPECT_LE(metrics.ascent(), label->height()) << c.name;
+  }
+}
+
+// A tick label names the grid line it stands beside: for each number on a
+// picture, the drawing has a line at that value, and the line's pixel row
+// (a value on the vertical axis, labels at the left edge) or column (on the
+// horizontal axis, labels along the bottom) passes through the label.
+TEST(Layout, EveryTickLabelSitsBesideItsGridLine) {
+  OpenWindow open;
+  click(open.picture(SurfaceId::profil));
+  for (const Annotation& a : kAnnotations) {
+    bool is_number = false;
+    const double value = QString::fromUtf8(a.text).trimmed().toDouble(&is_number);
+    if (!is_number) continue;
+    const PictureContent drawn = open.picture(a.surface)->content();
+    std::optional<std::array<float, 4>> scale = drawn.start_scale;
+    bool on_a_line = false;
+    const bool vertical_axis = a.place.left < 400;
+    for (const SurfaceCall& call : drawn.calls) {
+      if (call.op == SurfaceCall::Op::Scale) scale = {call.args[0], call.args[1], call.args[2], call.args[3]};
+      if (call.op != SurfaceCall::Op::Line) continue;
+      const auto& c = call.args;
+      // Every drawing puts a chart value y at the user point -y.
+      if (vertical_axis && c[1] == c[3] && std::abs(c[1] + value) < 1e-4) on_a_line = true;
+      if (!vertical_axis && c[0] == c[2] && std::abs(c[0] - value) < 1e-4) on_a_line = true;
+    }
+    EXPECT_TRUE(on_a_line) << a.name << " " << a.text;
+    ASSERT_TRUE(scale) << a.name;
+    const auto [x1, y1, x2, y2] = *scale;
+    const QRect label = pixels(a.place);
+    const QSize size = drawn.size;
+    if (vertical_axis) {
+      const double row = (-value - y1) / (y2 - y1) * size.height();
+      EXPECT_TRUE(row >= label.top() - 1 && row <= label.bottom() + 1) << a.name << " row " << row;
+    } else {
+      const double column = (value - x1) / (x2 - x1) * size.width();
+      EXPECT_TRUE(column >= label.left() - 1 && column <= label.right() + 1)
+          << a.name << " column " << column;
+    }
   }
 }
 

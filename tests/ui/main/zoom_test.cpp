@@ -132,6 +132,14 @@ TEST(Zoom, CtrlWheelOverAScrollBarZoomsAndLeavesTheBarAlone) {
   EXPECT_EQ(open.window->zoom(), 1.25);
   EXPECT_EQ(bar->value(), value);
   EXPECT_EQ(open.clear_counts(), std::vector<int>(5, 0));
+
+  // A touchpad's small turns add up: two notches in 24 turns of a tenth.
+  QWheelEvent bit(at, bar->mapToGlobal(at), {}, QPoint(0, 10), Qt::NoButton, Qt::ControlModifier,
+                  Qt::NoScrollPhase, false);
+  for (int k = 0; k < 23; ++k) QApplication::sendEvent(bar, &bit);
+  EXPECT_EQ(open.window->zoom(), 1.5);
+  QApplication::sendEvent(bar, &bit);
+  EXPECT_EQ(open.window->zoom(), 1.75);
 }
 
 TEST(Zoom, AboutAndHelpFollowTheFactor) {
@@ -176,6 +184,7 @@ TEST(ZoomFactor, OptionAndKeysAreRememberedForTheNextRun) {
     return apply_zoom(options);
   };
   EXPECT_EQ(start({"--zoom", "200%"}), 2);
+  EXPECT_EQ(start({"--zoom", "190%"}), 2);  // the nearest step
   EXPECT_EQ(start({}), 2);
   EXPECT_EQ(start({"--zoom=1.1"}), 1);
   EXPECT_EQ(start({"--zoom", "big"}), std::nullopt);
