@@ -702,4 +702,59 @@
         <translation>cannot encode the image</translation>
     </message>
 </context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>düzenli bir dosya değil</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>ayarlar dosyası olamayacak kadar büyük</source>
+        <translation>it is too large to be a settings file</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 açılamadı (%2)</source>
+        <translation>the lock file %1 could not be opened (%2)</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 düzenli bir dosya değil</source>
+        <translation>the lock file %1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 kilitlenemedi (%2)</source>
+        <translation>the lock file %1 could not be locked (%2)</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 başka bir program tarafından tutuluyor</source>
+        <translation>the lock file %1 is held by another program</translation>
+    </message>
+    <message>
+        <source>%1 klasörü oluşturulamadı</source>
+        <translation>the folder %1 could not be created</translation>
+    </message>
+    <message>
+        <source>%1 düzenli bir dosya değil (bir bağlantı, klasör, aygıt ya da FIFO); dokunulmadı</source>
+        <translation>%1 is not a regular file (a link, folder, device or FIFO) and was left alone</translation>
+    </message>
+    <message>
+        <source>%1 başka bir kullanıcıya ait; dokunulmadı</source>
+        <translation>%1 belongs to another user and was left alone</translation>
+    </message>
+    <message>
+        <source>%1 okunamadı (%2)</source>
+        <translation>%1 could not be read (%2)</translation>
+    </message>
+    <message>
+        <source>%1 yazılamadı (%2)</source>
+        <translation>%1 could not be written (%2)</translation>
+    </message>
+    <message>
+        <source>ayarlar dosyası %1 okunmadı: %2</source>
+        <translation>the settings file %1 was not read: %2</translation>
+    </message>
+    <message>
+        <source>Seçim hatırlanamadı: %1. Yalnızca bu oturumda geçerli.</source>
+        <translation>The choice could not be remembered: %1. It holds for this session only.</translation>
+    </message>
+</context>
 </TS>

@@ -15,6 +15,7 @@
 #include "ui/qt/classroom.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/language.h"
+#include "ui/qt/settings.h"
 #include "ui_support.h"
 
 namespace airfoil::testing {
@@ -92,7 +93,7 @@ TEST_F(Language_, EnglishLeavesNoTurkishTextInTheMainAboutAndHelpWindows) {
 }
 
 TEST_F(Language_, TurkishIsTheDefaultAndShowsTheDesignedTexts) {
-  ASSERT_TRUE(apply_language({"pelmora-airfoil"}));
+  set_language(remembered_language());
   EXPECT_EQ(current_language(), Language::turkish);
   OpenWindow open;
   EXPECT_EQ(open.window->windowTitle(), "PelmoraAirfoil - Aerodynamic Characteristics");
@@ -103,22 +104,24 @@ TEST_F(Language_, TurkishIsTheDefaultAndShowsTheDesignedTexts) {
 }
 
 TEST_F(Language_, LangOptionChoosesAndTheChoiceIsRemembered) {
-  const auto run = [](QStringList options) {
+  const auto read = [](QStringList options) {
     options.prepend("pelmora-airfoil");
-    return apply_language(options);
+    return read_language_option(options);
   };
-  ASSERT_TRUE(run({"--lang", "en"}));
-  EXPECT_EQ(current_language(), Language::english);
+  EXPECT_EQ(read({"--lang", "en"}).chosen, Language::english);
+  EXPECT_EQ(read({"--lang=tr"}).chosen, Language::turkish);
+  EXPECT_TRUE(read({}).valid);
+  EXPECT_EQ(read({}).chosen, std::nullopt);
+  EXPECT_FALSE(read({"--lang", "de"}).valid);
+  EXPECT_FALSE(read({"--lang"}).valid);
+
+  EXPECT_EQ(remembered_language(), Language::turkish);
+  ASSERT_EQ(store_settings({{kLanguageKey, "en"}}), "");
+  EXPECT_EQ(remembered_language(), Language::english);
+  set_language(remembered_language());
   EXPECT_EQ(QCoreApplication::translate("Controls", "Kalınlık, veter yüzdesi"),
             "Thickness, per cent of chord");
-  ASSERT_TRUE(run({}));
-  EXPECT_EQ(current_language(), Language::english);
-  EXPECT_FALSE(run({"--lang", "de"}));
-  EXPECT_FALSE(run({"--lang"}));
-  EXPECT_EQ(current_language(), Language::english);
-  ASSERT_TRUE(run({"--lang=tr"}));
-  ASSERT_TRUE(run({}));
-  EXPECT_EQ(current_language(), Language::turkish);
+  ASSERT_EQ(store_settings({{kLanguageKey, "tr"}}), "");
 }
 
 }  // namespace

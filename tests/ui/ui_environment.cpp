@@ -1,11 +1,12 @@
 // One application object for all window tests, on the offscreen platform
 // unless the caller chose another.
 #include <QApplication>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "ui/qt/settings.h"
 
 namespace {
 
@@ -28,9 +29,10 @@ class QtEnvironment : public testing::Environment {
     // test run, never into the user's own settings.
     QStandardPaths::setTestModeEnabled(true);
     settings_ = new QTemporaryDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_->path());
+    airfoil::set_settings_file(settings_->filePath("pelmora-airfoil.conf"));
   }
   void TearDown() override {
+    airfoil::set_settings_file({});
     delete app_;
     app_ = nullptr;
     delete settings_;

@@ -2,6 +2,7 @@
 // designed size, the pictures repainted from their calls, and back to the
 // designed pixels at 100 %.
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTextBrowser>
@@ -16,6 +17,7 @@
 #include "ui/qt/exporter.h"
 #include "ui/qt/focus_mark.h"
 #include "ui/qt/help_window.h"
+#include "ui/qt/settings.h"
 #include "ui/qt/zoom.h"
 #include "ui_support.h"
 
@@ -171,22 +173,47 @@ TEST(ZoomFactor, IsReadAsWrittenAndRoundedToAStep) {
 }
 
 TEST(ZoomFactor, OptionAndKeysAreRememberedForTheNextRun) {
-  const auto start = [](QStringList options) {
+  const auto read = [](QStringList options) {
     options.prepend("pelmora-airfoil");
-    return apply_zoom(options);
+    return read_zoom_option(options);
   };
-  EXPECT_EQ(start({"--zoom", "200%"}), 2);
-  EXPECT_EQ(start({}), 2);
-  EXPECT_EQ(start({"--zoom=1.1"}), 1);
-  EXPECT_EQ(start({"--zoom", "big"}), std::nullopt);
-  EXPECT_EQ(start({"--zoom"}), std::nullopt);
-  EXPECT_EQ(remembered_zoom(), 1);
+  EXPECT_EQ(read({"--zoom", "200%"}).chosen, 2);
+  EXPECT_EQ(read({"--zoom=1.1"}).chosen, 1);
+  EXPECT_EQ(read({}).chosen, std::nullopt);
+  EXPECT_FALSE(read({"--zoom", "big"}).valid);
+  EXPECT_FALSE(read({"--zoom"}).valid);
+  EXPECT_EQ(remember_zoom(2), "");
+  EXPECT_EQ(remembered_zoom(), 2);
+  EXPECT_EQ(remember_zoom(1), "");
   {
     ZoomWindow open;
     ASSERT_TRUE(open.active);
     open.keys(Qt::Key_Minus);
     EXPECT_EQ(remembered_zoom(), 0.75);
   }
+}
+
+TEST(ZoomFactor, AKeyThatCannotBeRememberedSaysSoOnceAndWritesNothingThroughALink) {
+  QTemporaryDir dir;
+  QFile victim(dir.filePath("victim"));
+  ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+  victim.write("keep");
+  victim.close();
+  const QString link = dir.filePath("pelmora-airfoil.conf");
+  ASSERT_TRUE(QFile::link(victim.fileName(), link));
+  const QString previous = settings_file();
+  set_settings_file(link);
+  {
+    ZoomWindow open;
+    open.keys(Qt::Key_Minus, 2);
+    EXPECT_EQ(open.window->zoom(), 0.5);
+    ASSERT_EQ(open.messages.shown.size(), 1U);
+    EXPECT_NE(open.messages.shown[0].find("hatırlanamadı"), std::string::npos) << open.messages.shown[0];
+    set_settings_file(previous);
+  }
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+  EXPECT_EQ(victim.readAll(), "keep");
 }
 
 }  // namespace

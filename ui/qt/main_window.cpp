@@ -111,6 +111,7 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
     own_messages_ = std::make_unique<MessageBoxes>(this);
     messages = own_messages_.get();
   }
+  messages_ = messages;
   const auto surface = [this](SurfaceId id) -> Surface& { return *picture(id); };
   form_ = std::make_unique<Form1>(
       Plots{surface(SurfaceId::daire), surface(SurfaceId::profil), surface(SurfaceId::pressure),

@@ -5,7 +5,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QWheelEvent>
 
@@ -23,7 +22,6 @@ namespace airfoil {
 
 namespace {
 
-constexpr const char* kZoomKey = "zoom";
 constexpr const char* kDesignedFont = "designed_font";
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
@@ -78,7 +76,7 @@ std::optional<double> read_zoom(const QString& text) {
   return percent ? value / 100 : value;
 }
 
-std::optional<double> apply_zoom(const QStringList& arguments) {
+ZoomOption read_zoom_option(const QStringList& arguments) {
   std::optional<QString> asked;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
@@ -88,28 +86,29 @@ std::optional<double> apply_zoom(const QStringList& arguments) {
       asked = argument.mid(7);
     }
   }
-  if (!asked) return remembered_zoom();
+  if (!asked) return {};
   const std::optional<double> factor = read_zoom(*asked);
   if (!factor) {
     std::fprintf(stderr, "pelmora-airfoil: --zoom takes a factor such as 2, 1.5 or 150%%, not '%s'\n",
                  asked->toLocal8Bit().constData());
-    return std::nullopt;
+    return {false, std::nullopt};
   }
-  const double zoom = nearest_zoom(*factor);
-  remember_zoom(zoom);
-  return zoom;
+  return {true, nearest_zoom(*factor)};
 }
 
 double remembered_zoom() {
-  const QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
+  const SettingValues remembered = read_settings();
+  const auto value = remembered.find(QString::fromLatin1(kZoomKey));
+  if (value == remembered.end()) return 1.0;
   bool ok = false;
-  const double factor = settings.value(kZoomKey, 1.0).toDouble(&ok);
+  const double factor = value->second.toDouble(&ok);
   return ok ? nearest_zoom(factor) : 1.0;
 }
 
-void remember_zoom(double factor) {
-  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
-  settings.setValue(kZoomKey, nearest_zoom(factor));
+QString zoom_setting(double factor) { return QString::number(nearest_zoom(factor)); }
+
+QString remember_zoom(double factor) {
+  return store_settings({{QString::fromLatin1(kZoomKey), zoom_setting(factor)}});
 }
 
 void lay_out_main_window(Form1Window& window, double zoom) {
@@ -182,7 +181,12 @@ void ZoomKeys::set(double factor) {
   const double zoom = nearest_zoom(factor);
   if (zoom == window_.zoom()) return;
   window_.set_zoom(zoom);
-  remember_zoom(zoom);
+  const QString why = remember_zoom(window_.zoom());
+  // Said once: every later key would fail for the same reason.
+  if (!why.isEmpty() && !told_) {
+    told_ = true;
+    window_.messages().show(why.toStdString());
+  }
 }
 
 bool ZoomKeys::eventFilter(QObject* watched, QEvent* event) {
