@@ -4,8 +4,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "model/flow_field.h"
 #include "ui/qt/flow_controller.h"
@@ -126,6 +129,55 @@ TEST(FlowWindow, MouseReadsTheFlowOfEachPlaneAndSaysWhereThereIsNone) {
   move_mouse(flow->view(Plane::circle),
              to_picture(flow->scene().of(Plane::circle), {f.centre.real(), f.centre.imag()}));
   EXPECT_TRUE(flow->readout().contains(QString::fromUtf8("dairenin içinde")));
+}
+
+// Tab reaches a plane and the arrow keys move a probe point, ringed in its
+// own plane; nothing pops up over the point being read.
+TEST(FlowWindow, KeysMoveAProbePointThatNoTooltipCovers) {
+  FlowWindowOpen open;
+  open.bar("HScroll_Thickness")->setValue(12);
+  FlowWindow* flow = open.press_f2();
+  ASSERT_NE(flow, nullptr);
+  FlowPlaneView* view = flow->view(Plane::airfoil);
+  EXPECT_TRUE(view->focusPolicy() & Qt::TabFocus);
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_Right);
+  ASSERT_TRUE(flow->hovered());
+  const PlanePoint first = flow->hovered()->second;
+  QTest::keyClick(view, Qt::Key_Right);
+  QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+  const PlanePoint moved = flow->hovered()->second;
+  const FlowPlane& shown = flow->scene().of(Plane::airfoil);
+  const double step = (shown.view.x_max - shown.view.x_min) / 40;
+  EXPECT_NEAR(moved.x - first.x, step, 1e-9);
+  EXPECT_NEAR(moved.y - first.y, step / 5, 1e-9);
+  EXPECT_EQ(numbers_in(flow->readout()).at(0), std::round(moved.x * 1e4) / 1e4);
+  // The probe is ringed in its own plane; the mouse pointer at the same
+  // place needs no ring.
+  const QImage probed = FlowWindowOpen::shown(flow, Plane::airfoil);
+  move_mouse(view, to_picture(shown, moved));
+  EXPECT_NE(probed, FlowWindowOpen::shown(flow, Plane::airfoil));
+
+  const QPointF at = to_picture(shown, moved);
+  QHelpEvent help(QEvent::ToolTip, at.toPoint(), view->mapToGlobal(at.toPoint()));
+  QApplication::sendEvent(view, &help);
+  EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
+}
+
+// The trailing-edge dot is not a stagnation point: the section's picture says
+// at what speed the flow leaves the cusp, the model's number, near the 0.9
+// that help gives for a 12 % section.
+TEST(FlowWindow, SaysTheFlowLeavesTheTrailingEdgeAtTheModelsSpeed) {
+  FlowWindowOpen open;
+  open.bar("HScroll_Thickness")->setValue(12);
+  FlowWindow* flow = open.press_f2();
+  ASSERT_NE(flow, nullptr);
+  const double speed = flow_at_zeta(*flow_field(open.window->form().w), Complex(1, 0))->section.speed;
+  EXPECT_NEAR(speed, 0.9, 0.05);
+  const QString description = flow->view(Plane::airfoil)->accessibleDescription();
+  EXPECT_TRUE(description.contains(QString::number(speed, 'f', 2))) << description.toStdString();
+  EXPECT_TRUE(description.contains(QString::fromUtf8("bir durma noktası değildir")))
+      << description.toStdString();
 }
 
 // The right-click menu saves a plane through the exporter: the PNG at 2x is

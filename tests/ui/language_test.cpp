@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "ui/qt/classroom.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/language.h"
@@ -58,6 +61,26 @@ QStringList texts_of(QWidget& window) {
   return texts;
 }
 
+// The HelpWindow texts of the translation, source and translation, with the
+// bold and typewriter tags removed: what each help page must show.
+std::vector<std::pair<QString, QString>> help_texts() {
+  QFile file(AIRFOIL_SOURCE_DIR "/translations/pelmora-airfoil_en.ts");
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  std::vector<std::pair<QString, QString>> texts;
+  QString context, source;
+  const QRegularExpression tag("</?(b|tt)>");
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("name")) context = xml.readElementText();
+    if (xml.name() == QLatin1String("source")) source = xml.readElementText().remove(tag);
+    if (xml.name() == QLatin1String("translation") && context == "HelpWindow") {
+      texts.emplace_back(source, xml.readElementText().remove(tag));
+    }
+  }
+  return texts;
+}
+
 struct Language_ : ::testing::Test {
   ~Language_() override { set_language(Language::turkish); }
 };
@@ -101,6 +124,26 @@ TEST_F(Language_, TurkishIsTheDefaultAndShowsTheDesignedTexts) {
   EXPECT_EQ(open.window->findChild<QLabel*>("Label36")->text(), "Moo =");
   EXPECT_EQ(open.bar("HScroll_Thickness")->accessibleName(), "Kalınlık, veter yüzdesi");
   EXPECT_TRUE(help_html().contains("Varsayımlar"));
+}
+
+// Nothing of a help text is taken for markup (a "<" in a formula once ate
+// the rest of its paragraph), in either language; and the page names the
+// program's version.
+TEST_F(Language_, EachHelpPageShowsEverySentenceOfItsTextsAndTheVersion) {
+  const auto texts = help_texts();
+  ASSERT_GT(texts.size(), 15U);
+  for (const Language language : {Language::turkish, Language::english}) {
+    set_language(language);
+    HelpWindow help;
+    const QString page = help.findChild<QTextBrowser*>("HelpText")->toPlainText().simplified();
+    EXPECT_TRUE(page.contains(QRegularExpression("^PelmoraAirfoil \\d+\\.\\d+")))
+        << page.left(40).toStdString();
+    for (const auto& [source, translation] : texts) {
+      const QString text = (language == Language::turkish ? source : translation).simplified();
+      if (text == help.windowTitle()) continue;
+      EXPECT_TRUE(page.contains(text)) << text.toStdString();
+    }
+  }
 }
 
 TEST_F(Language_, LangOptionChoosesAndTheChoiceIsRemembered) {

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -82,14 +81,6 @@ constexpr bool is_scroll_bar = std::is_same_v<std::remove_cvref_t<T>, ScrollBar>
 // Text_Moo is the one box the program reads; every other box only echoes a
 // number the program wrote.
 bool is_echo_box(std::string_view name) { return name != "Text_Moo"; }
-
-// The program's numbers are written with '.'; the window shows them with the
-// user's own decimal separator.
-QString with_user_decimal_point(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QLatin1Char('.'), QLocale().decimalPoint());
-  return shown;
-}
 
 }  // namespace
 
@@ -188,6 +179,8 @@ void Form1Window::build_client_area(QWidget* client) {
   // no line drawn on it can cover them and clearing it leaves them.
   for (const Annotation& a : kAnnotations) {
     QLabel* label = make_label(a.name, a.text, a.face, pixels(a.place), picture(a.surface));
+    // The tick values in the user's own decimal separator, as the boxes.
+    label->setText(with_user_decimal_point(label->text()));
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, to_qcolor(surface_layout(a.surface).BackColor));
     colours.setColor(QPalette::WindowText, to_qcolor(kAnnotationText));
@@ -260,8 +253,8 @@ void Form1Window::form_to_controls() {
   for_each_control(static_cast<const Controls&>(form_->w), [this](const char* name, const auto& control) {
     if constexpr (!is_scroll_bar<decltype(control)>) {
       QLineEdit* box = boxes_.at(name);
-      const QString text =
-          is_echo_box(name) ? with_user_decimal_point(control.Text) : QString::fromStdString(control.Text);
+      const QString text = is_echo_box(name) ? with_user_decimal_point(QString::fromStdString(control.Text))
+                                             : QString::fromStdString(control.Text);
       // An unchanged text is left alone, so the caret of a box being edited
       // stays where it is.
       if (box->text() != text) box->setText(text);
