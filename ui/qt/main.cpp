@@ -1,5 +1,5 @@
-// The desktop program: one main window; the program ends when its last
-// window is closed.
+// The desktop program: one main window; closing it closes the others and
+// ends the program.
 #include <QApplication>
 
 #include <cstdio>

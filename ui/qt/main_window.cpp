@@ -14,7 +14,9 @@
 #include "ui/qt/about_window.h"
 #include "ui/qt/classroom.h"
 #include "ui/qt/flow_controller.h"
+#include "ui/qt/flow_window.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/hscrollbar.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/picture_box.h"
@@ -279,6 +281,20 @@ void Form1Window::open_about() {
   about_->show();
   about_->raise();
   about_->activateWindow();
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // The About, help and flow windows have no owner, so that either window
+  // can be in front; but they belong to this one, and closing it ends the
+  // program rather than leaving it running behind a help page.
+  if (about_) about_->close();
+  if (const Classroom* classroom = Classroom::of(*this); classroom && classroom->help_window()) {
+    classroom->help_window()->close();
+  }
+  if (const FlowController* flow = FlowController::of(*this); flow && flow->flow_window()) {
+    flow->flow_window()->close();
+  }
 }
 
 void Form1Window::showEvent(QShowEvent* event) {

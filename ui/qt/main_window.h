@@ -52,6 +52,7 @@ class Form1Window : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void build_client_area(QWidget* client);
