@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QWheelEvent>
 
@@ -156,6 +157,39 @@ TEST(Zoom, AboutAndHelpFollowTheFactor) {
   EXPECT_EQ(about->size(), QSize(275, 213));
   EXPECT_EQ(title->pos(), QPoint(64, 16));
   EXPECT_EQ(help->size(), QSize(620, 600));
+}
+
+// No window opens or zooms larger than its screen's available area: the
+// main window takes the largest step that fits, help is cut to the screen
+// and scrolls, and a window that sticks out is moved back, its title bar
+// never above the top.
+TEST(Zoom, WindowsNeverOutgrowTheirScreenNorRiseAboveItsTop) {
+  QScreen* projector = nullptr;
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen->name() == "projector") projector = screen;
+  }
+  ASSERT_NE(projector, nullptr);
+  ZoomWindow open;
+  ASSERT_TRUE(open.active);
+  const auto inside = [](const QWidget& w) { return available_area(w).contains(w.frameGeometry()); };
+  open.window->set_zoom(3);
+  EXPECT_EQ(open.window->zoom(), 3);
+  Classroom::of(*open.window)->open_help();
+  HelpWindow* help = Classroom::of(*open.window)->help_window();
+  EXPECT_LT(help->height(), 1800);
+  EXPECT_TRUE(inside(*help));
+  EXPECT_TRUE(inside(*open.window));
+  help->close();
+
+  open.window->set_zoom(1);
+  open.window->setScreen(projector);
+  open.window->move(projector->geometry().topLeft() + QPoint(300, -40));
+  open.keys(Qt::Key_Plus, 8);
+  EXPECT_EQ(open.window->zoom(), 1.25);
+  EXPECT_EQ(available_area(*open.window), projector->availableGeometry());
+  EXPECT_TRUE(inside(*open.window)) << open.window->frameGeometry().y();
+  open.window->form().Mn_About_Click();
+  EXPECT_TRUE(inside(*open.window->about_window()));
 }
 
 TEST(ZoomFactor, IsReadAsWrittenAndRoundedToAStep) {

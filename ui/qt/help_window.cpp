@@ -8,6 +8,7 @@
 
 #include "app_identity.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/zoom.h"
 
 namespace airfoil {
 
@@ -197,6 +198,9 @@ void HelpWindow::set_zoom(double factor) {
   // designed size at the new factor, as the text grows with it.
   resize(qRound(kWidth * factor), qRound(kHeight * factor));
   findChild<QTextBrowser*>("HelpText")->setFont(verdana_font(kPoints * factor));
+  // Never larger than the screen: the text scrolls instead. (A window about
+  // to open is fitted once it is shown, where the window manager put it.)
+  if (isVisible()) fit_on_screen(*this);
 }
 
 }  // namespace airfoil

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QtMath>
 
 #include <string_view>
 #include <type_traits>
@@ -265,20 +266,30 @@ void Form1Window::form_to_controls() {
 }
 
 void Form1Window::set_zoom(double factor) {
-  if (factor == zoom_) return;
-  zoom_ = factor;
-  lay_out_main_window(*this, factor);
-  if (about_) about_->set_zoom(factor);
-  emit zoom_changed(factor);
+  // The largest step that fits the screen: the client area and the menu
+  // bar, whose height grows with its font.
+  const double menu = menuBar()->sizeHint().height() / zoom_;
+  const double fitted = fitting_zoom(*this, factor, [&](double z) {
+    return QSize(zoomed_pixels(kClientWidth, z), zoomed_pixels(kClientHeight, z) + qCeil(menu * z));
+  });
+  if (fitted != zoom_) {
+    zoom_ = fitted;
+    lay_out_main_window(*this, fitted);
+    if (about_) about_->set_zoom(fitted);
+    emit zoom_changed(fitted);
+  }
+  fit_on_screen(*this);
 }
 
 void Form1Window::open_about() {
   if (!about_) {
     about_ = std::make_unique<AboutWindow>();
+    about_->setScreen(screen());
     about_->set_zoom(zoom_);
   }
   about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
   about_->show();
+  fit_on_screen(*about_);
   about_->raise();
   about_->activateWindow();
 }

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "ui/window_layout.h"
@@ -48,6 +49,20 @@ ZoomOption read_zoom_option(const QStringList& arguments);
 double remembered_zoom();
 QString remember_zoom(double factor);
 QString zoom_setting(double factor);
+
+// The part of its screen a window may take (the screen's available area).
+QRect available_area(const QWidget& window);
+
+// The largest zoom step, at most `factor`, at which a window whose size
+// without its frame is `size_at(step)` fits the available area with its
+// frame (a projector of 768 lines takes the main window at 125 %, not 150 %);
+// the smallest step when none fits.
+double fitting_zoom(const QWidget& window, double factor, const std::function<QSize(double)>& size_at);
+
+// Keeps a window on its screen: a resizable one is made no larger than the
+// available area, and any one is moved, where it sticks out, back inside
+// it; the title bar never above the top.
+void fit_on_screen(QWidget& window);
 
 // Places every widget of the main window from the layout tables at `zoom`
 // and sets every font at its designed size times `zoom`; the pictures keep
