@@ -13,6 +13,7 @@
 #include "model/flow_field.h"
 #include "ui/qt/flow_controller.h"
 #include "ui/qt/flow_window.h"
+#include "ui/qt/language.h"
 #include "ui/qt/window_exports.h"
 #include "ui_support.h"
 
@@ -178,6 +179,19 @@ TEST(FlowWindow, SaysTheFlowLeavesTheTrailingEdgeAtTheModelsSpeed) {
   EXPECT_TRUE(description.contains(QString::number(speed, 'f', 2))) << description.toStdString();
   EXPECT_TRUE(description.contains(QString::fromUtf8("bir durma noktası değildir")))
       << description.toStdString();
+
+  // In English too, and the circle's picture calls zeta = 1 the point the
+  // map takes to the trailing edge, as it does.
+  const PlanePoint edge = airfoil_point(*flow_field(open.window->form().w), Complex(1, 0));
+  EXPECT_EQ(edge.x, 1);
+  EXPECT_EQ(edge.y, 0);
+  set_language(Language::english);
+  flow->set_zoom(1);
+  EXPECT_TRUE(flow->view(Plane::airfoil)->accessibleDescription().contains("is not a stagnation point"));
+  EXPECT_TRUE(flow->view(Plane::circle)
+                  ->accessibleDescription()
+                  .contains("which the map takes to the trailing edge"));
+  set_language(Language::turkish);
 }
 
 // The right-click menu saves a plane through the exporter: the PNG at 2x is

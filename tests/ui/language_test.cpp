@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,27 @@ TEST_F(Language_, EachHelpPageShowsEverySentenceOfItsTextsAndTheVersion) {
       EXPECT_TRUE(page.contains(text)) << text.toStdString();
     }
   }
+}
+
+// What help and the Mach box say for the physics and for typing: no stall
+// because there is no viscosity (the Kutta condition only fixes the
+// circulation), zero drag not from the lack of friction alone, and a comma
+// as good as a point.
+TEST_F(Language_, HelpAndTheMachTooltipGiveTheRealReasons) {
+  set_language(Language::english);
+  QTextDocument help;
+  help.setHtml(help_html());
+  QStringList sentences = help.toPlainText().split(QRegularExpression("(?<=[.:;])\\s+"));
+  OpenWindow open;
+  sentences << open.box("Text_Moo")->toolTip().split(QRegularExpression("(?<=[.;])\\s+"));
+  const auto with = [&](const char* word) { return sentences.filter(QString::fromLatin1(word)); };
+  ASSERT_FALSE(with("stall").isEmpty());
+  for (const QString& s : with("stall")) EXPECT_FALSE(s.contains("Kutta")) << s.toStdString();
+  EXPECT_FALSE(with("no viscosity").isEmpty());
+  ASSERT_FALSE(with("drag is zero").isEmpty());
+  for (const QString& s : with("drag is zero")) EXPECT_TRUE(s.contains("not only")) << s.toStdString();
+  ASSERT_EQ(with("decimal separator").size(), 2);
+  for (const QString& s : with("decimal separator")) EXPECT_TRUE(s.contains("comma")) << s.toStdString();
 }
 
 TEST_F(Language_, LangOptionChoosesAndTheChoiceIsRemembered) {
