@@ -43,6 +43,24 @@ QStringList turkish_sources() {
   return sources;
 }
 
+// The help texts of the translation: each source with its translation.
+std::vector<std::pair<QString, QString>> help_texts() {
+  QFile file(AIRFOIL_SOURCE_DIR "/translations/pelmora-airfoil_en.ts");
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  std::vector<std::pair<QString, QString>> texts;
+  QString context, source;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("name")) context = xml.readElementText();
+    if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+    if (xml.name() == QLatin1String("translation") && context == "HelpWindow") {
+      texts.emplace_back(source, xml.readElementText());
+    }
+  }
+  return texts;
+}
+
 // What a person or a screen reader meets in a window: captions, labels,
 // frame titles, menu items, buttons, tooltips, accessible names and
 // descriptions, and each line of a rich text.
@@ -59,26 +77,6 @@ QStringList texts_of(QWidget& window) {
   }
   for (const QAction* action : window.findChildren<QAction*>()) texts << action->text() << action->toolTip();
   texts.removeAll(QString());
-  return texts;
-}
-
-// The HelpWindow texts of the translation, source and translation, with the
-// bold and typewriter tags removed: what each help page must show.
-std::vector<std::pair<QString, QString>> help_texts() {
-  QFile file(AIRFOIL_SOURCE_DIR "/translations/pelmora-airfoil_en.ts");
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  QXmlStreamReader xml(&file);
-  std::vector<std::pair<QString, QString>> texts;
-  QString context, source;
-  const QRegularExpression tag("</?(b|tt)>");
-  while (!xml.atEnd()) {
-    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-    if (xml.name() == QLatin1String("name")) context = xml.readElementText();
-    if (xml.name() == QLatin1String("source")) source = xml.readElementText().remove(tag);
-    if (xml.name() == QLatin1String("translation") && context == "HelpWindow") {
-      texts.emplace_back(source, xml.readElementText().remove(tag));
-    }
-  }
   return texts;
 }
 
@@ -128,44 +126,35 @@ TEST_F(Language_, TurkishIsTheDefaultAndShowsTheDesignedTexts) {
 }
 
 // Nothing of a help text is taken for markup (a "<" in a formula once ate
-// the rest of its paragraph), in either language; and the page names the
-// program's version.
-TEST_F(Language_, EachHelpPageShowsEverySentenceOfItsTextsAndTheVersion) {
-  const auto texts = help_texts();
-  ASSERT_GT(texts.size(), 15U);
+// the rest of its paragraph), in either language; the page names the
+// program's version and, in English, gives the real reasons.
+TEST_F(Language_, EachHelpPageShowsEverySentenceOfItsTextsTheVersionAndTheRealReasons) {
+  const QRegularExpression tag("</?(b|tt)>");
   for (const Language language : {Language::turkish, Language::english}) {
     set_language(language);
     HelpWindow help;
     const QString page = help.findChild<QTextBrowser*>("HelpText")->toPlainText().simplified();
     EXPECT_TRUE(page.contains(QRegularExpression("^PelmoraAirfoil \\d+\\.\\d+")))
         << page.left(40).toStdString();
-    for (const auto& [source, translation] : texts) {
-      const QString text = (language == Language::turkish ? source : translation).simplified();
+    for (const auto& [source, translation] : help_texts()) {
+      const QString text = QString(language == Language::turkish ? source : translation).remove(tag);
       if (text == help.windowTitle()) continue;
-      EXPECT_TRUE(page.contains(text)) << text.toStdString();
+      EXPECT_TRUE(page.contains(text.simplified())) << text.toStdString();
     }
   }
-}
-
-// What help and the Mach box say for the physics and for typing: no stall
-// because there is no viscosity (the Kutta condition only fixes the
-// circulation), zero drag not from the lack of friction alone, and a comma
-// as good as a point.
-TEST_F(Language_, HelpAndTheMachTooltipGiveTheRealReasons) {
-  set_language(Language::english);
-  QTextDocument help;
-  help.setHtml(help_html());
-  QStringList sentences = help.toPlainText().split(QRegularExpression("(?<=[.:;])\\s+"));
+  // What it says for the physics and for typing, as the Mach box does: no
+  // stall because there is no viscosity (the Kutta condition only fixes the
+  // circulation), zero drag not from the lack of friction alone, and a comma
+  // as good as a point.
   OpenWindow open;
-  sentences << open.box("Text_Moo")->toolTip().split(QRegularExpression("(?<=[.;])\\s+"));
-  const auto with = [&](const char* word) { return sentences.filter(QString::fromLatin1(word)); };
-  ASSERT_FALSE(with("stall").isEmpty());
-  for (const QString& s : with("stall")) EXPECT_FALSE(s.contains("Kutta")) << s.toStdString();
-  EXPECT_FALSE(with("no viscosity").isEmpty());
-  ASSERT_FALSE(with("drag is zero").isEmpty());
-  for (const QString& s : with("drag is zero")) EXPECT_TRUE(s.contains("not only")) << s.toStdString();
-  ASSERT_EQ(with("decimal separator").size(), 2);
-  for (const QString& s : with("decimal separator")) EXPECT_TRUE(s.contains("comma")) << s.toStdString();
+  QTextDocument english;
+  english.setHtml(help_html() + "<p>" + open.box("Text_Moo")->toolTip() + "</p>");
+  const QStringList sentences = english.toPlainText().split(QRegularExpression("(?<=[.;])\\s+"));
+  for (const auto& [word, also] :
+       {std::pair{"stall", "viscosity"}, {"drag is zero", "not only"}, {"decimal separator", "comma"}}) {
+    EXPECT_FALSE(sentences.filter(word).isEmpty()) << word;
+    for (const QString& s : sentences.filter(word)) EXPECT_TRUE(s.contains(also)) << s.toStdString();
+  }
 }
 
 TEST_F(Language_, LangOptionChoosesAndTheChoiceIsRemembered) {
@@ -175,18 +164,11 @@ TEST_F(Language_, LangOptionChoosesAndTheChoiceIsRemembered) {
   };
   EXPECT_EQ(read({"--lang", "en"}).chosen, Language::english);
   EXPECT_EQ(read({"--lang=tr"}).chosen, Language::turkish);
-  EXPECT_TRUE(read({}).valid);
-  EXPECT_EQ(read({}).chosen, std::nullopt);
-  EXPECT_FALSE(read({"--lang", "de"}).valid);
-  EXPECT_FALSE(read({"--lang"}).valid);
+  EXPECT_FALSE(read({"--lang", "de"}).valid || read({"--lang"}).valid);
 
   EXPECT_EQ(remembered_language(), Language::turkish);
   ASSERT_EQ(store_settings({{kLanguageKey, "en"}}), "");
   EXPECT_EQ(remembered_language(), Language::english);
-  set_language(remembered_language());
-  EXPECT_EQ(QCoreApplication::translate("Controls", "Kalınlık, veter yüzdesi"),
-            "Thickness, per cent of chord");
-  ASSERT_EQ(store_settings({{kLanguageKey, "tr"}}), "");
 }
 
 }  // namespace

@@ -30,9 +30,8 @@ class QtEnvironment : public testing::Environment {
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
       screens_ = new QTemporaryFile;
       if (screens_->open()) {
-        screens_->write(R"({"screens": [
-            {"name": "wide", "x": 0, "y": 0, "width": 2560, "height": 1600},
-            {"name": "projector", "x": 2560, "y": 0, "width": 1024, "height": 768}]})");
+        screens_->write(R"({"screens": [{"name": "wide", "width": 2560, "height": 1600},
+            {"name": "projector", "x": 2560, "width": 1024, "height": 768}]})");
         screens_->flush();
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens_->fileName()));
       }
