@@ -758,7 +758,7 @@
         <translation>points nP = %1</translation>
     </message>
     <message>
-        <source>hÃ¼cum aÃ§Ä±sÄ± α = %1°</source>
+        <source>hücum açısı α = %1°</source>
         <translation>angle of attack α = %1°</translation>
     </message>
     <message>
@@ -776,6 +776,42 @@
     <message>
         <source>resim kodlanamadı</source>
         <translation>cannot encode the image</translation>
+    </message>
+    <message>
+        <source>diskte yer kalmadı</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>dosya, izin verilen en büyük boyutu aşıyor</source>
+        <translation>the file would be larger than allowed</translation>
+    </message>
+    <message>
+        <source>bu klasöre yazma izniniz yok</source>
+        <translation>you may not write in this folder</translation>
+    </message>
+    <message>
+        <source>disk yalnızca okunabilir</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>bu ad bir klasöre ait</source>
+        <translation>that name is a folder</translation>
+    </message>
+    <message>
+        <source>klasör yok</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>sistem hatası %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>dosya yazmaya karşı korumalı</source>
+        <translation>the file is write-protected</translation>
+    </message>
+    <message>
+        <source>; önceki dosya olduğu gibi duruyor</source>
+        <translation>; the file that was there is unchanged</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/flow_field.h"
+#include "ui/qt/exporter.h"
 #include "ui/qt/flow_controller.h"
 #include "ui/qt/flow_window.h"
 #include "ui/qt/language.h"
@@ -197,6 +200,16 @@ TEST(FlowWindow, MenuSavesAPlaneAsPngAndSvg) {
   QFile svg(dir.filePath("flow-circle.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   EXPECT_TRUE(svg.readAll().contains("<svg"));
+}
+
+// Paper and vector files get the colour map sampled at print resolution
+// (300 per inch of the 96-dot layout), not the screen's coarse grid.
+TEST(FlowWindow, PdfCarriesTheColourMapAtPrintResolution) {
+  FlowWindowOpen open;
+  click(open.picture(SurfaceId::profil));
+  FlowWindow* flow = open.press_f2();
+  const int samples = static_cast<int>(std::ceil(flow->scene().of(Plane::circle).plot.width() * 300 / 96));
+  EXPECT_TRUE(picture_pdf(flow->picture(Plane::circle)).contains("/Width " + QByteArray::number(samples)));
 }
 
 }  // namespace

@@ -293,10 +293,11 @@ PaintedPicture FlowWindow::picture(Plane p) {
   const std::shared_ptr<const FlowScene> shown = (scene(), scene_);
   const FlowStyle style = style_;
   return {p == Plane::airfoil ? QStringLiteral("flow-airfoil") : QStringLiteral("flow-circle"),
-          shown->of(p).size, Qt::white, [shown, style, p](QPainter& painter, double scale) {
+          shown->of(p).size, Qt::white,
+          [shown, style, p](QPainter& painter, double scale, Placement placement) {
             painter.save();
             painter.scale(scale, scale);
-            paint_flow_plane(painter, *shown, p, style);
+            paint_flow_plane(painter, *shown, p, style, std::nullopt, placement);
             painter.restore();
           }};
 }
