@@ -54,25 +54,30 @@ const std::vector<HelpSection>& help_sections() {
                           "<b>xM/c</b>: moment referans noktası, veterin yüzdesi (0 ile 100 "
                           "arası). CM grafiği ve profil yeniden çizilir, nokta profilde "
                           "işaretlenir."),
-        QT_TRANSLATE_NOOP("HelpWindow",
-                          "<b>Moo</b>: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta "
-                          "yazın (örneğin 0.5). Yazılan sayı kendiliğinden uygulanmaz: Enter "
-                          "tuşu her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a "
-                          "basılmazsa sayı, basınç dağılımını ya da bir katsayı grafiğini "
-                          "yeniden çizen bir sonraki hesapta okunur. -1 ile 1 arasında olmayan "
-                          "bir sayı için uyarı verilir ve düzeltme çizilmez."),
+        QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "<b>Moo</b>: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta da virgül de "
+            "yazılabilir (örneğin 0.5 ya da 0,5). Yazılan sayı kendiliğinden uygulanmaz: Enter tuşu "
+            "her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a basılmazsa sayı, basınç "
+            "dağılımını ya da bir katsayı grafiğini yeniden çizen bir sonraki hesapta okunur. -1 ile "
+            "1 arasında olmayan bir sayı için uyarı verilir ve düzeltme çizilmez."),
         QT_TRANSLATE_NOOP("HelpWindow",
                           "<b>CL =</b> ve <b>CM =</b> kutuları, geçerli hücum açısındaki "
                           "sıkıştırılamaz akış katsayılarını gösterir (CL dört, CM beş ondalık "
                           "basamağa yuvarlanır).")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Klavye"), {}, true},
       {QT_TRANSLATE_NOOP("HelpWindow", "Varsayımlar"),
-       {QT_TRANSLATE_NOOP("HelpWindow",
-                          "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar "
-                          "kenarı (Kutta) koşulu belirler: akış firar kenarından düzgünce ayrılır "
-                          "ve her açıda yüzeye yapışık kalır. Bu yüzden tutunma kaybı (stall) "
-                          "yoktur, CL açıyla birlikte artmayı sürdürür; sürtünme de olmadığından "
-                          "sürükleme kuvveti sıfırdır."),
+       {QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar kenarı (Kutta) "
+            "koşulu belirler: akış sivri firar kenarından düzgünce ayrılır. Bu koşul yalnızca "
+            "sirkülasyonu seçer; tutunma kaybının (stall) olmaması viskozitenin yokluğundandır: sınır "
+            "tabakası olmadığından akış hiçbir açıda yüzeyden ayrılmaz ve CL açıyla birlikte artmayı "
+            "sürdürür. Gerçek bir kesitte sınır tabakası büyük açılarda ayrılır ve taşıma düşer. "
+            "Sürükleme kuvveti de sıfırdır, ama yalnızca sürtünme olmadığı için değil: ayrılma ve iz "
+            "olmadığından yüzeydeki basınçların bileşkesi serbest akıma diktir (d'Alembert "
+            "paradoksu), iki boyutlu bir kesitte kanat ucu girdabının getirdiği sürükleme de yoktur. "
+            "Gerçek bir kesit hem sürtünme hem de basınç (biçim) sürüklemesi taşır."),
         QT_TRANSLATE_NOOP("HelpWindow",
                           "Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert "
                           "kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme "
@@ -85,24 +90,27 @@ const std::vector<HelpSection>& help_sections() {
                           "Katalogda bulunmayan bir kalınlık ve kamburluk çifti için uyarı "
                           "verilir ve önceki kesit kalır.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Akış alanı"),
-       {QT_TRANSLATE_NOOP("HelpWindow",
-                          "F2 (ya da daire veya profil resminin sağ tık menüsündeki <b>Akış "
-                          "alanı</b>) akış alanı penceresini açar: solda kesitin, sağda onu "
-                          "üreten dairenin çevresindeki akış. Bu bir benzetim değil, programın "
-                          "kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit ψ "
-                          "adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda "
-                          "ikiye ayrıldığı ve firar kenarından düzgünce ayrıldığı bölen akım "
-                          "çizgisidir (ψ = 0). Beyaz noktalar dairedeki iki durma noktası ve "
-                          "kesitteki karşılıklarıdır. Arkadaki renkler basınç katsayısı Cp'dir: "
-                          "koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne "
-                          "uygundur."),
-        QT_TRANSLATE_NOOP("HelpWindow",
-                          "Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, "
-                          "v, |V| ve Cp değerlerini gösterir; noktanın öteki düzlemdeki karşılığı "
-                          "bir halkayla işaretlenir. Pencere ana pencereyi izler: kalınlık, "
-                          "kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık "
-                          "menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc "
-                          "pencereyi kapatır.")}},
+       {QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "F2 (ya da daire veya profil resminin sağ tık menüsündeki <b>Akış alanı</b>) akış alanı "
+            "penceresini açar: solda kesitin, sağda onu üreten dairenin çevresindeki akış. Bu bir "
+            "benzetim değil, programın kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit "
+            "ψ adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda ikiye ayrıldığı ve "
+            "firar kenarından düzgünce ayrıldığı bölen akım çizgisidir (ψ = 0). Beyaz noktalar "
+            "dairedeki iki durma noktası ve kesitteki karşılıklarıdır. Kesitte bunlardan yalnızca "
+            "burundaki bir durma noktasıdır: dönüşümün türevi de ζ = 1'de sıfır olduğundan akış sivri "
+            "firar kenarından durmadan, serbest akım hızının %12 kalınlıktaki bir kesitte yaklaşık "
+            "0.9 katıyla (daha kalın kesitlerde biraz daha azıyla) ayrılır. Arkadaki renkler basınç "
+            "katsayısı Cp'dir: koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne "
+            "uygundur."),
+        QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, v, |V| ve Cp "
+            "değerlerini gösterir; noktanın öteki düzlemdeki karşılığı bir halkayla işaretlenir. "
+            "Klavyeyle Tab bir düzleme gelir ve ok tuşları halkayla gösterilen bir ölçüm noktasını "
+            "gezdirir (Shift ile daha ince adımlarla). Pencere ana pencereyi izler: kalınlık, "
+            "kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık menüsünden kopyalanır ya "
+            "da PNG, SVG veya PDF olarak kaydedilir; Esc pencereyi kapatır.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Sınır tabakası"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "F4 (ya da profil veya basınç resminin sağ tık menüsündeki <b>Sınır "
@@ -141,17 +149,51 @@ const std::vector<HelpSection>& help_sections() {
   return sections;
 }
 
-std::string help_html(const Translate& translate) {
-  std::string html = "<h2>PelmoraAirfoil</h2>";
+namespace {
+
+std::string escaped(const std::string& text) {
+  std::string html;
+  for (const char c : text) {
+    switch (c) {
+      case '<': html += "&lt;"; break;
+      case '>': html += "&gt;"; break;
+      case '&': html += "&amp;"; break;
+      case '"': html += "&quot;"; break;
+      default: html += c;
+    }
+  }
+  return html;
+}
+
+// A paragraph as rich text: everything escaped, so that a "<" in a formula
+// stays a character, and then only the bold and typewriter tags the texts
+// use given back their meaning.
+std::string paragraph_html(const std::string& text) {
+  std::string html = escaped(text);
+  for (const std::string tag : {"b", "tt", "/b", "/tt"}) {
+    const std::string from = "&lt;" + tag + "&gt;", to = "<" + tag + ">";
+    for (std::size_t at = html.find(from); at != std::string::npos; at = html.find(from, at + to.size())) {
+      html.replace(at, from.size(), to);
+    }
+  }
+  return html;
+}
+
+}  // namespace
+
+std::string help_html(const Translate& translate, const std::string& version) {
+  // The version, so that a student can say which program a page describes.
+  std::string html = "<h2>PelmoraAirfoil " + escaped(version) + "</h2>";
   for (const HelpSection& section : help_sections()) {
-    html += "<h3>" + translate(kHelpContext, section.heading) + "</h3>";
-    for (const char* paragraph : section.paragraphs)
-      html += "<p>" + translate(kHelpContext, paragraph) + "</p>";
+    html += "<h3>" + escaped(translate(kHelpContext, section.heading)) + "</h3>";
+    for (const char* paragraph : section.paragraphs) {
+      html += "<p>" + paragraph_html(translate(kHelpContext, paragraph)) + "</p>";
+    }
     if (!section.key_list) continue;
     html += "<table cellspacing=\"0\" cellpadding=\"3\">";
     for (const KeyEntry& entry : kKeyTable) {
-      html += "<tr><td><b>" + translate(kKeysContext, entry.keys) + "</b></td><td>" +
-              translate(kKeysContext, entry.meaning) + "</td></tr>";
+      html += "<tr><td><b>" + escaped(translate(kKeysContext, entry.keys)) + "</b></td><td>" +
+              escaped(translate(kKeysContext, entry.meaning)) + "</td></tr>";
     }
     html += "</table>";
   }

@@ -25,7 +25,8 @@ const std::vector<HelpSection>& help_sections();
 // A source text in the current language: (context, source) -> text.
 using Translate = std::function<std::string(const char* context, const char* source)>;
 
-// The whole help as rich text.
-std::string help_html(const Translate& translate);
+// The whole help as rich text, every text escaped, headed with the program's
+// `version`.
+std::string help_html(const Translate& translate, const std::string& version);
 
 }  // namespace airfoil

@@ -43,11 +43,12 @@ const std::array<ControlText, 13> kControlTexts{{
                        "Moment referans noktasının hücum kenarından uzaklığı, veter uzunluğuna "
                        "oranı olarak; xM/c çubuğu belirler.")},
     {"Text_Moo", QT_TRANSLATE_NOOP("Controls", "Serbest akım Mach sayısı"),
-     QT_TRANSLATE_NOOP("Controls",
-                       "Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı noktadır, "
-                       "0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; "
-                       "Enter'a basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert "
-                       "düzeltmesi kabaca |M∞| < 0.7 için anlamlıdır.")},
+     QT_TRANSLATE_NOOP(
+         "Controls",
+         "Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı nokta da virgül de "
+         "olabilir, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a "
+         "basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kabaca |M∞| < 0.7 "
+         "için anlamlıdır.")},
     {"Text_CL", QT_TRANSLATE_NOOP("Controls", "Taşıma katsayısı CL"),
      QT_TRANSLATE_NOOP("Controls",
                        "Geçerli hücum açısındaki taşıma katsayısı, sıkıştırılamaz akış için, dört "

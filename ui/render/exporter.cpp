@@ -3,16 +3,20 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cerrno>
 
+#include "ui/output_file.h"
 #include "ui/render/qt_layout.h"
 
 namespace airfoil {
@@ -25,11 +29,30 @@ QString translated(const char* text) { return QCoreApplication::translate("Expor
 // unit, so one logical pixel is 0.75 point on paper.
 constexpr int kLogicalDpi = 96;
 
+// The picture as SVG in its logical pixels, shown `scale` times as large.
+QByteArray svg_of(const PaintedPicture& picture, double scale) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(kLogicalDpi);
+  svg.setSize(QSize(qRound(picture.size.width() * scale), qRound(picture.size.height() * scale)));
+  svg.setViewBox(QRect(QPoint(0, 0), picture.size));
+  svg.setTitle(picture.name);
+  {
+    QPainter painter(&svg);
+    picture.paint(painter, 1.0, Placement::exact);
+  }
+  return bytes;
+}
+
 }  // namespace
 
 PaintedPicture painted(const PictureContent& picture) {
   return {picture.name, picture.size, to_qcolor(picture.back),
-          [picture](QPainter& painter, double scale) { paint_picture(painter, picture, scale); }};
+          [picture](QPainter& painter, double scale, Placement placement) {
+            paint_picture(painter, picture, scale, placement);
+          }};
 }
 
 QImage picture_image(const PictureContent& picture, double scale) {
@@ -37,7 +60,12 @@ QImage picture_image(const PictureContent& picture, double scale) {
 }
 QByteArray picture_svg(const PictureContent& picture) { return picture_svg(painted(picture)); }
 QByteArray picture_pdf(const PictureContent& picture) { return picture_pdf(painted(picture)); }
-void copy_picture(const PictureContent& picture) { copy_picture(painted(picture)); }
+void copy_picture(const PictureContent& picture, const QImage& shown, double zoom) {
+  auto* data = new QMimeData;
+  data->setImageData(shown);
+  data->setData(QStringLiteral("image/svg+xml"), svg_of(painted(picture), zoom));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
 QString save_picture(const PictureContent& picture, const QString& path, PictureFormat format, double scale) {
   return save_picture(painted(picture), path, format, scale);
 }
@@ -48,25 +76,11 @@ QImage picture_image(const PaintedPicture& picture, double scale) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(picture.back);
   QPainter painter(&image);
-  picture.paint(painter, scale);
+  picture.paint(painter, scale, Placement::snapped);
   return image;
 }
 
-QByteArray picture_svg(const PaintedPicture& picture) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setResolution(kLogicalDpi);
-  svg.setSize(picture.size);
-  svg.setViewBox(QRect(QPoint(0, 0), picture.size));
-  svg.setTitle(picture.name);
-  {
-    QPainter painter(&svg);
-    picture.paint(painter, 1.0);
-  }
-  return bytes;
-}
+QByteArray picture_svg(const PaintedPicture& picture) { return svg_of(picture, 1.0); }
 
 QByteArray picture_pdf(const PaintedPicture& picture) {
   QByteArray bytes;
@@ -80,7 +94,7 @@ QByteArray picture_pdf(const PaintedPicture& picture) {
                                 QPageLayout::Portrait, QMarginsF()));
   {
     QPainter painter(&pdf);
-    picture.paint(painter, 1.0);
+    picture.paint(painter, 1.0, Placement::exact);
   }
   return bytes;
 }
@@ -126,7 +140,7 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std:
     const SurfaceLayout& place = kSurfaceLayouts[i];
     painter.save();
     painter.translate(twips_to_pixels(place.Left), twips_to_pixels(place.Top));
-    paint_picture(painter, pictures[i], 1.0);
+    paint_picture(painter, pictures[i], 1.0, Placement::exact);
     painter.setPen(QPen(Qt::gray, 0));
     painter.drawRect(QRectF(0, 0, pictures[i].size.width(), pictures[i].size.height()));
     painter.restore();
@@ -156,11 +170,57 @@ void copy_picture(const PaintedPicture& picture) {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString write_file(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    return file.errorString();
+namespace {
+
+// Why a file could not be written, from the system's error number, in the
+// user's language: the system's own text is English (or the C library's
+// language), not the window's.
+QString reason_of(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT: return translated(QT_TRANSLATE_NOOP("Exporter", "diskte yer kalmadı"));
+    case EFBIG:
+      return translated(QT_TRANSLATE_NOOP("Exporter", "dosya, izin verilen en büyük boyutu aşıyor"));
+    case EACCES:
+    case EPERM: return translated(QT_TRANSLATE_NOOP("Exporter", "bu klasöre yazma izniniz yok"));
+    case EROFS: return translated(QT_TRANSLATE_NOOP("Exporter", "disk yalnızca okunabilir"));
+    case EISDIR: return translated(QT_TRANSLATE_NOOP("Exporter", "bu ad bir klasöre ait"));
+    case ENOENT:
+    case ENOTDIR: return translated(QT_TRANSLATE_NOOP("Exporter", "klasör yok"));
+    default: return translated(QT_TRANSLATE_NOOP("Exporter", "sistem hatası %1")).arg(error);
   }
+}
+
+}  // namespace
+
+QString write_file(const QString& path, const QByteArray& bytes) {
+  // What QSaveFile would refuse with an English text of its own, or (as the
+  // superuser) not refuse at all.
+  const QFileInfo target(path);
+  if (target.isDir()) return reason_of(EISDIR);
+  const QString kept = target.exists()
+                           ? translated(QT_TRANSLATE_NOOP("Exporter", "; önceki dosya olduğu gibi duruyor"))
+                           : QString();
+  if (write_protected(QFile::encodeName(path).toStdString()))
+    return translated(QT_TRANSLATE_NOOP("Exporter", "dosya yazmaya karşı korumalı")) + kept;
+
+  QSaveFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return reason_of(errno != 0 ? errno : EACCES) + kept;
+  // The write lands in a buffer; a full disk shows only at the flush. Qt's
+  // commit() renames the new file into place even after a failed buffered
+  // write, so every step is checked and a failure cancels the save before
+  // the old file is touched.
+  errno = 0;
+  const bool written =
+      file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+  if (!written) {
+    const int error = errno != 0 ? errno : EIO;
+    file.cancelWriting();
+    return reason_of(error) + kept;
+  }
+  errno = 0;
+  if (!file.commit()) return reason_of(errno != 0 ? errno : EIO) + kept;
   return {};
 }
 

@@ -24,6 +24,11 @@ const QColor kBody(215, 215, 215);
 const QColor kInk(0, 0, 0);
 const QColor kStreamline(30, 30, 30, 190);
 
+// The pictures are laid out at 96 logical pixels per inch; paper and vector
+// files get the colour map at 300 samples per inch.
+constexpr double kLogicalDpi = 96;
+constexpr double kPrintDpi = 300;
+
 // The Cp values the colour bar names.
 constexpr double kBarTicks[] = {1, 0, -1, -2, -3};
 
@@ -219,7 +224,7 @@ std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>&
 }
 
 void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const FlowStyle& style,
-                      std::optional<PlanePoint> mark) {
+                      std::optional<PlanePoint> mark, Placement placement) {
   const FlowPlane& plane = scene.of(p);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -248,7 +253,14 @@ void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const 
   painter.save();
   painter.setClipRect(plane.plot);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawImage(plane.plot, plane.cp);
+  QImage map = plane.cp;
+  if (placement == Placement::exact) {
+    const double samples = kPrintDpi / kLogicalDpi;
+    map = cp_image(sample_cp(*scene.field, plane.plane, plane.view,
+                             static_cast<int>(std::ceil(plane.plot.width() * samples)),
+                             static_cast<int>(std::ceil(plane.plot.height() * samples))));
+  }
+  painter.drawImage(plane.plot, map);
   paint_body(painter, scene, plane, style);
 
   painter.setBrush(Qt::NoBrush);

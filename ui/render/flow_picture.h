@@ -20,6 +20,7 @@
 
 #include "model/flow_field.h"
 #include "model/streamlines.h"
+#include "ui/render/picture_painter.h"
 
 class QPainter;
 
@@ -82,8 +83,11 @@ PlanePoint to_plane(const FlowPlane& plane, QPointF at);
 // Paints plane `p` of the scene into the rectangle (0, 0, size) of the
 // painter's current coordinates, in logical pixels; `mark` is a point of that
 // plane to ring (the image of the point under the mouse in the other plane).
+// For an `exact` (vector) output the colour map is sampled afresh at print
+// resolution, not enlarged from the screen's coarse grid.
 void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const FlowStyle& style,
-                      std::optional<PlanePoint> mark = std::nullopt);
+                      std::optional<PlanePoint> mark = std::nullopt,
+                      Placement placement = Placement::snapped);
 
 // The titles and the text that replaces the flow before any geometry, in the
 // current language.

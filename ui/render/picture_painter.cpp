@@ -60,29 +60,45 @@ int anchor(double v, int pen, int extent) {
   return static_cast<int>(std::clamp(a, 0.0, static_cast<double>(std::max(0, extent - pen))));
 }
 
-void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, Colour colour, int pen) {
+// The pen of one replay: `width` device pixels, and whether points snap to
+// the device's pixel grid (then `width` is whole).
+struct Stroke {
+  double width;
+  bool snapped;
+};
+
+void draw_line(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, Colour colour,
+               const Stroke& stroke) {
   const std::vector<float>& a = call.args;
   // Device coordinates in double precision; the clip rejects anything that
   // is not finite and cuts everything else to the picture.
   const Segment device{map.x(a[0]), map.y(a[1]), map.x(a[2]), map.y(a[3])};
   const std::optional<Segment> inside = clip_segment(device, {0, 0, map.width(), map.height()});
   if (!inside) return;
-  const int w = static_cast<int>(map.width());
-  const int h = static_cast<int>(map.height());
-  // Through the centres of the pen squares at both ends: with square caps the
-  // stroke covers exactly the pen squares along the way.
-  const double half = pen / 2.0;
-  const QPointF from(anchor(inside->x1, pen, w) + half, anchor(inside->y1, pen, h) + half);
-  const QPointF to(anchor(inside->x2, pen, w) + half, anchor(inside->y2, pen, h) + half);
-  painter.setPen(QPen(to_qcolor(colour), pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  const double half = stroke.width / 2;
+  QPointF from(inside->x1, inside->y1);
+  QPointF to(inside->x2, inside->y2);
+  if (stroke.snapped) {
+    // Through the centres of the pen squares at both ends: with square caps
+    // the stroke covers exactly the pen squares along the way.
+    const int pen = static_cast<int>(stroke.width);
+    const int w = static_cast<int>(map.width());
+    const int h = static_cast<int>(map.height());
+    from = QPointF(anchor(inside->x1, pen, w) + half, anchor(inside->y1, pen, h) + half);
+    to = QPointF(anchor(inside->x2, pen, w) + half, anchor(inside->y2, pen, h) + half);
+  }
+  // Unsnapped, the segments of a curve meet at exact points; round caps
+  // close the joints between them.
+  painter.setPen(QPen(to_qcolor(colour), stroke.width, Qt::SolidLine,
+                      stroke.snapped ? Qt::SquareCap : Qt::RoundCap, Qt::MiterJoin));
   if (from == to) {
-    painter.fillRect(QRectF(from.x() - half, from.y() - half, pen, pen), to_qcolor(colour));
+    painter.fillRect(QRectF(from.x() - half, from.y() - half, stroke.width, stroke.width), to_qcolor(colour));
   } else {
     painter.drawLine(from, to);
   }
 }
 
-void draw_circle(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, int pen) {
+void draw_circle(QPainter& painter, const DeviceMap& map, const SurfaceCall& call, const Stroke& stroke) {
   const std::vector<float>& a = call.args;
   if (!std::isfinite(a[0]) || !std::isfinite(a[1]) || !std::isfinite(a[2]) || a[2] < 0) return;
   const double cx = map.x(a[0]);
@@ -103,6 +119,12 @@ void draw_circle(QPainter& painter, const DeviceMap& map, const SurfaceCall& cal
 
   const QColor colour = to_qcolor(call.colour.value_or(0));
   if (r == 0) {
+    if (!stroke.snapped) {
+      const double half = stroke.width / 2;
+      painter.fillRect(QRectF(cx - half, cy - half, stroke.width, stroke.width), colour);
+      return;
+    }
+    const int pen = static_cast<int>(stroke.width);
     const int x = anchor(cx, pen, static_cast<int>(w));
     const int y = anchor(cy, pen, static_cast<int>(h));
     painter.fillRect(QRect(x, y, pen, pen), colour);
@@ -113,7 +135,7 @@ void draw_circle(QPainter& painter, const DeviceMap& map, const SurfaceCall& cal
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(colour, pen));
+  painter.setPen(QPen(colour, stroke.width));
   painter.drawEllipse(QPointF(cx, cy), r, r);
   painter.restore();
 }
@@ -122,25 +144,29 @@ void draw_circle(QPainter& painter, const DeviceMap& map, const SurfaceCall& cal
 
 void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
                  const std::optional<std::array<float, 4>>& start_scale, QSize size, double scale,
-                 Colour back, Colour fore, double line_width) {
+                 Colour back, Colour fore, double line_width, Placement placement) {
   if (!std::isfinite(scale) || scale <= 0) scale = 1;
   if (!std::isfinite(line_width) || line_width <= 0) line_width = 1;
-  const int w = std::max(1, static_cast<int>(std::lround(size.width() * scale)));
-  const int h = std::max(1, static_cast<int>(std::lround(size.height() * scale)));
-  const int pen = std::max(1, static_cast<int>(std::lround(scale * line_width)));
+  const bool snapped = placement == Placement::snapped;
+  // Snapped, the picture and its pen are whole device pixels; exact, they
+  // are what the scale makes of them.
+  const double w = snapped ? std::max(1L, std::lround(size.width() * scale)) : size.width() * scale;
+  const double h = snapped ? std::max(1L, std::lround(size.height() * scale)) : size.height() * scale;
+  const Stroke stroke{snapped ? std::max(1L, std::lround(scale * line_width)) : scale * line_width, snapped};
   DeviceMap map(w, h, start_scale);
+  const QRectF area(0, 0, w, h);
 
   painter.save();
-  painter.setClipRect(QRect(0, 0, w, h), Qt::IntersectClip);
+  painter.setClipRect(area, Qt::IntersectClip);
   painter.setRenderHint(QPainter::Antialiasing, false);
   // A surface that was never cleared shows its background all the same.
-  painter.fillRect(QRect(0, 0, w, h), to_qcolor(back));
+  painter.fillRect(area, to_qcolor(back));
   for (const SurfaceCall& call : calls) {
     switch (call.op) {
-      case SurfaceCall::Op::Cls: painter.fillRect(QRect(0, 0, w, h), to_qcolor(back)); break;
+      case SurfaceCall::Op::Cls: painter.fillRect(area, to_qcolor(back)); break;
       case SurfaceCall::Op::Scale: map.set(call.args[0], call.args[1], call.args[2], call.args[3]); break;
-      case SurfaceCall::Op::Line: draw_line(painter, map, call, call.colour.value_or(fore), pen); break;
-      case SurfaceCall::Op::Circle: draw_circle(painter, map, call, pen); break;
+      case SurfaceCall::Op::Line: draw_line(painter, map, call, call.colour.value_or(fore), stroke); break;
+      case SurfaceCall::Op::Circle: draw_circle(painter, map, call, stroke); break;
     }
   }
   painter.restore();
@@ -171,8 +197,9 @@ void paint_labels(QPainter& painter, const std::vector<PictureLabel>& labels) {
   painter.restore();
 }
 
-void paint_picture(QPainter& painter, const PictureContent& picture, double scale) {
-  paint_calls(painter, picture.calls, picture.start_scale, picture.size, scale, picture.back, picture.fore);
+void paint_picture(QPainter& painter, const PictureContent& picture, double scale, Placement placement) {
+  paint_calls(painter, picture.calls, picture.start_scale, picture.size, scale, picture.back, picture.fore, 1,
+              placement);
   painter.save();
   painter.setClipRect(QRectF(0, 0, picture.size.width() * scale, picture.size.height() * scale),
                       Qt::IntersectClip);

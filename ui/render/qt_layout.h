@@ -6,7 +6,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLocale>
 #include <QRect>
+#include <QString>
 
 #include "ui/window_layout.h"
 
@@ -22,6 +24,19 @@ QRect pixels(const Place& place, double zoom = 1);
 QFont zoomed(QFont font, double zoom);
 
 QColor to_qcolor(Colour colour);
+
+// A text of the program, whose numbers are written with '.', with the
+// user's own decimal separator: every point between two digits becomes it,
+// so that a window never mixes "0,12" with "0.2".
+inline QString with_user_decimal_point(QString text) {
+  const QString point = QLocale().decimalPoint();
+  if (point == QLatin1String(".")) return text;
+  for (qsizetype i = text.size() - 2; i >= 1; --i) {
+    if (text[i] == QLatin1Char('.') && text[i - 1].isDigit() && text[i + 1].isDigit())
+      text.replace(i, 1, point);
+  }
+  return text;
+}
 
 // The installed font closest to `font` (see fonts.h for the fallbacks).
 QFont to_qfont(const Font& font);

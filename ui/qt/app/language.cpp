@@ -1,7 +1,6 @@
 #include "ui/qt/app/language.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <QTranslator>
 
 #include <cstdio>
@@ -12,7 +11,6 @@ namespace airfoil {
 
 namespace {
 
-constexpr const char* kLanguageKey = "language";
 constexpr const char* kEnglishTranslation = ":/i18n/pelmora-airfoil_en.qm";
 
 Language g_current = Language::turkish;
@@ -55,13 +53,10 @@ void set_language(Language language) {
 Language current_language() { return g_current; }
 
 Language remembered_language() {
-  const QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
-  return language_from_code(settings.value(kLanguageKey).toString()).value_or(Language::turkish);
-}
-
-void remember_language(Language language) {
-  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
-  settings.setValue(kLanguageKey, language_code(language));
+  const SettingValues remembered = read_settings();
+  const auto code = remembered.find(QString::fromLatin1(kLanguageKey));
+  if (code == remembered.end()) return Language::turkish;
+  return language_from_code(code->second).value_or(Language::turkish);
 }
 
 }  // namespace airfoil

@@ -1,6 +1,6 @@
 // The language of the window: Turkish, the language the texts were written
 // in, or English from the translation compiled into the program. Chosen once
-// at start, before any window is built; the choice is remembered.
+// at start, before any window is built; a normal start remembers the choice.
 #pragma once
 
 #include <QString>
@@ -20,9 +20,7 @@ QString language_code(Language language);
 void set_language(Language language);
 Language current_language();
 
-// The language remembered between runs (Turkish when none), and
-// remembering one.
+// The language chosen in an earlier run; Turkish when none was.
 Language remembered_language();
-void remember_language(Language language);
 
 }  // namespace airfoil

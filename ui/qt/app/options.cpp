@@ -4,6 +4,7 @@
 
 #include "ui/qt/app/language.h"
 #include "ui/qt/main/zoom.h"
+#include "ui/qt/settings.h"
 
 namespace airfoil {
 
@@ -46,35 +47,35 @@ ProgramOptions read_options(const QStringList& arguments, bool others_are_bad) {
   return options;
 }
 
-bool apply_language(const QStringList& arguments) {
+LanguageOption read_language_option(const QStringList& arguments) {
   const std::optional<QString> asked = read_options(arguments, false).language;
-  if (!asked) {
-    set_language(remembered_language());
-    return true;
-  }
+  if (!asked) return {};
   const std::optional<Language> chosen = language_from_code(*asked);
   if (!chosen) {
     std::fprintf(stderr, "pelmora-airfoil: --lang takes tr (Türkçe) or en (English), not '%s'\n",
                  asked->toLocal8Bit().constData());
-    return false;
+    return {false, std::nullopt};
   }
-  remember_language(*chosen);
-  set_language(*chosen);
-  return true;
+  return {true, chosen};
 }
 
-std::optional<double> apply_zoom(const QStringList& arguments) {
+ZoomOption read_zoom_option(const QStringList& arguments) {
   const std::optional<QString> asked = read_options(arguments, false).zoom;
-  if (!asked) return remembered_zoom();
+  if (!asked) return {};
   const std::optional<double> factor = read_zoom(*asked);
   if (!factor) {
     std::fprintf(stderr, "pelmora-airfoil: --zoom takes a factor such as 2, 1.5 or 150%%, not '%s'\n",
                  asked->toLocal8Bit().constData());
-    return std::nullopt;
+    return {false, std::nullopt};
   }
-  const double zoom = nearest_zoom(*factor);
-  remember_zoom(zoom);
-  return zoom;
+  return {true, nearest_zoom(*factor)};
+}
+
+QString remember_options(const LanguageOption& language, const ZoomOption& zoom) {
+  SettingValues chosen;
+  if (language.chosen) chosen[kLanguageKey] = language_code(*language.chosen);
+  if (zoom.chosen) chosen[kZoomKey] = zoom_setting(*zoom.chosen);
+  return chosen.empty() ? QString() : store_settings(chosen);
 }
 
 }  // namespace airfoil

@@ -1,12 +1,15 @@
 // The program's command line, read in one place: its own options (help,
 // version, the smoke test, the language and the zoom), with Qt's own left
-// for Qt. The language and the zoom, given or remembered, are applied here.
+// for Qt. Reading stores nothing: only a run that starts normally remembers
+// the language and zoom it was given.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+#include "ui/qt/app/language.h"
 
 namespace airfoil {
 
@@ -24,17 +27,26 @@ struct ProgramOptions {
 // double-dash form; once Qt has taken its own, anything left over is bad.
 ProgramOptions read_options(const QStringList& arguments, bool others_are_bad = true);
 
-// The language of `--lang CODE` (or `--lang=CODE`), remembered for the next
-// runs; without the option the remembered one, Turkish when there is none.
-// False (after saying why on standard error) when the option names no
-// language we have.
-bool apply_language(const QStringList& arguments);
+// The language the command line names with `--lang CODE` or `--lang=CODE`,
+// if it names one. `valid` is false (after saying why on standard error)
+// when the option names no language we have.
+struct LanguageOption {
+  bool valid = true;
+  std::optional<Language> chosen;
+};
+LanguageOption read_language_option(const QStringList& arguments);
 
-// The factor to open the window at: that of `--zoom FACTOR` (or
-// `--zoom=FACTOR`), rounded to the nearest step and remembered for the next
-// runs; without the option the remembered one, 1 when there is none.
-// Nothing (after saying why on standard error) when the value is not a
-// factor.
-std::optional<double> apply_zoom(const QStringList& arguments);
+// The zoom step the command line asks for with `--zoom FACTOR` (or
+// `--zoom=FACTOR`), rounded to the nearest step. `valid` is false (after
+// saying why on standard error) when the option's value is not a factor.
+struct ZoomOption {
+  bool valid = true;
+  std::optional<double> chosen;
+};
+ZoomOption read_zoom_option(const QStringList& arguments);
+
+// What a normal start remembers of the command line: the language and the
+// zoom it named, if any. Empty when done, else why not.
+QString remember_options(const LanguageOption& language, const ZoomOption& zoom);
 
 }  // namespace airfoil

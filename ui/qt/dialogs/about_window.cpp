@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/key_table.h"
+#include "ui/qt/dialogs/fit_screen.h"
 #include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
 
@@ -37,9 +38,14 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
 }
 
 void AboutWindow::set_zoom(double factor) {
+  // The main window's step, or the largest below it that fits the screen.
+  factor = fitting_zoom(*this, factor, [](double z) {
+    return QSize(zoomed_pixels(kAboutWidth, z), zoomed_pixels(kAboutHeight, z));
+  });
   if (factor == zoom_) return;
   zoom_ = factor;
   lay_out();
+  if (isVisible()) fit_on_screen(*this);
 }
 
 void AboutWindow::lay_out() {

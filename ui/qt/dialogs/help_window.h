@@ -13,16 +13,13 @@
 
 #include "ui/help_content.h"
 #include "ui/key_table.h"
+#include "ui/qt/dialogs/fit_screen.h"
 #include "ui/render/fonts.h"
 
 namespace airfoil {
 
 // The help text as rich text, in the current language.
-inline QString help_html() {
-  return QString::fromStdString(help_html([](const char* context, const char* source) {
-    return QCoreApplication::translate(context, source).toStdString();
-  }));
-}
+QString help_html();
 
 class HelpWindow : public QWidget {
  public:
@@ -48,6 +45,9 @@ class HelpWindow : public QWidget {
   void set_zoom(double factor) {
     resize(qRound(kWidth * factor), qRound(kHeight * factor));
     text_->setFont(verdana_font(kPoints * factor));
+    // Never larger than the screen: the text scrolls instead. (A window about
+    // to open is fitted once it is shown, where the window manager put it.)
+    if (isVisible()) fit_on_screen(*this);
   }
 
  private:

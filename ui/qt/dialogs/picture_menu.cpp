@@ -56,11 +56,12 @@ void save_through(const SaveDialogs& dialogs, const QString& title, const QStrin
 }
 
 void fill_picture_menu(QMenu& menu, std::function<PaintedPicture()> picture, const SaveDialogs& dialogs,
-                       std::optional<PictureData> data) {
+                       std::optional<PictureData> data, std::function<void()> copy) {
+  if (!copy) copy = [picture] { copy_picture(picture()); };
   const auto add = [&](const QString& text, auto action) {
     QObject::connect(menu.addAction(text), &QAction::triggered, &menu, action);
   };
-  add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Resmi kopyala")), [picture] { copy_picture(picture()); });
+  add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Resmi kopyala")), copy);
   menu.addSeparator();
   for (const int scale : {1, 2, 4}) {
     add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Resmi PNG olarak kaydet (%1x)...")).arg(scale),

@@ -38,9 +38,11 @@ struct PictureData {
 };
 
 // Fills `menu` for the picture `picture` paints as it shows now. `dialogs`
-// must outlive the menu.
+// must outlive the menu. `copy` puts the picture on the clipboard where the
+// window has its own way (as seen at its zoom); without it, `picture` is
+// copied.
 void fill_picture_menu(QMenu& menu, std::function<PaintedPicture()> picture, const SaveDialogs& dialogs,
-                       std::optional<PictureData> data = std::nullopt);
+                       std::optional<PictureData> data = std::nullopt, std::function<void()> copy = {});
 
 // Opens the menu of `widget` where its context menu was asked for.
 void popup_on_request(QWidget& widget, QMenu& menu);

@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/key_table.h"
 #include "ui/render/fonts.h"
@@ -24,8 +27,9 @@ constexpr int kWidth = 1000, kHeight = 540;
 constexpr int kMinimumWidth = 480, kMinimumHeight = 280;
 
 QString number(double x) {
-  // Four decimals with a point, as the main window's boxes write numbers; a
-  // rounded negative zero would read as a sign without a value.
+  // Four decimals with a point, as the program writes numbers (one separator
+  // in the whole window); a rounded negative zero would read as a sign
+  // without a value.
   QString text = QString::number(x, 'f', 4);
   if (text == QStringLiteral("-0.0000")) text.remove(0, 1);
   return text;
@@ -45,8 +49,8 @@ QString plane_description(Plane p) {
   return p == Plane::airfoil
              ? translated(QT_TRANSLATE_NOOP(
                    "FlowWindow",
-                   "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah "
-                   "çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada "
+                   "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah çizgi bölen "
+                   "akım çizgisi (ψ = 0), beyaz noktalar burundaki durma noktası ve firar kenarı; arkada "
                    "basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder."))
              : translated(QT_TRANSLATE_NOOP(
                    "FlowWindow",
@@ -62,6 +66,7 @@ FlowPlaneView::FlowPlaneView(FlowWindow& window, Plane plane)
     : QWidget(&window), window_(window), plane_(plane) {
   setObjectName(plane == Plane::airfoil ? "FlowAirfoil" : "FlowCircle");
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(200, 200);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -74,9 +79,38 @@ FlowPlaneView::FlowPlaneView(FlowWindow& window, Plane plane)
 void FlowPlaneView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paint_flow_plane(painter, window_.scene(), plane_, window_.style_, window_.mark_in(plane_));
+  // The plane the keys act on, as the main window marks its focused control.
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+}
+
+void FlowPlaneView::keyPressEvent(QKeyEvent* event) {
+  const bool fine = event->modifiers() & Qt::ShiftModifier;
+  switch (event->key()) {
+    case Qt::Key_Left: window_.probe(plane_, -1, 0, fine); break;
+    case Qt::Key_Right: window_.probe(plane_, 1, 0, fine); break;
+    case Qt::Key_Up: window_.probe(plane_, 0, -1, fine); break;
+    case Qt::Key_Down: window_.probe(plane_, 0, 1, fine); break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void FlowPlaneView::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void FlowPlaneView::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void FlowPlaneView::mouseMoveEvent(QMouseEvent* event) {
+  window_.by_keyboard_ = false;
   window_.hover(plane_, event->position());
   QWidget::mouseMoveEvent(event);
 }
@@ -180,8 +214,25 @@ void FlowWindow::hover(Plane p, std::optional<QPointF> at) {
   circle_->update();
 }
 
+void FlowWindow::probe(Plane p, int dx, int dy, bool fine) {
+  if (!field_) return;
+  const FlowPlane& plane = scene().of(p);
+  QPointF at = plane.plot.center();
+  if (hovered_ && hovered_->first == p) {
+    const double step = plane.plot.width() / (fine ? 200.0 : 40.0);
+    at = to_picture(plane, hovered_->second) + QPointF(dx * step, dy * step);
+    at.setX(std::clamp(at.x(), plane.plot.left(), plane.plot.right() - 0.5));
+    at.setY(std::clamp(at.y(), plane.plot.top(), plane.plot.bottom() - 0.5));
+  }
+  by_keyboard_ = true;
+  hover(p, at);
+}
+
 std::optional<PlanePoint> FlowWindow::mark_in(Plane p) const {
-  if (!hovered_ || !field_ || hovered_->first == p) return std::nullopt;
+  if (!hovered_ || !field_) return std::nullopt;
+  // The mouse pointer shows where it reads; a key's probe point has only
+  // this ring to show it, in its own plane too.
+  if (hovered_->first == p) return by_keyboard_ ? std::optional(hovered_->second) : std::nullopt;
   const auto here = flow_at(*field_, hovered_->first, hovered_->second);
   if (!here) return std::nullopt;
   return p == Plane::airfoil ? here->airfoil : PlanePoint{here->zeta.real(), here->zeta.imag()};
@@ -192,8 +243,9 @@ QString FlowWindow::readout() const {
   if (!hovered_) {
     return translated(QT_TRANSLATE_NOOP(
         "FlowWindow",
-        "Fareyi bir düzlemin üzerinde gezdirin: o noktadaki hız ve Cp burada görünür, noktanın "
-        "öteki düzlemdeki karşılığı işaretlenir."));
+        "Fareyi bir düzlemin üzerinde gezdirin (ya da Tab ile bir düzleme gelip ok tuşlarına "
+        "basın): o noktadaki hız ve Cp burada görünür, noktanın öteki düzlemdeki karşılığı "
+        "işaretlenir."));
   }
   const auto [plane, p] = *hovered_;
   const auto here = flow_at(*field_, plane, p);
@@ -227,9 +279,19 @@ void FlowWindow::update_texts() {
                         .arg(QString::number(alfa_degrees_, 'g', 6)) +
                     QLatin1Char(' ') + description;
     }
+    if (field_ && view->plane() == Plane::airfoil) {
+      if (const auto edge = flow_at_zeta(*field_, Complex(1, 0))) {
+        description += QLatin1Char(' ') +
+                       translated(QT_TRANSLATE_NOOP("FlowWindow",
+                                                    "Firar kenarı bir durma noktası değildir: akış sivri "
+                                                    "uçtan serbest akım hızının %1 katıyla ayrılır."))
+                           .arg(QString::number(edge->section.speed, 'f', 2));
+      }
+    }
+    // No tooltip: a long one would cover the very point being read. The
+    // readout below the planes says what is under the mouse or the probe.
     view->setAccessibleName(name);
     view->setAccessibleDescription(description);
-    view->setToolTip(description);
   }
 }
 
@@ -237,10 +299,11 @@ PaintedPicture FlowWindow::picture(Plane p) {
   const std::shared_ptr<const FlowScene> shown = (scene(), scene_);
   const FlowStyle style = style_;
   return {p == Plane::airfoil ? QStringLiteral("flow-airfoil") : QStringLiteral("flow-circle"),
-          shown->of(p).size, Qt::white, [shown, style, p](QPainter& painter, double scale) {
+          shown->of(p).size, Qt::white,
+          [shown, style, p](QPainter& painter, double scale, Placement placement) {
             painter.save();
             painter.scale(scale, scale);
-            paint_flow_plane(painter, *shown, p, style);
+            paint_flow_plane(painter, *shown, p, style, std::nullopt, placement);
             painter.restore();
           }};
 }

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QtMath>
 
 #include <functional>
 #include <string_view>
@@ -19,6 +19,7 @@
 #include "ui/form_events.h"
 #include "ui/qt/boundary_layer/boundary_layer_window.h"
 #include "ui/qt/dialogs/about_window.h"
+#include "ui/qt/dialogs/fit_screen.h"
 #include "ui/qt/dialogs/help_window.h"
 #include "ui/qt/dialogs/open_once.h"
 #include "ui/qt/flow/flow_window.h"
@@ -87,14 +88,6 @@ constexpr bool is_scroll_bar = std::is_same_v<std::remove_cvref_t<T>, ScrollBar>
 // number the program wrote.
 bool is_echo_box(std::string_view name) { return name != "Text_Moo"; }
 
-// The program's numbers are written with '.'; the window shows them with the
-// user's own decimal separator.
-QString with_user_decimal_point(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QLatin1Char('.'), QLocale().decimalPoint());
-  return shown;
-}
-
 }  // namespace
 
 Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
@@ -115,6 +108,7 @@ Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
     own_messages_ = std::make_unique<MessageBoxes>(this);
     messages = own_messages_.get();
   }
+  messages_ = messages;
   const auto surface = [this](SurfaceId id) -> Surface& { return *picture(id); };
   form_ = std::make_unique<Form1>(
       Plots{surface(SurfaceId::daire), surface(SurfaceId::profil), surface(SurfaceId::pressure),
@@ -191,6 +185,8 @@ void Form1Window::build_client_area(QWidget* client) {
   for (const Annotation& a : kAnnotations) {
     QLabel* label = make_label(a.name, a.text, picture(a.surface));
     labels_[a.name] = label;
+    // The tick values in the user's own decimal separator, as the boxes.
+    label->setText(with_user_decimal_point(label->text()));
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, to_qcolor(surface_layout(a.surface).BackColor));
     colours.setColor(QPalette::WindowText, to_qcolor(kAnnotationText));
@@ -329,8 +325,8 @@ void Form1Window::form_to_controls() {
   for_each_control(static_cast<const Controls&>(form_->w), [this](const char* name, const auto& control) {
     if constexpr (!is_scroll_bar<decltype(control)>) {
       QLineEdit* box = boxes_.at(name);
-      const QString text =
-          is_echo_box(name) ? with_user_decimal_point(control.Text) : QString::fromStdString(control.Text);
+      const QString text = is_echo_box(name) ? with_user_decimal_point(QString::fromStdString(control.Text))
+                                             : QString::fromStdString(control.Text);
       // An unchanged text is left alone, so the caret of a box being edited
       // stays where it is.
       if (box->text() != text) box->setText(text);
@@ -394,26 +390,40 @@ void Form1Window::lay_out(double zoom) {
 }
 
 void Form1Window::set_zoom(double factor) {
-  if (factor == zoom_) return;
-  zoom_ = factor;
-  lay_out(factor);
-  mark_->set_zoom(factor);
-  if (about_) about_->set_zoom(factor);
-  if (help_) help_->set_zoom(factor);
-  if (flow_) flow_->set_zoom(factor);
-  if (boundary_layer_) boundary_layer_->set_zoom(factor);
+  // The largest step that fits the screen: the client area and the menu
+  // bar, whose height grows with its font.
+  const double menu = menuBar()->sizeHint().height() / zoom_;
+  const double fitted = fitting_zoom(*this, factor, [&](double z) {
+    return QSize(zoomed_pixels(kClientWidth, z), zoomed_pixels(kClientHeight, z) + qCeil(menu * z));
+  });
+  if (fitted != zoom_) {
+    zoom_ = fitted;
+    lay_out(fitted);
+    mark_->set_zoom(fitted);
+    if (about_) about_->set_zoom(fitted);
+    if (help_) help_->set_zoom(fitted);
+    if (flow_) flow_->set_zoom(fitted);
+    if (boundary_layer_) boundary_layer_->set_zoom(fitted);
+  }
+  fit_on_screen(*this);
 }
 
 void Form1Window::zoom_by_user(double factor) {
   const double zoom = nearest_zoom(factor);
   if (zoom == zoom_) return;
   set_zoom(zoom);
-  remember_zoom(zoom);
+  const QString why = remember_zoom(zoom_);
+  // Said once: every later key would fail for the same reason.
+  if (!why.isEmpty() && !told_unremembered_) {
+    told_unremembered_ = true;
+    messages_->show(why.toStdString());
+  }
 }
 
 void Form1Window::open_about() {
   open_once(about_, [this] {
     auto about = std::make_unique<AboutWindow>();
+    about->setScreen(screen());
     about->set_zoom(zoom_);
     return about;
   });
@@ -422,7 +432,8 @@ void Form1Window::open_about() {
 void Form1Window::open_help() {
   open_once(help_, [this] {
     auto help = std::make_unique<HelpWindow>();
-    if (zoom_ != 1) help->set_zoom(zoom_);
+    help->setScreen(screen());
+    help->set_zoom(zoom_);
     return help;
   });
 }
@@ -431,6 +442,7 @@ void Form1Window::open_flow() {
   const bool first = !flow_;
   open_once(flow_, [this] {
     auto flow = std::make_unique<FlowWindow>();
+    flow->setScreen(screen());
     flow->set_zoom(zoom_);
     return flow;
   });
@@ -441,10 +453,22 @@ void Form1Window::open_boundary_layer() {
   const bool first = !boundary_layer_;
   open_once(boundary_layer_, [this] {
     auto layer = std::make_unique<BoundaryLayerWindow>();
+    layer->setScreen(screen());
     layer->set_zoom(zoom_);
     return layer;
   });
   if (first) boundary_layer_->follow(form_->w);
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // The secondary windows have no owner, so that either window can be in
+  // front; but they belong to this one, and closing it ends the program
+  // rather than leaving it running behind a help page.
+  if (about_) about_->close();
+  if (help_) help_->close();
+  if (flow_) flow_->close();
+  if (boundary_layer_) boundary_layer_->close();
 }
 
 void Form1Window::showEvent(QShowEvent* event) {

@@ -42,6 +42,8 @@ class Form1Window : public QMainWindow {
   ~Form1Window() override;
 
   Form1& form() { return *form_; }
+  // Where the window's message boxes go.
+  MessageSink& messages() { return *messages_; }
   PictureBox* picture(SurfaceId id) const { return pictures_[static_cast<std::size_t>(id)]; }
   const std::array<PictureBox*, 5>& pictures() const { return pictures_; }
 
@@ -67,8 +69,9 @@ class Form1Window : public QMainWindow {
   // zoom step; the pictures repaint from their recorded calls, no cycle
   // runs.
   void set_zoom(double factor);
-  // A zoom the user asked for (keys, wheel): to the nearest step, and
-  // remembered for the next run.
+  // A zoom the user asked for (keys, wheel): to the nearest step that fits
+  // the screen, and remembered for the next run; one that cannot be
+  // remembered says so, once.
   void zoom_by_user(double factor);
 
  signals:
@@ -77,6 +80,7 @@ class Form1Window : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void build_client_area(QWidget* client);
@@ -97,6 +101,7 @@ class Form1Window : public QMainWindow {
   void form_to_controls();
 
   std::unique_ptr<MessageSink> own_messages_;
+  MessageSink* messages_ = nullptr;
   std::array<PictureBox*, 5> pictures_{};
   std::map<std::string, HScrollBar*, std::less<>> bars_;
   std::map<std::string, QLineEdit*, std::less<>> boxes_;
@@ -112,6 +117,7 @@ class Form1Window : public QMainWindow {
   std::unique_ptr<BoundaryLayerWindow> boundary_layer_;
   bool in_cycle_ = false;
   bool shown_before_ = false;
+  bool told_unremembered_ = false;  // that a zoom could not be remembered
   double zoom_ = 1;
 };
 

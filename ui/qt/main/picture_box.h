@@ -33,6 +33,7 @@ class PictureBox : public QWidget, public Surface {
   // that the picture looks the same, only larger. Repaints from the recorded
   // calls; the geometry is the window's to set.
   void set_zoom(double factor);
+  double zoom() const { return zoom_; }
 
   // The drawing alone, without the labels, at `scale` device pixels per
   // logical pixel, as it shows at the current zoom.

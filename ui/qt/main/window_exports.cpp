@@ -4,8 +4,12 @@
 #include <QDate>
 #include <QMenu>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <algorithm>
+#include <vector>
 
 #include "ui/export_csv.h"
 #include "ui/handout.h"
@@ -16,15 +20,50 @@ namespace airfoil {
 
 namespace {
 
-// The whole window, fitted to the page of `device` and centred on it.
-void paint_window(QWidget& window, QPagedPaintDevice& device) {
+// A picture of the window and where it shows, in the window's coordinates.
+struct PlacedPicture {
+  PictureContent content;
+  QRect place;
+};
+
+// The whole window, fitted to the page of `device` and centred on it: the
+// controls as they paint themselves, `pictures` as vectors at their places.
+void paint_window(QWidget& window, const std::vector<PlacedPicture>& pictures, QPagedPaintDevice& device) {
+  // A widget rendered straight onto a printer goes through one bitmap of
+  // the whole window at the printer's resolution (over a gigabyte at 1200
+  // dots per inch). Recorded into a QPicture instead, the controls stay
+  // drawing commands. The pictures are then drawn again over their places
+  // as exact vectors from their calls. (Leaving them out of the recording by
+  // a region would let their labels paint past their edges.)
+  QPicture recorded;
+  {
+    QPainter recorder(&recorded);
+    window.render(&recorder, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+  }
+
   QPainter painter(&device);
   const QRect page = painter.viewport();
   const double fit = std::min(page.width() / static_cast<double>(window.width()),
                               page.height() / static_cast<double>(window.height()));
   painter.translate((page.width() - window.width() * fit) / 2, (page.height() - window.height() * fit) / 2);
   painter.scale(fit, fit);
-  window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+  // A QPicture replays at the ratio of the device's resolution to its own,
+  // on top of the painter's transform; the fit above already holds that.
+  painter.save();
+  painter.scale(recorded.logicalDpiX() / static_cast<double>(device.logicalDpiX()),
+                recorded.logicalDpiY() / static_cast<double>(device.logicalDpiY()));
+  painter.drawPicture(0, 0, recorded);
+  painter.restore();
+  for (const PlacedPicture& picture : pictures) {
+    painter.save();
+    painter.translate(picture.place.topLeft());
+    // The recorded calls are at the designed size; the window may show them
+    // zoomed.
+    painter.scale(picture.place.width() / static_cast<double>(picture.content.size.width()),
+                  picture.place.height() / static_cast<double>(picture.content.size.height()));
+    paint_picture(painter, picture.content, 1.0, Placement::exact);
+    painter.restore();
+  }
 }
 
 }  // namespace
@@ -43,10 +82,15 @@ WindowExports::WindowExports(QWidget& window, const std::array<PictureBox*, 5>& 
     menu->setObjectName(picture->objectName() + "_menu");
     menus_[i] = menu;
     const DataTable& table = data_table_of(static_cast<SurfaceId>(i));
+    // A copy is what is seen: the picture's pixels at the zoom on screen.
+    const auto copy = [picture] {
+      copy_picture(picture->content(), picture->grab().toImage(), picture->zoom());
+    };
     fill_picture_menu(
         *menu, [picture] { return painted(picture->content()); }, dialogs,
         PictureData{QString::fromUtf8(table.file),
-                    [this, &table] { return QByteArray::fromStdString(table_text(table, form_)); }});
+                    [this, &table] { return QByteArray::fromStdString(table_text(table, form_)); }},
+        copy);
     popup_on_request(*picture, *menu);
   }
 }
@@ -71,7 +115,11 @@ void WindowExports::print_window() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Landscape);
   if (!confirm_print(printer)) return;
-  paint_window(window_, printer);
+  std::vector<PlacedPicture> placed;
+  for (const PictureBox* picture : pictures_) {
+    placed.push_back({picture->content(), QRect(picture->mapTo(&window_, QPoint(0, 0)), picture->size())});
+  }
+  paint_window(window_, placed, printer);
 }
 
 }  // namespace airfoil

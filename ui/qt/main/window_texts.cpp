@@ -7,6 +7,7 @@
 
 #include "ui/picture_texts.h"
 #include "ui/qt/main/picture_box.h"
+#include "ui/render/qt_layout.h"
 
 namespace airfoil {
 
@@ -37,8 +38,9 @@ void apply_control_texts(QWidget& window, const std::array<PictureBox*, 5>& pict
     auto* control = window.findChild<QWidget*>(QString::fromUtf8(entry.object));
     if (control == nullptr) continue;
     control->setAccessibleName(translated(entry.name));
-    control->setAccessibleDescription(translated(entry.description));
-    control->setToolTip(translated(entry.description));
+    const QString description = with_user_decimal_point(translated(entry.description));
+    control->setAccessibleDescription(description);
+    control->setToolTip(description);
   }
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     pictures[i]->setAccessibleName(translated(kPictureTexts[i].name));
@@ -59,7 +61,8 @@ void describe_pictures(const std::array<PictureBox*, 5>& pictures, const DrawnCa
     }
     // A picture the last cycle did not redraw keeps the case it was drawn
     // with, and its description stays with it.
-    const QString now = translated(picture_numbers(static_cast<SurfaceId>(i), *cases[i]));
+    const QString now =
+        with_user_decimal_point(translated(picture_numbers(static_cast<SurfaceId>(i), *cases[i])));
     picture->setAccessibleDescription(now + QLatin1Char(' ') + meaning);
     picture->setToolTip(meaning + QLatin1Char('\n') + now);
   }

@@ -1,7 +1,6 @@
 #include "ui/qt/main/zoom.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -14,17 +13,10 @@ namespace airfoil {
 
 namespace {
 
-constexpr const char* kZoomKey = "zoom";
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
 
 }  // namespace
-
-double nearest_zoom(double factor) {
-  if (!std::isfinite(factor)) return 1;
-  const double stepped = std::round(factor / kZoomStep) * kZoomStep;
-  return std::clamp(stepped, kZoomMin, kZoomMax);
-}
 
 std::optional<double> read_zoom(const QString& text) {
   QString number = text.trimmed();
@@ -43,15 +35,18 @@ std::optional<double> read_zoom(const QString& text) {
 }
 
 double remembered_zoom() {
-  const QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
+  const SettingValues remembered = read_settings();
+  const auto value = remembered.find(QString::fromLatin1(kZoomKey));
+  if (value == remembered.end()) return 1.0;
   bool ok = false;
-  const double factor = settings.value(kZoomKey, 1.0).toDouble(&ok);
+  const double factor = value->second.toDouble(&ok);
   return ok ? nearest_zoom(factor) : 1.0;
 }
 
-void remember_zoom(double factor) {
-  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
-  settings.setValue(kZoomKey, nearest_zoom(factor));
+QString zoom_setting(double factor) { return QString::number(nearest_zoom(factor)); }
+
+QString remember_zoom(double factor) {
+  return store_settings({{QString::fromLatin1(kZoomKey), zoom_setting(factor)}});
 }
 
 ZoomWheel::ZoomWheel(QWidget& window) : QObject(&window), window_(window) {

@@ -11,24 +11,23 @@
 
 #include <optional>
 
+#include "ui/qt/dialogs/fit_screen.h"
+
 class QWidget;
 
 namespace airfoil {
-
-inline constexpr double kZoomMin = 0.5, kZoomMax = 3.0, kZoomStep = 0.25;
-
-// The zoom step nearest to `factor`, kept between the smallest and the
-// largest; 1 for a factor that is not a finite number.
-double nearest_zoom(double factor);
 
 // Reads a zoom factor as a person writes it: "2", "2.0", "1,5", "150%",
 // "150 %". Nothing when the text is not a positive number. The factor is not
 // yet rounded to a step.
 std::optional<double> read_zoom(const QString& text);
 
-// The factor remembered between runs, and remembering one.
+// The factor remembered between runs (1 when there is none), and
+// remembering one: empty when done, else why not, in the user's language.
 double remembered_zoom();
-void remember_zoom(double factor);
+QString remember_zoom(double factor);
+// A factor as the settings file keeps it.
+QString zoom_setting(double factor);
 
 // Ctrl with the wheel anywhere over `window`: whole steps, however finely the
 // wheel or touchpad turns.
