@@ -1,4 +1,4 @@
-#include "ui/qt/boundary_layer/boundary_layer_plots.h"
+#include "ui/render/boundary_layer_plots.h"
 
 #include <QCoreApplication>
 #include <QPainterPath>
