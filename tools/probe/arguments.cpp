@@ -2,15 +2,40 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <string_view>
 #include <system_error>
 
-#include "flow_options.h"
 #include "model/boundary_layer.h"
 
 namespace airfoil::probe {
 
 namespace {
+
+std::optional<double> read_number(std::string_view text) {
+  double x = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, x);
+  if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(x)) {
+    return std::nullopt;
+  }
+  return x;
+}
+
+// The point of an at= action, x/c and y/c: two finite numbers separated by a
+// comma, else a usage error.
+PlanePoint parse_flow_point(std::string_view text) {
+  const auto comma = text.find(',');
+  std::optional<double> x, y;
+  if (comma != std::string_view::npos) {
+    x = read_number(text.substr(0, comma));
+    y = read_number(text.substr(comma + 1));
+  }
+  if (!x || !y) {
+    throw UsageError("at=" + std::string(text) + ": at needs two numbers X,Y (x/c and y/c)");
+  }
+  return {*x, *y};
+}
 
 // A whole number, optionally signed. One too large for a long long is held
 // at the long long range: the scroll bar clamps it to its own range anyway.
