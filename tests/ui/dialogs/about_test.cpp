@@ -82,8 +82,12 @@ TEST(About, ClosingTheMainWindowClosesAboutHelpAndFlowAndEndsTheProgram) {
                                open.window->flow_window()};
   // The event loop runs as the program's does; it ends by itself only if
   // closing the main window left no other window open.
-  QTimer::singleShot(0, open.window.get(), [&] { open.window->close(); });
-  QTimer::singleShot(5000, open.window.get(), [] { QApplication::exit(1); });
+  QTimer closing, still_running;
+  closing.setSingleShot(true);
+  QObject::connect(&closing, &QTimer::timeout, open.window.get(), &QWidget::close);
+  QObject::connect(&still_running, &QTimer::timeout, [] { QApplication::exit(1); });
+  closing.start(0);
+  still_running.start(5000);
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(open.window->isVisible());
   for (const QWidget* other : others) EXPECT_FALSE(other->isVisible()) << other->objectName().toStdString();
