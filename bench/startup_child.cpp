@@ -16,8 +16,9 @@
 #include <ctime>
 
 #include "model/recording_messages.h"
-#include "ui/qt/language.h"
-#include "ui/qt/main_window.h"
+#include "ui/qt/app/language.h"
+#include "ui/qt/app/options.h"
+#include "ui/qt/main/main_window.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   // As the program does: the remembered language (Turkish when none).
-  airfoil::apply_language(QApplication::arguments());
+  airfoil::set_language(airfoil::remembered_language());
   FirstPaint first_paint(spawned_ns);
   const char* catalogue = std::getenv("AIRFOIL_STARTUP_CATALOGUE");
   airfoil::RecordingMessages messages;

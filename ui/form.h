@@ -4,20 +4,22 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
 #include "charts/charts.h"
 #include "model/readouts.h"
 #include "model/window.h"
+#include "ui/drawn_case.h"
 
 namespace airfoil {
 
 class Form1 {
  public:
   // The surfaces and the message sink belong to the caller and must outlive
-  // the form. `catalogue_path` is where Form_Load looks for the catalogue.
-  Form1(const Plots& plots, MessageSink& messages, std::string catalogue_path = kCatalogueFileName);
+  // the form. `catalogue` is where Form_Load looks for the catalogue.
+  Form1(const Plots& plots, MessageSink& messages, CatalogueSource catalogue = {});
 
   Window w;
 
@@ -43,7 +45,8 @@ class Form1 {
   // The text of the last fault that ended a cycle, if any.
   const std::optional<std::string>& last_fault() const { return last_fault_; }
 
-  Plots& plots() { return plots_; }
+  // The case each picture was last drawn with.
+  const DrawnCases& drawn_cases() const { return drawn_; }
 
   // The key numbers of the case as it is drawn now.
   Readouts readouts() const { return compute_readouts(w); }
@@ -59,10 +62,16 @@ class Form1 {
   void reference_point_cycle();
   // Runs `steps`; a Fault ends it, is reported, and the rest is skipped.
   void run_cycle(const std::function<void()>& steps);
+  // The geometry step, keeping the section it made for the pictures' cases.
+  void compute_section();
+  // Notes the case `pictures` were just drawn with.
+  void drawn(std::initializer_list<SurfaceId> pictures);
 
   Plots plots_;
   MessageSink& messages_;
   std::optional<std::string> last_fault_;
+  DrawnSection section_;
+  DrawnCases drawn_;
   Step step_ = Step::start_up;
 };
 

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/form_events.h"
+#include "ui/translatable.h"
 #include "ui/window_layout.h"
 
 namespace airfoil {
@@ -63,12 +65,12 @@ struct Preset {
 };
 
 inline constexpr std::array<Preset, 6> kPresets{{
-    {"Düz levha, 5°", 0, 0, 5, "0"},
-    {"Simetrik %12, 6°", 12, 0, 6, "0"},
-    {"%12 kalınlık, %4 kamburluk, 6°", 12, 4, 6, "0"},
-    {"Dairesel yay, %6 kamburluk, 4°", 0, 6, 4, "0"},
-    {"%30 kalınlık, %15 kamburluk, 10°", 30, 15, 10, "0"},
-    {"%12 kalınlık, %4 kamburluk, 2°, Moo 0.6", 12, 4, 2, "0.6"},
+    {QT_TRANSLATE_NOOP("Presets", "Düz levha, 5°"), 0, 0, 5, "0"},
+    {QT_TRANSLATE_NOOP("Presets", "Simetrik %12, 6°"), 12, 0, 6, "0"},
+    {QT_TRANSLATE_NOOP("Presets", "%12 kalınlık, %4 kamburluk, 6°"), 12, 4, 6, "0"},
+    {QT_TRANSLATE_NOOP("Presets", "Dairesel yay, %6 kamburluk, 4°"), 0, 6, 4, "0"},
+    {QT_TRANSLATE_NOOP("Presets", "%30 kalınlık, %15 kamburluk, 10°"), 30, 15, 10, "0"},
+    {QT_TRANSLATE_NOOP("Presets", "%12 kalınlık, %4 kamburluk, 2°, Moo 0.6"), 12, 4, 2, "0.6"},
 }};
 
 // Types the Mach number, sets the three bars and draws everything once.

@@ -2,14 +2,40 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <string_view>
 #include <system_error>
 
-#include "flow_options.h"
+#include "model/boundary_layer.h"
 
 namespace airfoil::probe {
 
 namespace {
+
+std::optional<double> read_number(std::string_view text) {
+  double x = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, x);
+  if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(x)) {
+    return std::nullopt;
+  }
+  return x;
+}
+
+// The point of an at= action, x/c and y/c: two finite numbers separated by a
+// comma, else a usage error.
+PlanePoint parse_flow_point(std::string_view text) {
+  const auto comma = text.find(',');
+  std::optional<double> x, y;
+  if (comma != std::string_view::npos) {
+    x = read_number(text.substr(0, comma));
+    y = read_number(text.substr(comma + 1));
+  }
+  if (!x || !y) {
+    throw UsageError("at=" + std::string(text) + ": at needs two numbers X,Y (x/c and y/c)");
+  }
+  return {*x, *y};
+}
 
 // A whole number, optionally signed. One too large for a long long is held
 // at the long long range: the scroll bar clamps it to its own range anyway.
@@ -32,6 +58,17 @@ long long parse_whole(std::string_view key, std::string_view text) {
   }
   const auto value = static_cast<long long>(magnitude);
   return negative ? -value : value;
+}
+
+// A chord Reynolds number, 1e5 to 1e8: a plain decimal or exponent form.
+double parse_reynolds(std::string_view text) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+      !reynolds_in_range(value)) {
+    throw UsageError("re=" + std::string(text) + ": re needs a Reynolds number from 1e5 to 1e8");
+  }
+  return value;
 }
 
 Action parse_action(std::string_view argument) {
@@ -91,6 +128,11 @@ Action parse_action(std::string_view argument) {
     }
     action.kind = Action::Kind::Enter;
     action.text = std::string(value.substr(colon + 1));
+    return action;
+  }
+  if (key == "re") {
+    action.kind = Action::Kind::Reynolds;
+    action.reynolds = parse_reynolds(value);
     return action;
   }
   if (key == "at") {
@@ -189,6 +231,8 @@ std::string usage_text() {
          "  preset=N      apply the lesson's case N (1 to 6, the Presets menu's order)\n"
          "  enter=BOX:TEXT  type TEXT into the number box BOX (Text_Thickness,\n"
          "                Text_Camber, Text_nP, Text_AlfaD, Text_xM) and press Return\n"
+         "  re=N          the chord Reynolds number of the boundary layer (1e5..1e8,\n"
+         "                start 1e6), e.g. re=3e6\n"
          "\n"
          "Options:\n"
          "  --catalogue PATH  read the catalogue from PATH (default: " +
@@ -199,7 +243,8 @@ std::string usage_text() {
          "  --png DIR         also draw the five pictures, with their labels, and write\n"
          "                    DIR/<picture>.png\n"
          "  --export DIR      write what the window exports: DIR/<picture>.png and .svg,\n"
-         "                    section.csv, circle.csv, lift.csv, moment.csv, handout.pdf\n"
+         "                    section.csv, circle.csv, lift.csv, moment.csv,\n"
+         "                    boundary_layer.csv, polar.csv, handout.pdf\n"
          "  --flow-csv FILE   write the streamlines of the final state to FILE as\n"
          "                    line,psi,x_c,y_c rows\n"
          "  --help            show this text\n"
@@ -215,11 +260,12 @@ void perform(Form1& form, const Action& action) {
       break;
     case Action::Kind::Moo: form.w.Text_Moo.Text = action.text; break;
     case Action::Kind::Click: (form.*(action.click->click))(); break;
-    case Action::Kind::FlowAt: break;
     case Action::Kind::Pin: pin_case(form); break;
     case Action::Kind::Unpin: unpin_all(form); break;
     case Action::Kind::Preset: apply_preset(form, *action.preset); break;
     case Action::Kind::Enter: enter_typed(form, *action.box, action.text); break;
+    case Action::Kind::FlowAt:
+    case Action::Kind::Reynolds: break;
   }
 }
 

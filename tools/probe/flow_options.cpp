@@ -4,22 +4,11 @@
 #include <cmath>
 #include <system_error>
 
-#include "arguments.h"
 #include "model/streamlines.h"
 
 namespace airfoil::probe {
 
 namespace {
-
-std::optional<double> read_number(std::string_view text) {
-  double x = 0;
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, x);
-  if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(x)) {
-    return std::nullopt;
-  }
-  return x;
-}
 
 void append_shortest(std::string& out, double x) {
   char buffer[40];
@@ -29,23 +18,10 @@ void append_shortest(std::string& out, double x) {
 
 }  // namespace
 
-PlanePoint parse_flow_point(std::string_view text) {
-  const auto comma = text.find(',');
-  std::optional<double> x, y;
-  if (comma != std::string_view::npos) {
-    x = read_number(text.substr(0, comma));
-    y = read_number(text.substr(comma + 1));
-  }
-  if (!x || !y) {
-    throw UsageError("at=" + std::string(text) + ": at needs two numbers X,Y (x/c and y/c)");
-  }
-  return {*x, *y};
-}
-
 FlowProbe probe_flow(const WindowState& state, PlanePoint at) {
   FlowProbe probe{at, std::nullopt};
   if (const auto field = flow_field(state)) {
-    if (const auto here = flow_at_airfoil_point(*field, at)) probe.velocity = here->section;
+    probe.velocity = section_velocity(*field, at);
   }
   return probe;
 }

@@ -3,9 +3,10 @@
 // output with everything the window holds and shows.
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@
 #include "report.h"
 #include "ui/catalogue_search.h"
 #include "ui/form.h"
+#include "ui/output_file.h"
 #include "ui/surface_layout.h"
 
 #ifdef AIRFOIL_HAVE_PICTURES
@@ -93,13 +95,16 @@ int run(int argc, const char* const* argv) {
 
   ProbeSurfaces surfaces;
   RecordedMessages messages;
-  const std::string catalogue =
-      options.catalogue.empty() ? find_catalogue(catalogue_search_here()) : options.catalogue;
+  const CatalogueSource catalogue = options.catalogue.empty() ? choose_catalogue(catalogue_search_here())
+                                                              : CatalogueSource(options.catalogue);
   Form1 form(surfaces.plots(), messages, catalogue);
   form.Form_Load();
   std::vector<FlowProbe> points;
+  double reynolds = kReynoldsDefault;
   for (const Action& action : options.actions) {
-    if (action.kind == Action::Kind::FlowAt) {
+    if (action.kind == Action::Kind::Reynolds) {
+      reynolds = action.reynolds;
+    } else if (action.kind == Action::Kind::FlowAt) {
       points.push_back(probe_flow(form.w, action.at));
     } else {
       perform(form, action);
@@ -111,21 +116,25 @@ int run(int argc, const char* const* argv) {
   std::optional<PictureSession> session;
   if (options.png_dir || options.export_dir) session.emplace();
   if (options.png_dir && !write_pngs(*options.png_dir, surfaces.surfaces())) status = 1;
-  if (options.export_dir && !write_exports(*options.export_dir, surfaces.surfaces(), form)) status = 1;
+  if (options.export_dir && !write_exports(*options.export_dir, surfaces.surfaces(), form, reynolds))
+    status = 1;
 #endif
 
   if (options.flow_csv) {
-    const std::string csv = flow_csv(form.w);
-    std::ofstream file(*options.flow_csv, std::ios::binary);
-    if (!file.write(csv.data(), static_cast<std::streamsize>(csv.size())) || !file.flush()) {
-      std::fprintf(stderr, "airfoil-probe: cannot write %s\n", options.flow_csv->c_str());
+    // Written like the exports: a file already there stays whole until the
+    // new one is complete, and a link in its place is not followed.
+    const std::string why = replace_file(*options.flow_csv, flow_csv(form.w));
+    if (!why.empty()) {
+      std::fprintf(stderr, "airfoil-probe: cannot write %s: %s\n", options.flow_csv->c_str(), why.c_str());
       status = 1;
     }
   }
 
-  const std::string json = json_report(form, messages.boxes, surfaces.recordings(), points);
+  const std::string json = json_report(form, messages.boxes, surfaces.recordings(), points, reynolds);
+  errno = 0;
   if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
-    std::fputs("airfoil-probe: cannot write the report to standard output\n", stderr);
+    std::fprintf(stderr, "airfoil-probe: cannot write the report to standard output: %s\n",
+                 errno != 0 ? std::strerror(errno) : "write error");
     return 1;
   }
   return status;

@@ -2,16 +2,20 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "ui/qt/picture_painter.h"
-#include "ui/qt/readouts/readout_texts.h"
+#include "charts/colours.h"
+#include "ui/key_table.h"
+#include "ui/render/fonts.h"
+#include "ui/render/qt_layout.h"
 
 namespace airfoil {
 
@@ -22,6 +26,12 @@ QString tr_(const char* text) { return QCoreApplication::translate("Readouts", t
 QString num(double x, int decimals) { return QString::number(x, 'f', decimals); }
 
 }  // namespace
+
+QString said(const Phrase& phrase) {
+  return QString::fromStdString(render(phrase, [](const std::string& source) {
+    return QCoreApplication::translate(kReadoutsContext, source.c_str()).toStdString();
+  }));
+}
 
 SweepChart::SweepChart(QString title, QWidget* parent) : QWidget(parent), title_(std::move(title)) {
   setMinimumSize(260, 150);
@@ -76,11 +86,11 @@ void SweepChart::paintEvent(QPaintEvent*) {
 
 ReadoutsWindow::ReadoutsWindow() {
   setObjectName("Form_Readouts");
-  setWindowTitle(tr_("Okumalar"));
+  setWindowTitle(tr_(QT_TRANSLATE_NOOP("Readouts", "Okumalar")));
   auto* grid = new QGridLayout(this);
-  grid->addWidget(new QLabel(tr_("<b>Büyüklük</b>"), this), 0, 0);
-  grid->addWidget(new QLabel(tr_("<b>Bu kesit</b>"), this), 0, 1);
-  grid->addWidget(new QLabel(tr_("<b>İnce kanat kuramı</b>"), this), 0, 2);
+  grid->addWidget(new QLabel(tr_(QT_TRANSLATE_NOOP("Readouts", "<b>Büyüklük</b>")), this), 0, 0);
+  grid->addWidget(new QLabel(tr_(QT_TRANSLATE_NOOP("Readouts", "<b>Bu kesit</b>")), this), 0, 1);
+  grid->addWidget(new QLabel(tr_(QT_TRANSLATE_NOOP("Readouts", "<b>İnce kanat kuramı</b>")), this), 0, 2);
   add_row("cl", QT_TRANSLATE_NOOP("Readouts", "CL"),
           QT_TRANSLATE_NOOP("Readouts", "CL = 8π (R/c) sin(α + βTE); ince kanat: 2π (α − αL0)"));
   add_row(
@@ -119,13 +129,26 @@ ReadoutsWindow::ReadoutsWindow() {
   legend_ = new QLabel(this);
   legend_->setObjectName("Label_References");
   grid->addWidget(legend_, row + 1, 0, 1, 3);
-  sweeps_ = {
-      new SweepChart(tr_("CL − kamburluk f/c"), this), new SweepChart(tr_("CM (xM) − kamburluk f/c"), this),
-      new SweepChart(tr_("CL − kalınlık t/c"), this), new SweepChart(tr_("CM (xM) − kalınlık t/c"), this)};
+  sweeps_ = {new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CL − kamburluk f/c")), this),
+             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CM (xM) − kamburluk f/c")), this),
+             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CL − kalınlık t/c")), this),
+             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CM (xM) − kalınlık t/c")), this)};
   auto* charts = new QGridLayout;
   for (int i = 0; i < 4; ++i) charts->addWidget(sweeps_[static_cast<std::size_t>(i)], i / 2, i % 2);
   grid->addLayout(charts, row + 2, 0, 1, 3);
+
+  connect(new QShortcut(QKeySequence(key_entry(Command::close_window).shortcut), this), &QShortcut::activated,
+          this, &QWidget::close);
+  designed_font_ = font();
 }
+
+void ReadoutsWindow::set_zoom(double zoom) {
+  setFont(zoomed(designed_font_, zoom));
+  for (SweepChart* chart : sweeps_) chart->setMinimumSize(qRound(260 * zoom), qRound(150 * zoom));
+  adjustSize();
+}
+
+void ReadoutsWindow::follow(const Window& w) { show_case(w, compute_readouts(w)); }
 
 void ReadoutsWindow::add_row(const char* key, const char* name, const char* formula) {
   auto* grid = static_cast<QGridLayout*>(layout());
@@ -161,34 +184,40 @@ QString ReadoutsWindow::value_text(const char* key) const {
 QString ReadoutsWindow::notice() const { return notice_->text(); }
 
 void ReadoutsWindow::show_case(const Window& w, const Readouts& r) {
-  const QString none = number_or_reason(std::nullopt, NoValue::no_geometry, 0);
+  const QString none = said(number_or_reason(std::nullopt, NoValue::no_geometry, 0));
   const auto live = [&](double x, int d) { return r.geometry ? num(x, d) : none; };
-  const QString not_drawn = tr_("düzeltme çizilmedi");
+  const QString not_drawn = tr_(QT_TRANSLATE_NOOP("Readouts", "düzeltme çizilmedi"));
   set("cl", live(r.cl, 4));
-  set("cm", live(r.cm, 5), tr_("c/4 çevresinde %1").arg(num(r.thin_cm_quarter, 4)));
-  set("cl_corrected", r.cl_corrected
-                          ? tr_("%1 (Moo %2)").arg(num(*r.cl_corrected, 4), QString::number(r.moo_lift))
-                          : not_drawn);
-  set("cm_corrected", r.cm_corrected
-                          ? tr_("%1 (Moo %2)").arg(num(*r.cm_corrected, 5), QString::number(r.moo_moment))
-                          : not_drawn);
+  set("cm", live(r.cm, 5),
+      tr_(QT_TRANSLATE_NOOP("Readouts", "c/4 çevresinde %1")).arg(num(r.thin_cm_quarter, 4)));
+  set("cl_corrected", r.cl_corrected ? tr_(QT_TRANSLATE_NOOP("Readouts", "%1 (Moo %2)"))
+                                           .arg(num(*r.cl_corrected, 4), QString::number(r.moo_lift))
+                                     : not_drawn);
+  set("cm_corrected", r.cm_corrected ? tr_(QT_TRANSLATE_NOOP("Readouts", "%1 (Moo %2)"))
+                                           .arg(num(*r.cm_corrected, 5), QString::number(r.moo_moment))
+                                     : not_drawn);
   set("alpha_zero_lift_deg", live(r.alpha_zero_lift_deg, 2) + QStringLiteral("°"),
       num(r.thin_alpha_zero_lift_deg, 2) + QStringLiteral("°"));
   set("cl_alpha",
-      r.geometry ? tr_("%1 /rad = %2 /°").arg(num(r.cl_alpha_per_rad, 4), num(r.cl_alpha_per_deg, 5)) : none,
-      tr_("%1 /rad").arg(num(r.thin_cl_alpha_per_rad, 4)));
-  set("x_ac", number_or_reason(r.x_ac, r.ac_missing, 4), QStringLiteral("0.25"));
-  set("cm_ac", number_or_reason(r.cm_ac, r.ac_missing, 5), num(r.thin_cm_quarter, 4));
-  set("cp_min", number_or_reason(r.cp_min, r.peak_missing, 4));
-  set("x_cp_min", number_or_reason(r.x_cp_min, r.peak_missing, 4));
-  set("m_crit", number_or_reason(r.m_crit, r.peak_missing, 3));
-  set("cp_star",
-      r.cp_star ? tr_("%1 (Moo %2)").arg(num(*r.cp_star, 4), QString::number(r.moo_pressure)) : not_drawn);
-  notice_->setText(supercritical_notice(r));
+      r.geometry ? tr_(QT_TRANSLATE_NOOP("Readouts", "%1 /rad = %2 /°"))
+                       .arg(num(r.cl_alpha_per_rad, 4), num(r.cl_alpha_per_deg, 5))
+                 : none,
+      tr_(QT_TRANSLATE_NOOP("Readouts", "%1 /rad")).arg(num(r.thin_cl_alpha_per_rad, 4)));
+  set("x_ac", said(number_or_reason(r.x_ac, r.ac_missing, 4)), QStringLiteral("0.25"));
+  set("cm_ac", said(number_or_reason(r.cm_ac, r.ac_missing, 5)), num(r.thin_cm_quarter, 4));
+  set("cp_min", said(number_or_reason(r.cp_min, r.peak_missing, 4)));
+  set("x_cp_min", said(number_or_reason(r.x_cp_min, r.peak_missing, 4)));
+  set("m_crit", said(number_or_reason(r.m_crit, r.peak_missing, 3)));
+  set("cp_star", r.cp_star ? tr_(QT_TRANSLATE_NOOP("Readouts", "%1 (Moo %2)"))
+                                 .arg(num(*r.cp_star, 4), QString::number(r.moo_pressure))
+                           : not_drawn);
+  notice_->setText(said(supercritical_notice(r)));
   notice_->setVisible(!notice_->text().isEmpty());
-  const QStringList legend = reference_legend(w);
-  legend_->setText(legend.isEmpty() ? tr_("Referans yok (Ctrl+K sabitler).")
-                                    : tr_("Referanslar:\n") + legend.join('\n'));
+  QStringList legend;
+  for (const Phrase& line : reference_legend(w)) legend << said(line);
+  legend_->setText(legend.isEmpty()
+                       ? tr_(QT_TRANSLATE_NOOP("Readouts", "Referans yok (Ctrl+K sabitler)."))
+                       : tr_(QT_TRANSLATE_NOOP("Readouts", "Referanslar:\n")) + legend.join('\n'));
   if (!isVisible()) return;  // the sweeps cost a catalogue pass each; only for a shown window
   const std::vector<SweepPoint> cambers = sweep(w, true);
   const std::vector<SweepPoint> thicknesses = sweep(w, false);

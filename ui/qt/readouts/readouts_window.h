@@ -3,6 +3,7 @@
 // legend, and CL and CM swept against camber and thickness.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -10,7 +11,7 @@
 
 #include "model/readouts.h"
 #include "ui/lesson.h"
-#include "ui/qt/readouts/readout_texts.h"
+#include "ui/readout_texts.h"
 
 class QLabel;
 
@@ -32,9 +33,16 @@ class SweepChart : public QWidget {
   bool moment_ = false;
 };
 
+// A phrase of the readouts in the language of the window.
+QString said(const Phrase& phrase);
+
 class ReadoutsWindow : public QWidget {
  public:
   ReadoutsWindow();
+  // Follows the main window's drawn case.
+  void follow(const Window& w);
+  // Lays the window out at `zoom` times its designed size.
+  void set_zoom(double zoom);
   // Shows the numbers of `w` as drawn now.
   void show_case(const Window& w, const Readouts& r);
   // The notice's text; empty when the correction holds.
@@ -55,6 +63,7 @@ class ReadoutsWindow : public QWidget {
   QLabel* notice_ = nullptr;
   QLabel* legend_ = nullptr;
   std::array<SweepChart*, 4> sweeps_{};
+  QFont designed_font_;
 };
 
 }  // namespace airfoil
