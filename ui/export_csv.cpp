@@ -1,6 +1,5 @@
 #include "ui/export_csv.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -63,12 +62,6 @@ std::optional<double> divided(double value, const std::optional<double>& beta) {
 }
 
 }  // namespace
-
-std::string shortest_text(double x) {
-  char buffer[32];
-  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, x);
-  return std::string(buffer, r.ptr);
-}
 
 std::string section_csv(const Window& w) {
   Rows rows("i,x_c,y_c,cp,one_minus_cp,cp_corrected");

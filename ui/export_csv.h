@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "model/numtext.h"
 #include "model/window.h"
 
 namespace airfoil {
@@ -19,8 +20,5 @@ std::string circle_csv(const Window& w);
 std::string lift_csv(const Window& w);
 // alpha_deg,cm,cm_corrected,xm_c for the 25 sampled angles.
 std::string moment_csv(const Window& w);
-
-// The shortest decimal text that reads back as exactly x.
-std::string shortest_text(double x);
 
 }  // namespace airfoil
