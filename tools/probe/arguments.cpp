@@ -34,6 +34,8 @@ long long parse_whole(std::string_view key, std::string_view text) {
   return negative ? -value : value;
 }
 
+}  // namespace
+
 Action parse_action(std::string_view argument) {
   const auto equals = argument.find('=');
   if (equals == std::string_view::npos) {
@@ -73,8 +75,6 @@ Action parse_action(std::string_view argument) {
   }
   throw UsageError("unknown action '" + std::string(key) + "'");
 }
-
-}  // namespace
 
 Options parse_arguments(int argc, const char* const* argv) {
   Options options;
