@@ -197,6 +197,9 @@ inline constexpr std::array<ClickEvent, 5> kClickEvents{{
     {SurfaceId::Picture_CM, &Form1::Picture_CM_Click},
 }};
 
+// The caption of every message box.
+inline constexpr const char* kMessageCaption = "PelmoraAirfoil";
+
 // The menu bar's one item.
 inline constexpr const char* kAboutMenuName = "Mn_About";
 inline constexpr const char* kAboutMenuText = "About";
