@@ -702,4 +702,11 @@
         <translation>cannot encode the image</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Katalog aç...</source>
+        <translation>Open catalogue...</translation>
+    </message>
+</context>
 </TS>
