@@ -161,6 +161,19 @@ test('keys and clicks run the designed events', async () => {
   await page.close();
 });
 
+test('the pictures are drawn again at the device resolution when it changes', async () => {
+  const page = await open();
+  const sizes = () => page.$$eval('.picture canvas', (all) => all.map((c) => [c.width, c.height,
+    parseFloat(c.style.width), parseFloat(c.style.height)]));
+  for (const [w, h, cssW, cssH] of await sizes()) assert.deepEqual([w, h], [cssW, cssH]);
+  await page.setViewport({ width: 900, height: 620, deviceScaleFactor: 2 });
+  // A headless page renders no frame until asked; a screen would show one.
+  await page.screenshot();
+  await page.waitForFunction(() => document.querySelector('#daire canvas').width > 300, { polling: 50 });
+  for (const [w, h, cssW, cssH] of await sizes()) assert.deepEqual([w, h], [2 * cssW, 2 * cssH]);
+  await page.close();
+});
+
 test('English by ?lang=en and remembered; Turkish by default', async () => {
   const page = await open(pageUrl + '?lang=en');
   assert.equal(await page.$eval('#Frame3 legend', (e) => e.textContent), 'Compressibility effect');
