@@ -190,9 +190,9 @@
 
     const to = (value) => run(() => core.scroll(name, value));
     const current = () => bars[name].value;
-    less.addEventListener('mousedown', (e) => { e.preventDefault(); bar.focus(); to(current() - s.small); });
-    more.addEventListener('mousedown', (e) => { e.preventDefault(); bar.focus(); to(current() + s.small); });
-    track.addEventListener('mousedown', (e) => {
+    less.addEventListener('pointerdown', (e) => { e.preventDefault(); bar.focus(); to(current() - s.small); });
+    more.addEventListener('pointerdown', (e) => { e.preventDefault(); bar.focus(); to(current() + s.small); });
+    track.addEventListener('pointerdown', (e) => {
       e.preventDefault();
       bar.focus();
       if (e.target === thumb) return dragThumb(name, e);
@@ -223,12 +223,14 @@
       showBar(name, value);
     };
     const up = () => {
-      removeEventListener('mousemove', move);
-      removeEventListener('mouseup', up);
+      removeEventListener('pointermove', move);
+      removeEventListener('pointerup', up);
+      removeEventListener('pointercancel', up);
       run(() => core.scroll(name, value));
     };
-    addEventListener('mousemove', move);
-    addEventListener('mouseup', up);
+    addEventListener('pointermove', move);
+    addEventListener('pointerup', up);
+    addEventListener('pointercancel', up);
   }
 
   function showBar(name, value) {
