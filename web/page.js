@@ -255,6 +255,9 @@
       if ((e.key === ' ' || e.key === 'Enter') && !e.ctrlKey && !e.altKey && !e.metaKey) {
         e.preventDefault();
         run(() => core.click(s.name));
+      } else if (e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey)) {
+        e.preventDefault();
+        openExports(s.name);
       }
     });
     picture.addEventListener('contextmenu', (e) => { e.preventDefault(); openExports(s.name); });
