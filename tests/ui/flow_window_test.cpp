@@ -34,7 +34,8 @@ struct FlowWindowOpen : OpenWindow {
 };
 
 // The mouse moved to `at` over a picture, as the platform delivers it.
-void move_mouse(QWidget* view, QPointF at) {
+void move_mouse(QWidget* view, Point picture_at) {
+  const QPointF at = to_qpoint(picture_at);
   QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(view, &move);
 }

@@ -135,7 +135,7 @@ void FlowWindow::set_field(std::optional<FlowField> field, double alfa_degrees) 
   // The point under the mouse now has another flow.
   if (hovered_) {
     const auto [plane, point] = *hovered_;
-    const QPointF at = to_picture(scene().of(plane), point);
+    const QPointF at = to_qpoint(to_picture(scene().of(plane), point));
     hover(plane, at);
   }
   update_texts();
@@ -166,7 +166,7 @@ void FlowWindow::hover(Plane p, std::optional<QPointF> at) {
   std::optional<std::pair<Plane, PlanePoint>> now;
   if (at && field_) {
     const FlowPlane& plane = scene().of(p);
-    if (plane.plot.contains(*at)) now = std::pair{p, to_plane(plane, *at)};
+    if (plane.plot.contains(at->x(), at->y())) now = std::pair{p, to_plane(plane, to_point(*at))};
   }
   hovered_ = now;
   status_->setText(readout());
@@ -231,7 +231,8 @@ PaintedPicture FlowWindow::picture(Plane p) {
   const std::shared_ptr<const FlowScene> shown = (scene(), scene_);
   const FlowStyle style = style_;
   return {p == Plane::airfoil ? QStringLiteral("flow-airfoil") : QStringLiteral("flow-circle"),
-          shown->of(p).size, Qt::white, [shown, style, p](QPainter& painter, double scale) {
+          QSize(shown->of(p).width, shown->of(p).height), Qt::white,
+          [shown, style, p](QPainter& painter, double scale) {
             painter.save();
             painter.scale(scale, scale);
             paint_flow_plane(painter, *shown, p, style);
