@@ -40,6 +40,10 @@ LeadingNumber read_leading_number(std::string_view text);
 // negative zero, "inf", "-inf" and "nan" for the rest.
 std::string shortest_text(double x);
 
+// x with exactly `decimals` digits after the point, rounded on its exact
+// binary value, ties to even ("-0.0000" stays as it is).
+std::string fixed_text(double x, int decimals);
+
 // A whole text that is one plain decimal number and nothing else: digits with
 // an optional point and an optional exponent, an optional leading '-', no
 // blanks. Nothing when the text is anything else, or its number lies outside

@@ -316,6 +316,71 @@ const char* flow_hint_source() {
          "çizilir.";
 }
 
+const char* flow_plane_name_source(Plane p) {
+  return p == Plane::airfoil ? "Profil düzlemindeki akış" : "Daire düzlemindeki akış";
+}
+
+const char* flow_plane_description_source(Plane p) {
+  return p == Plane::airfoil ? "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah "
+                               "çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada "
+                               "basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder."
+                             : "Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi "
+                               "profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma "
+                               "noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ "
+                               "tık resmi kopyalar ya da kaydeder.";
+}
+
+namespace {
+
+// Four decimals with a point, as the main window's boxes write numbers; a
+// rounded negative zero would read as a sign without a value.
+std::string four_decimals(double x) {
+  std::string text = fixed_text(x, 4);
+  if (text == "-0.0000") text.erase(0, 1);
+  return text;
+}
+
+std::string velocity_text(const Velocity& v) {
+  return "u = " + four_decimals(v.u) + ", v = " + four_decimals(v.v) + ", |V| = " + four_decimals(v.speed) +
+         ", Cp = " + four_decimals(v.Cp);
+}
+
+// A literal text followed by a translated one.
+Phrase then(std::string literal_text, const char* source) {
+  return Phrase("%1%2", {literal(std::move(literal_text)), Phrase(source)});
+}
+
+}  // namespace
+
+Phrase flow_readout(const std::optional<FlowField>& field,
+                    const std::optional<std::pair<Plane, PlanePoint>>& hovered) {
+  if (!field) return Phrase(flow_hint_source());
+  if (!hovered) {
+    return Phrase(
+        "Fareyi bir düzlemin üzerinde gezdirin: o noktadaki hız ve Cp burada görünür, noktanın "
+        "öteki düzlemdeki karşılığı işaretlenir.");
+  }
+  const auto [plane, p] = *hovered;
+  const auto here = flow_at(*field, plane, p);
+  if (plane == Plane::airfoil) {
+    const std::string where = "x/c = " + four_decimals(p.x) + ", y/c = " + four_decimals(p.y);
+    if (!here) return then(where, ": kesitin içinde ya da üzerinde; burada akış yok.");
+    return literal(where + ":  " + velocity_text(here->section));
+  }
+  const std::string where = "ζ = (" + four_decimals(p.x) + ", " + four_decimals(p.y) + ")";
+  if (!here) return then(where, ": dairenin içinde; dairenin içi akışın parçası değildir.");
+  return literal(where + " → x/c = " + four_decimals(here->airfoil.x) +
+                 ", y/c = " + four_decimals(here->airfoil.y) + ":  " + velocity_text(here->circle));
+}
+
+std::optional<PlanePoint> flow_mark_in(const std::optional<FlowField>& field,
+                                       const std::optional<std::pair<Plane, PlanePoint>>& hovered, Plane p) {
+  if (!hovered || !field || hovered->first == p) return std::nullopt;
+  const auto here = flow_at(*field, hovered->first, hovered->second);
+  if (!here) return std::nullopt;
+  return p == Plane::airfoil ? here->airfoil : PlanePoint{here->zeta.real(), here->zeta.imag()};
+}
+
 std::string flow_title_suffix(const FlowScene& scene, Plane p) {
   if (!scene.field || p != Plane::airfoil) return "";
   return ", α = " + general_format(scene.alfa_degrees) + "°";

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "model/flow_field.h"
+#include "model/phrase.h"
 #include "model/streamlines.h"
 #include "ui/window_layout.h"
 
@@ -150,5 +151,28 @@ FlowDrawing draw_flow_plane(const FlowScene& scene, Plane p, const FlowStyle& st
 const char* flow_plane_title_source(Plane p);
 const char* flow_hint_source();
 std::string flow_title_suffix(const FlowScene& scene, Plane p);
+
+// The flow window around the two pictures, at the designed scale: its size,
+// the margin about and the gap between the pictures, and its texts (Turkish
+// sources, translated in the FlowWindow context).
+inline constexpr int kFlowWindowWidth = 1000, kFlowWindowHeight = 540;
+inline constexpr int kFlowWindowMinimumWidth = 480, kFlowWindowMinimumHeight = 280;
+inline constexpr int kFlowWindowMargin = 4, kFlowWindowSpacing = 4;
+inline constexpr const char* kFlowWindowTitle = "Akış alanı";
+inline constexpr const char* kFlowWindowMenuText = "Akış alanı...";
+inline constexpr const char* kFlowReadoutName = "Fare konumundaki akış";
+const char* flow_plane_name_source(Plane p);
+const char* flow_plane_description_source(Plane p);
+inline constexpr const char* kFlowIncidenceSource = "Hücum açısı %1 derece.";
+
+// The readout under the pictures: what to do before any geometry and before
+// the pointer is on a plane; else the place under it and the flow there (or
+// why there is none), numbers with four decimals and a point.
+Phrase flow_readout(const std::optional<FlowField>& field,
+                    const std::optional<std::pair<Plane, PlanePoint>>& hovered);
+
+// The point of the other plane to ring while the pointer is at `hovered`.
+std::optional<PlanePoint> flow_mark_in(const std::optional<FlowField>& field,
+                                       const std::optional<std::pair<Plane, PlanePoint>>& hovered, Plane p);
 
 }  // namespace airfoil

@@ -21,8 +21,7 @@ std::array<double, 8> key_of(const WindowState& s) {
 
 FlowController::FlowController(Form1Window& window) : QObject(&window), window_(window) {
   setObjectName("FlowController");
-  auto* action = new QAction(
-      QCoreApplication::translate("FlowWindow", QT_TRANSLATE_NOOP("FlowWindow", "Akış alanı...")), &window);
+  auto* action = new QAction(QCoreApplication::translate("FlowWindow", kFlowWindowMenuText), &window);
   action->setObjectName("Mn_Flow");
   action->setShortcut(QKeySequence(Qt::Key_F2));
   window.addAction(action);

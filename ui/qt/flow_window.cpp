@@ -19,43 +19,9 @@ namespace {
 
 QString translated(const char* source) { return QCoreApplication::translate("FlowWindow", source); }
 
-// The window's size at the designed scale: two square planes of about 500
-// pixels and the status line.
-constexpr int kWidth = 1000, kHeight = 540;
-constexpr int kMinimumWidth = 480, kMinimumHeight = 280;
+QString plane_name(Plane p) { return translated(flow_plane_name_source(p)); }
 
-QString number(double x) {
-  // Four decimals with a point, as the main window's boxes write numbers; a
-  // rounded negative zero would read as a sign without a value.
-  QString text = QString::number(x, 'f', 4);
-  if (text == QStringLiteral("-0.0000")) text.remove(0, 1);
-  return text;
-}
-
-QString velocity_text(const Velocity& v) {
-  return QStringLiteral("u = %1, v = %2, |V| = %3, Cp = %4")
-      .arg(number(v.u), number(v.v), number(v.speed), number(v.Cp));
-}
-
-QString plane_name(Plane p) {
-  return p == Plane::airfoil ? translated(QT_TRANSLATE_NOOP("FlowWindow", "Profil düzlemindeki akış"))
-                             : translated(QT_TRANSLATE_NOOP("FlowWindow", "Daire düzlemindeki akış"));
-}
-
-QString plane_description(Plane p) {
-  return p == Plane::airfoil
-             ? translated(QT_TRANSLATE_NOOP(
-                   "FlowWindow",
-                   "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah "
-                   "çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada "
-                   "basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder."))
-             : translated(QT_TRANSLATE_NOOP(
-                   "FlowWindow",
-                   "Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi "
-                   "profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma "
-                   "noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ "
-                   "tık resmi kopyalar ya da kaydeder."));
-}
+QString plane_description(Plane p) { return translated(flow_plane_description_source(p)); }
 
 }  // namespace
 
@@ -95,10 +61,10 @@ void FlowPlaneView::resizeEvent(QResizeEvent* event) {
 
 FlowWindow::FlowWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName("Form_Flow");
-  setWindowTitle(translated(QT_TRANSLATE_NOOP("FlowWindow", "Akış alanı")));
+  setWindowTitle(translated(kFlowWindowTitle));
   setAccessibleName(windowTitle());
-  resize(kWidth, kHeight);
-  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  resize(kFlowWindowWidth, kFlowWindowHeight);
+  setMinimumSize(kFlowWindowMinimumWidth, kFlowWindowMinimumHeight);
 
   airfoil_ = new FlowPlaneView(*this, Plane::airfoil);
   circle_ = new FlowPlaneView(*this, Plane::circle);
@@ -106,14 +72,14 @@ FlowWindow::FlowWindow() : QWidget(nullptr, Qt::Window) {
   status_->setObjectName("FlowReadout");
   status_->setTextFormat(Qt::PlainText);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  status_->setAccessibleName(translated(QT_TRANSLATE_NOOP("FlowWindow", "Fare konumundaki akış")));
+  status_->setAccessibleName(translated(kFlowReadoutName));
 
   auto* planes = new QHBoxLayout;
-  planes->setSpacing(4);
+  planes->setSpacing(kFlowWindowSpacing);
   planes->addWidget(airfoil_, 1);
   planes->addWidget(circle_, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setContentsMargins(kFlowWindowMargin, kFlowWindowMargin, kFlowWindowMargin, kFlowWindowMargin);
   layout->addLayout(planes, 1);
   layout->addWidget(status_);
 
@@ -174,39 +140,12 @@ void FlowWindow::hover(Plane p, std::optional<QPointF> at) {
   circle_->update();
 }
 
-std::optional<PlanePoint> FlowWindow::mark_in(Plane p) const {
-  if (!hovered_ || !field_ || hovered_->first == p) return std::nullopt;
-  const auto here = flow_at(*field_, hovered_->first, hovered_->second);
-  if (!here) return std::nullopt;
-  return p == Plane::airfoil ? here->airfoil : PlanePoint{here->zeta.real(), here->zeta.imag()};
-}
+std::optional<PlanePoint> FlowWindow::mark_in(Plane p) const { return flow_mark_in(field_, hovered_, p); }
 
 QString FlowWindow::readout() const {
-  if (!field_) return flow_hint_text();
-  if (!hovered_) {
-    return translated(QT_TRANSLATE_NOOP(
-        "FlowWindow",
-        "Fareyi bir düzlemin üzerinde gezdirin: o noktadaki hız ve Cp burada görünür, noktanın "
-        "öteki düzlemdeki karşılığı işaretlenir."));
-  }
-  const auto [plane, p] = *hovered_;
-  const auto here = flow_at(*field_, plane, p);
-  if (plane == Plane::airfoil) {
-    const QString where = QStringLiteral("x/c = %1, y/c = %2").arg(number(p.x), number(p.y));
-    if (!here) {
-      return where +
-             translated(QT_TRANSLATE_NOOP("FlowWindow", ": kesitin içinde ya da üzerinde; burada akış yok."));
-    }
-    return where + QStringLiteral(":  ") + velocity_text(here->section);
-  }
-  const QString where = QString::fromUtf8("ζ = (%1, %2)").arg(number(p.x), number(p.y));
-  if (!here) {
-    return where + translated(QT_TRANSLATE_NOOP("FlowWindow",
-                                                ": dairenin içinde; dairenin içi akışın parçası değildir."));
-  }
-  return where +
-         QString::fromUtf8(" → x/c = %1, y/c = %2").arg(number(here->airfoil.x), number(here->airfoil.y)) +
-         QStringLiteral(":  ") + velocity_text(here->circle);
+  return QString::fromStdString(
+      airfoil::render(flow_readout(field_, hovered_),
+                      [](const std::string& source) { return translated(source.c_str()).toStdString(); }));
 }
 
 void FlowWindow::update_texts() {
@@ -217,8 +156,7 @@ void FlowWindow::update_texts() {
     if (!field_) {
       description = flow_hint_text() + QLatin1Char(' ') + description;
     } else {
-      description = translated(QT_TRANSLATE_NOOP("FlowWindow", "Hücum açısı %1 derece."))
-                        .arg(QString::number(alfa_degrees_, 'g', 6)) +
+      description = translated(kFlowIncidenceSource).arg(QString::number(alfa_degrees_, 'g', 6)) +
                     QLatin1Char(' ') + description;
     }
     view->setAccessibleName(name);
