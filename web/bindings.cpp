@@ -19,9 +19,11 @@
 #include "charts/device_plan.h"
 #include "charts/picture_svg.h"
 #include "model/flow_field.h"
+#include "model/numtext.h"
 #include "model/phrase.h"
 #include "session.h"
 #include "ui/export_csv.h"
+#include "ui/flow_scene.h"
 #include "ui/surface_layout.h"
 #include "ui/window_layout.h"
 
@@ -35,8 +37,18 @@ using Json = nlohmann::ordered_json;
 constexpr const char* kBuiltInCatalogue = "/data/KATPE-D20G15.txt";
 
 std::unique_ptr<probe::Session> session;
-std::map<std::string, std::string> message_translations;  // Turkish source -> English
+// The English translation, context -> Turkish source -> English; used when
+// the page shows English.
+std::map<std::string, std::map<std::string, std::string>> translation_tables;
 bool english = false;
+
+std::string translate(const std::string& context, const std::string& source) {
+  if (!english) return source;
+  const auto table = translation_tables.find(context);
+  if (table == translation_tables.end()) return source;
+  const auto found = table->second.find(source);
+  return found == table->second.end() || found->second.empty() ? source : found->second;
+}
 
 probe::Session& current() {
   if (!session) session = std::make_unique<probe::Session>(kBuiltInCatalogue);
@@ -154,6 +166,10 @@ std::string layout() {
                                {"centredWrapped", l.centred_wrapped}});
   }
   out["about"] = about;
+  out["flow"] = {{"size", {kFlowWindowWidth, kFlowWindowHeight}},
+                 {"minimum", {kFlowWindowMinimumWidth, kFlowWindowMinimumHeight}},
+                 {"margin", kFlowWindowMargin},
+                 {"spacing", kFlowWindowSpacing}};
   return out.dump();
 }
 
@@ -264,12 +280,17 @@ void click(const std::string& name) {
 
 void moo_return() { current().form().Text_Moo_Return(); }
 
-void set_language(bool to_english, const std::string& messages_json) {
+// The page's language, and the translation as {context: {source: text}}.
+void set_language(bool to_english, const std::string& tables_json) {
   english = to_english;
-  message_translations.clear();
-  const Json table = Json::parse(messages_json, nullptr, false);
-  if (table.is_object()) {
-    for (const auto& [source, translation] : table.items()) message_translations[source] = translation;
+  translation_tables.clear();
+  const Json tables = Json::parse(tables_json, nullptr, false);
+  if (!tables.is_object()) return;
+  for (const auto& [context, table] : tables.items()) {
+    if (!table.is_object()) continue;
+    for (const auto& [source, text] : table.items()) {
+      if (text.is_string()) translation_tables[context][source] = text.get<std::string>();
+    }
   }
 }
 
@@ -277,11 +298,7 @@ void set_language(bool to_english, const std::string& messages_json) {
 std::string messages() {
   Json out = Json::array();
   for (const Phrase& phrase : current().message_phrases()) {
-    out.push_back(render(phrase, [](const std::string& source) {
-      if (!english) return source;
-      const auto found = message_translations.find(source);
-      return found == message_translations.end() || found->second.empty() ? source : found->second;
-    }));
+    out.push_back(render(phrase, [](const std::string& source) { return translate("Messages", source); }));
   }
   return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
@@ -309,6 +326,149 @@ std::string translations() {
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+// --- The flow-field view (F2) ---------------------------------------------
+
+// The CSS font of a layout font: points at 96 dots per inch.
+std::string css_font(const Font& f) {
+  return std::string(f.italic ? "italic " : "") + (f.bold ? "bold " : "") +
+         shortest_text(f.points * 96 / 72) + "px " + css_family(f.family);
+}
+
+// The page's fonts measured by its canvas: `measure` is a script object with
+// advance(font, text), ascent(font), descent(font) and height(font).
+class PageMetrics : public TextMetrics {
+ public:
+  explicit PageMetrics(emscripten::val measure) : measure_(std::move(measure)) {}
+  double advance(const Font& font, const std::string& text) const override {
+    return measure_.call<double>("advance", css_font(font), text);
+  }
+  double ascent(const Font& font) const override { return measure_.call<double>("ascent", css_font(font)); }
+  double descent(const Font& font) const override { return measure_.call<double>("descent", css_font(font)); }
+  double height(const Font& font) const override { return measure_.call<double>("height", css_font(font)); }
+
+ private:
+  emscripten::val measure_;
+};
+
+struct FlowView {
+  std::unique_ptr<PageMetrics> metrics;
+  FlowStyle style;
+  std::optional<FlowField> field;
+  std::shared_ptr<const FlowScene> scene;
+  std::optional<std::pair<Plane, PlanePoint>> hovered;
+};
+FlowView flow_view;
+
+Plane plane_named(const std::string& name) { return name == "circle" ? Plane::circle : Plane::airfoil; }
+
+std::string css_argb(std::uint32_t c) {
+  if (c == 0) return "";
+  char text[40];
+  std::snprintf(text, sizeof text, "rgba(%u,%u,%u,%s)", (c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF,
+                shortest_text(((c >> 24) & 0xFF) / 255.0).c_str());
+  return text;
+}
+
+Json image_json(const ArgbImage& image) {
+  Json pixels = Json::array();
+  for (const std::uint32_t p : image.pixels) pixels.push_back(p);
+  return {{"width", image.width}, {"height", image.height}, {"argb", std::move(pixels)}};
+}
+
+// Builds the scene of the state as it is now for two pictures of `width` x
+// `height` logical pixels each; the page calls it when the view opens, when
+// its size changes and after every event of the main window.
+void flow_open(int width, int height, double zoom, emscripten::val measure) {
+  flow_view.metrics = std::make_unique<PageMetrics>(std::move(measure));
+  flow_view.style.zoom = zoom;
+  flow_view.field = flow_field(current().form().w);
+  flow_view.scene = make_flow_scene(flow_view.field, current().form().w.AlfaD, {width, height},
+                                    {width, height}, flow_view.style, *flow_view.metrics);
+  if (!flow_view.field) flow_view.hovered.reset();
+}
+
+// One plane's drawing as {width, height, shapes: [...], images: [...]}.
+std::string flow_drawing(const std::string& name) {
+  if (!flow_view.scene) return "null";
+  const Plane p = plane_named(name);
+  const std::string title =
+      translate("FlowWindow", flow_plane_title_source(p)) + flow_title_suffix(*flow_view.scene, p);
+  const FlowDrawing d = draw_flow_plane(*flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
+                                        translate("FlowWindow", flow_hint_source()),
+                                        flow_mark_in(flow_view.field, flow_view.hovered, p));
+  static const char* const kinds[] = {"fill",    "text",    "wrapped", "baseline", "image", "polyline",
+                                      "polygon", "ellipse", "frame",   "line",     "clip",  "unclip"};
+  Json images = Json::array();
+  std::map<const ArgbImage*, int> image_index;
+  Json shapes = Json::array();
+  for (const FlowShape& shape : d.shapes) {
+    Json out{{"kind", kinds[static_cast<int>(shape.kind)]},
+             {"rect", {shape.rect.x, shape.rect.y, shape.rect.w, shape.rect.h}},
+             {"pen", css_argb(shape.pen)},
+             {"width", shape.pen_width},
+             {"round", shape.round},
+             {"fill", css_argb(shape.fill)}};
+    if (!shape.points.empty()) {
+      Json points = Json::array();
+      for (const Point& q : shape.points) {
+        points.push_back(q.x);
+        points.push_back(q.y);
+      }
+      out["points"] = std::move(points);
+    }
+    if (!shape.text.empty()) {
+      out["text"] = shape.text;
+      out["font"] = css_font(shape.font);
+    }
+    if (shape.image != nullptr) {
+      auto [at, added] = image_index.emplace(shape.image, static_cast<int>(images.size()));
+      if (added) images.push_back(image_json(*shape.image));
+      out["image"] = at->second;
+    }
+    shapes.push_back(std::move(out));
+  }
+  return Json{
+      {"width", d.width}, {"height", d.height}, {"shapes", std::move(shapes)}, {"images", std::move(images)}}
+      .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The pointer at (x, y) of plane `name`'s picture, or off both pictures
+// (empty name). Returns the readout in the page's language.
+std::string flow_pointer(const std::string& name, double x, double y) {
+  flow_view.hovered.reset();
+  if (!name.empty() && flow_view.scene && flow_view.field) {
+    const Plane p = plane_named(name);
+    const FlowPlane& plane = flow_view.scene->of(p);
+    if (plane.plot.contains(x, y)) flow_view.hovered = std::pair{p, to_plane(plane, Point{x, y})};
+  }
+  return render(flow_readout(flow_view.field, flow_view.hovered),
+                [](const std::string& source) { return translate("FlowWindow", source); });
+}
+
+// The view's texts in the page's language: its title, menu entry, the
+// readout's name, and each plane's name and description.
+std::string flow_texts() {
+  const auto t = [](const char* source) { return translate("FlowWindow", source); };
+  Json planes = Json::object();
+  for (const Plane p : {Plane::airfoil, Plane::circle}) {
+    std::string description = t(flow_plane_description_source(p));
+    if (!flow_view.field) {
+      description = t(flow_hint_source()) + " " + description;
+    } else {
+      Phrase incidence(kFlowIncidenceSource, {literal(general_format(current().form().w.AlfaD))});
+      description = render(incidence, [](const std::string& s) { return translate("FlowWindow", s); }) + " " +
+                    description;
+    }
+    planes[p == Plane::airfoil ? "airfoil" : "circle"] = {{"name", t(flow_plane_name_source(p))},
+                                                          {"description", description}};
+  }
+  return Json{{"title", t(kFlowWindowTitle)},
+              {"menu", t(kFlowWindowMenuText)},
+              {"readout", t(kFlowReadoutName)},
+              {"planes", planes}}
+      .dump();
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(pelmora) {
@@ -328,6 +488,10 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("restart", &restart);
   emscripten::function("flowAt", &flow_at);
   emscripten::function("translations", &translations);
+  emscripten::function("flowOpen", &flow_open);
+  emscripten::function("flowDrawing", &flow_drawing);
+  emscripten::function("flowPointer", &flow_pointer);
+  emscripten::function("flowTexts", &flow_texts);
 }
 
 }  // namespace airfoil::web

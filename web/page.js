@@ -54,7 +54,7 @@
     try {
       localStorage.setItem('pelmora.lang', lang);
     } catch (e) { /* as above */ }
-    core.setLanguage(lang === 'en', JSON.stringify(translations.Messages || {}));
+    core.setLanguage(lang === 'en', JSON.stringify(translations));
     document.documentElement.lang = lang;
     applyTexts();
   }
@@ -345,6 +345,7 @@
       else if ($(name) && $(name).value !== value) $(name).value = value;
     }
     drawAll();
+    updateFlow();
     showMessages();
   }
 
@@ -381,6 +382,204 @@
       label.style.color = l.colour;
       label.textContent = l.text;
     }
+  }
+
+  // --- The flow field (F2) ------------------------------------------------
+
+  // The page's fonts as the core measures them for the flow pictures.
+  const measure = (() => {
+    const context = document.createElement('canvas').getContext('2d');
+    const metrics = (font, text) => {
+      context.font = font;
+      return context.measureText(text);
+    };
+    return {
+      advance: (font, text) => metrics(font, text).width,
+      ascent: (font) => metrics(font, 'Hg').fontBoundingBoxAscent,
+      descent: (font) => metrics(font, 'Hg').fontBoundingBoxDescent,
+      height: (font) => {
+        const m = metrics(font, 'Hg');
+        return m.fontBoundingBoxAscent + m.fontBoundingBoxDescent;
+      },
+    };
+  })();
+
+  const flowPlanes = { airfoil: 'FlowAirfoil', circle: 'FlowCircle' };
+  let pointer = null;  // [plane, x, y] over a flow picture, or null
+
+  function argbImage(image) {
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    const context = canvas.getContext('2d');
+    const data = context.createImageData(image.width, image.height);
+    image.argb.forEach((p, k) => {
+      data.data.set([(p >>> 16) & 255, (p >>> 8) & 255, p & 255, p >>> 24], 4 * k);
+    });
+    context.putImageData(data, 0, 0);
+    return canvas;
+  }
+
+  function wrappedLines(context, text, width) {
+    const lines = [];
+    let line = '';
+    for (const word of text.split(' ')) {
+      const tried = line ? line + ' ' + word : word;
+      if (line && context.measureText(tried).width > width) {
+        lines.push(line);
+        line = word;
+      } else {
+        line = tried;
+      }
+    }
+    return line ? lines.concat(line) : lines;
+  }
+
+  // Draws a flow drawing of the core: plain shapes and texts in logical
+  // pixels, at `scale` device pixels each.
+  function drawFlowShapes(context, drawing, scale) {
+    const images = drawing.images.map(argbImage);
+    context.save();
+    context.scale(scale, scale);
+    for (const s of drawing.shapes) {
+      const [x, y, w, h] = s.rect;
+      const p = s.points || [];
+      context.lineWidth = s.width;
+      context.strokeStyle = s.pen || 'transparent';
+      context.fillStyle = s.fill || 'transparent';
+      context.lineCap = s.round ? 'round' : 'square';
+      context.lineJoin = s.round ? 'round' : 'bevel';
+      const path = (close) => {
+        context.beginPath();
+        for (let k = 0; k < p.length; k += 2) context[k ? 'lineTo' : 'moveTo'](p[k], p[k + 1]);
+        if (close) context.closePath();
+      };
+      const stroke = () => { if (s.pen && s.width > 0) context.stroke(); };
+      switch (s.kind) {
+        case 'fill': context.fillRect(x, y, w, h); break;
+        case 'text':
+        case 'wrapped':
+        case 'baseline': {
+          context.font = s.font;
+          context.fillStyle = s.pen;
+          if (s.kind === 'baseline') {
+            context.textBaseline = 'alphabetic';
+            context.textAlign = 'left';
+            context.fillText(s.text, p[0], p[1]);
+          } else if (s.kind === 'text') {
+            context.textBaseline = 'middle';
+            context.textAlign = 'left';
+            context.fillText(s.text, x, y + h / 2);
+          } else {
+            context.textBaseline = 'middle';
+            context.textAlign = 'center';
+            const lines = wrappedLines(context, s.text, w);
+            const step = measure.height(s.font);
+            lines.forEach((line, k) => context.fillText(line, x + w / 2, y + h / 2 + (k - (lines.length - 1) / 2) * step));
+          }
+          break;
+        }
+        case 'image':
+          context.imageSmoothingEnabled = true;
+          context.drawImage(images[s.image], x, y, w, h);
+          break;
+        case 'polyline': path(false); stroke(); break;
+        case 'polygon': path(true); if (s.fill) context.fill(); stroke(); break;
+        case 'ellipse':
+          context.beginPath();
+          context.ellipse(p[0], p[1], w, h, 0, 0, 2 * Math.PI);
+          if (s.fill) context.fill();
+          stroke();
+          break;
+        case 'frame': context.beginPath(); context.rect(x, y, w, h); stroke(); break;
+        case 'line': path(false); stroke(); break;
+        case 'clip': context.save(); context.beginPath(); context.rect(x, y, w, h); context.clip(); break;
+        case 'unclip': context.restore(); break;
+      }
+    }
+    context.restore();
+  }
+
+  function drawFlow() {
+    const ratio = window.devicePixelRatio || 1;
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      const drawing = JSON.parse(core.flowDrawing(plane));
+      if (!drawing) continue;
+      const canvas = $(id);
+      canvas.width = Math.round(drawing.width * ratio);
+      canvas.height = Math.round(drawing.height * ratio);
+      drawFlowShapes(canvas.getContext('2d'), drawing, ratio);
+    }
+  }
+
+  function flowOpen() {
+    return $('Form_Flow').open;
+  }
+
+  // The flow of the state as it is now, at the pictures' present size.
+  function updateFlow() {
+    if (!flowOpen()) return;
+    const canvas = $('FlowAirfoil');
+    core.flowOpen(Math.max(1, canvas.clientWidth), Math.max(1, canvas.clientHeight), 1, measure);
+    const texts = JSON.parse(core.flowTexts());
+    $('FlowTitle').textContent = texts.title;
+    $('FlowReadout').setAttribute('aria-label', texts.readout);
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      $(id).setAttribute('aria-label', texts.planes[plane].name);
+      $(id).setAttribute('aria-description', texts.planes[plane].description);
+      $(id).title = texts.planes[plane].description;
+    }
+    showPointer();
+  }
+
+  function showPointer() {
+    $('FlowReadout').textContent = pointer ? core.flowPointer(...pointer) : core.flowPointer('', 0, 0);
+    drawFlow();
+  }
+
+  function openFlowView() {
+    const dialog = $('Form_Flow');
+    if (!dialog.open) {
+      const f = layout.flow;
+      Object.assign(dialog.style, {
+        width: f.size[0] + 'px', height: f.size[1] + 'px', minWidth: f.minimum[0] + 'px',
+        minHeight: f.minimum[1] + 'px', padding: f.margin + 'px', gap: f.spacing + 'px',
+      });
+      dialog.querySelector('.planes').style.gap = f.spacing + 'px';
+      dialog.show();
+    }
+    updateFlow();
+    $('FlowAirfoil').focus();
+  }
+
+  function buildFlow() {
+    const dialog = $('Form_Flow');
+    $('Mn_Flow').addEventListener('click', openFlowView);
+    dialog.addEventListener('keydown', (e) => {
+      if (e.key === 'Escape') {
+        e.preventDefault();
+        dialog.close();
+      }
+    });
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      const canvas = $(id);
+      canvas.addEventListener('pointermove', (e) => {
+        const box = canvas.getBoundingClientRect();
+        pointer = [plane, e.clientX - box.left, e.clientY - box.top];
+        showPointer();
+      });
+      canvas.addEventListener('pointerleave', () => {
+        pointer = null;
+        showPointer();
+      });
+    }
+    new ResizeObserver(() => updateFlow()).observe($('FlowAirfoil'));
+    document.addEventListener('keydown', (e) => {
+      if (e.key === 'F2' && !e.ctrlKey && !e.altKey && !e.metaKey) {
+        e.preventDefault();
+        openFlowView();
+      }
+    });
   }
 
   // --- Exports -------------------------------------------------------------
@@ -456,6 +655,8 @@
       element.textContent = tr(element.dataset.context || 'Form1', element.dataset.text);
     }
     $('Mn_About').textContent = tr('Form1', layout.menu.text);
+    $('Mn_Flow').textContent = JSON.parse(core.flowTexts()).menu;
+    updateFlow();
     $('Form_About').setAttribute('aria-label', tr('Form1', layout.about.caption));
     $('Form_About').querySelector('.title').textContent = tr('Form1', layout.about.caption);
     $('MessageBox').querySelector('.title').textContent = layout.messageCaption;
@@ -472,6 +673,7 @@
     buildWindow();
     buildAbout();
     buildExports();
+    buildFlow();
     setLanguage(chooseLanguage());
     refresh();
     addEventListener('resize', drawAll);
@@ -498,6 +700,7 @@
       plan: (name, scale) => core.plan(name, scale),
       exportPng, exportSvg, exportCsv,
       setLanguage,
+      flowPointer: (plane, x, y) => { pointer = plane ? [plane, x, y] : null; showPointer(); return $('FlowReadout').textContent; },
     };
     document.body.dataset.ready = 'true';
   }

@@ -152,6 +152,22 @@ test('keys and clicks run the designed events', async () => {
   assert.equal(after.controls.Text_Moo, '0.5');
   assert.ok(after.surfaces.pressure.calls.length > before);
 
+  // F2 opens the flow field; the pointer over the section's plane reads the
+  // flow there, the same flow the probe's at= action reports.
+  await page.keyboard.press('F2');
+  assert.equal(await page.$eval('#Form_Flow', (d) => d.open), true);
+  const plane = await (await page.$('#FlowAirfoil')).boundingBox();
+  await page.mouse.move(plane.x + plane.width * 0.3, plane.y + plane.height * 0.3);
+  const readout = await page.$eval('#FlowReadout', (e) => e.textContent);
+  const [x, y, u, v, , cp] = readout.match(/-?\d+\.\d+/g).map(Number);
+  await page.evaluate((at) => window.pelmora.act(at), `at=${x},${y}`);
+  const probe = (await report(page)).points[0];
+  for (const [shown, exact] of [[u, probe.u], [v, probe.v], [cp, probe.cp]]) {
+    assert.ok(Math.abs(shown - exact) <= 5.1e-5 + 1e-3 * Math.abs(exact), readout);
+  }
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
+
   // The About window opens from its menu and Escape closes it.
   await page.click('#Mn_About');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
