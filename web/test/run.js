@@ -96,6 +96,14 @@ test('the stored probe runs give the same reports in the page', async () => {
     delete expected.messages;
     expectSame(got, expected, run.name);
   }
+  // A teacher's own file through the page's file chooser starts the window again from it.
+  const chooser = await page.$('#Mn_Catalogue');
+  await chooser.uploadFile(path.join(project, 'tests/tools/probe_runs.json'));
+  await page.waitForFunction(() => window.pelmora.report().state.nCatalog === 0);
+  assert.ok((await report(page)).messages.length > 0, 'a file that is no catalogue is reported');
+  await chooser.uploadFile(path.join(project, 'data/KATPE-D20G15.txt'));
+  await page.waitForFunction(() => window.pelmora.report().state.nCatalog > 0);
+  assert.deepEqual((await report(page)).messages, []);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
