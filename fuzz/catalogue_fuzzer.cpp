@@ -31,9 +31,9 @@ const std::string& catalogue_path_for(const std::uint8_t* data, std::size_t size
   return path;
 }
 
-void check_messages(const Messages& m) {
+void check_messages(const Messages& m, const std::string& path) {
   for (const std::string& text : m.shown) {
-    const bool unreadable = text.rfind(std::string(kCatalogueFileUnreadable) + ": ", 0) == 0;
+    const bool unreadable = text.rfind(path + " dosyası okunamadı: ", 0) == 0;
     if (text != kCatalogueFileMissing && text != kProfileNotInCatalogue && text != kMooOutOfRange &&
         !unreadable) {
       broken("unexpected message \"" + text + "\"");
@@ -50,11 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Surfaces surfaces;
   Messages messages;
-  Form1 form(surfaces.plots(), messages, catalogue_path_for(data, size));
+  const std::string& path = catalogue_path_for(data, size);
+  Form1 form(surfaces.plots(), messages, path);
   form.Form_Load();
   if (form.last_fault()) broken("start-up ended with a fault: " + *form.last_fault());
-  if (messages.shown.empty() && !(form.w.nCatalog <= 500)) {
-    broken("a catalogue announcing more than 500 rows loaded without complaint");
+  if (!(form.w.nCatalog <= 500)) broken("the lookup holds more than 500 rows");
+  // After a reading failure the lookup holds the rows read whole, and every
+  // cell beyond them reads 0.
+  for (double k = form.w.nCatalog + 1; k <= 500; k += 1) {
+    if (form.w.TabThickness(k) != 0 || form.w.TabCamber(k) != 0 || form.w.TabEps(k) != 0 ||
+        form.w.TabDelta(k) != 0 || form.w.TabCol5(k) != 0) {
+      broken("a row after the usable ones stayed in the catalogue");
+    }
   }
   check_window(form.w);
 
@@ -84,6 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   set_scroll_value(form.w.HScroll_xM, 25);
   form.HScroll_xM_Change();
   check_window(form.w);
-  check_messages(messages);
+  check_messages(messages, path);
   return 0;
 }

@@ -21,23 +21,46 @@ bool is_line_end(int c) { return c == '\n' || c == '\r'; }
 Phrase number(long n) { return literal(std::to_string(n)); }
 Phrase number(std::size_t n) { return literal(std::to_string(n)); }
 
-constexpr const char* kNotAFile = "bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı";
+// What the catalogue must be, said with every refusal of a file in another
+// encoding.
+constexpr const char* kUtf16 = "dosya UTF-16 ile kaydedilmiş; katalog UTF-8 ya da ASCII metni olmalı";
+constexpr const char* kZeroByte =
+    "1. satırda sıfır baytı var: dosya UTF-16 ile kaydedilmiş olabilir; katalog UTF-8 ya da ASCII metni "
+    "olmalı";
+constexpr const char* kNotAPlainFile = "bu ad sıradan bir dosyanın adı değil";
 
 }  // namespace
+
+std::optional<Phrase> not_a_plain_file(const std::string& path) {
+  struct stat entry {};
+  if (::lstat(path.c_str(), &entry) != 0) return std::nullopt;
+  struct stat target {};
+  if (::stat(path.c_str(), &target) != 0) {
+    if (errno == ELOOP) return Phrase("bu ad kendi üzerine dönen bir bağlantı zinciri");
+    if (S_ISLNK(entry.st_mode) && (errno == ENOENT || errno == ENOTDIR)) {
+      return Phrase("bu ad var olmayan bir dosyayı gösteren bir bağlantı");
+    }
+    return std::nullopt;
+  }
+  if (S_ISREG(target.st_mode)) return std::nullopt;
+  if (S_ISDIR(target.st_mode)) return Phrase("bu ad bir klasörün adı");
+  if (S_ISFIFO(target.st_mode)) return Phrase("bu ad bir borunun (FIFO) adı");
+  if (S_ISCHR(target.st_mode) || S_ISBLK(target.st_mode)) return Phrase("bu ad bir aygıtın adı");
+  return Phrase(kNotAPlainFile);
+}
 
 CatalogueFile::CatalogueFile(const std::string& path) {
   // Looked at before opening, so that a device is never opened at all; the
   // opening itself does not wait (a pipe without a writer would block start-up
   // for ever), and the descriptor is checked again in case the name changed
   // in between.
+  if (std::optional<Phrase> why = not_a_plain_file(path)) throw CatalogueReadError(std::move(*why));
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) throw CatalogueMissing(path);
     throw CatalogueReadError("dosyanın bilgilerine ulaşılamadı");
   }
-  if (!S_ISREG(info.st_mode)) {
-    throw CatalogueReadError(kNotAFile);
-  }
+  if (!S_ISREG(info.st_mode)) throw CatalogueReadError(kNotAPlainFile);
   fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0) {
     if (errno == ENOENT) throw CatalogueMissing(path);
@@ -45,7 +68,7 @@ CatalogueFile::CatalogueFile(const std::string& path) {
   }
   if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd_);
-    throw CatalogueReadError(kNotAFile);
+    throw CatalogueReadError(kNotAPlainFile);
   }
 }
 
@@ -83,18 +106,53 @@ void CatalogueFile::take_line_end(int c) {
   ++line_;
 }
 
-void CatalogueFile::skip_label() {
+CatalogueField CatalogueFile::read_label() {
+  // A byte order mark comes before everything, the label's quote included.
+  if (peek() >= 0 && end_ - pos_ >= 2) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(buffer_[pos_ + i]); };
+    if ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF)) {
+      throw CatalogueReadError(kUtf16);
+    }
+    if (end_ - pos_ >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) pos_ += 3;
+  }
   while (is_blank(peek())) get();
   if (peek() < 0) throw CatalogueReadError("dosya boş");
-  // Only its end matters; the label is walked over, not kept.
   CatalogueField label;
-  read_body(label, kMaxLabel, 0);
+  label.line = 1;
+  label.starts_line = true;
+  read_body(label, kMaxLabel, kKeptLabel);
+  // Every other byte of a UTF-16 text in the Latin range is zero.
+  if (label.text.find('\0') != std::string::npos) throw CatalogueReadError(kZeroByte);
   if (label.too_long) {
     throw CatalogueReadError({"1. satırdaki başlık %1 karakterden uzun", {number(kMaxLabel)}});
   }
+  return label;
 }
 
 std::optional<CatalogueField> CatalogueFile::next_field(std::size_t keep) {
+  if (after_comma_) {
+    // A comma always has a field after it on its own line: an empty one
+    // when the line or the file ends first.
+    for (std::size_t skipped = 0; is_blank(peek()); ++skipped) {
+      if (skipped == kMaxBlank) {
+        throw CatalogueReadError(
+            {"%1. satırdan itibaren çok fazla boşluk ya da boş satır var", {number(line_)}});
+      }
+      get();
+    }
+    CatalogueField field;
+    field.line = line_;
+    const int c = peek();
+    if (c >= 0 && !is_line_end(c)) {
+      read_body(field, keep, keep);
+      return field;
+    }
+    after_comma_ = false;
+    field.ends_line = true;
+    at_line_start_ = true;
+    if (c >= 0) take_line_end(get());
+    return field;
+  }
   bool new_line = at_line_start_;
   const long first_line = line_;
   for (std::size_t skipped = 0;; ++skipped) {
@@ -155,6 +213,8 @@ void CatalogueFile::read_body(CatalogueField& field, std::size_t limit, std::siz
   }
 
   const int separator = get();
+  after_comma_ = separator == ',';
+  field.ends_line = !after_comma_;
   at_line_start_ = is_line_end(separator);
   if (at_line_start_) take_line_end(separator);
 }

@@ -39,15 +39,25 @@ struct CatalogueField {
   std::string text;          // at most the number of characters asked for
   long line = 0;             // the line it starts on, counted from 1
   bool starts_line = false;  // the first field of its line
+  bool ends_line = false;    // the last field of its line (or of the file)
   bool too_long = false;     // the field held more than the characters asked for
 };
+
+// Why the name `path` cannot be read as a catalogue although something carries
+// it: a link to nothing, a loop of links, a folder, a pipe, a device or a
+// socket. Nothing for a plain file (also through a link) or a name that is not
+// there at all.
+std::optional<Phrase> not_a_plain_file(const std::string& path);
 
 // Reads the catalogue file as a sequence of fields, a block at a time, so
 // that no file, however large, costs more memory than one block and one
 // field. Fields are separated by commas or line ends (\n, \r\n or \r);
 // blanks before a field and empty lines between fields are skipped; a field
 // in double quotes may hold commas and loses its quotes, and anything after
-// the closing quote up to the next separator is dropped.
+// the closing quote up to the next separator is dropped. Every comma
+// separates two fields, so a comma at the end of a line is followed by an
+// empty field on that line (a spreadsheet's empty last column). A UTF-8 byte
+// order mark is skipped; a UTF-16 file is refused by name.
 class CatalogueFile {
  public:
   // Opens only a regular file: a folder, a device or a pipe is refused at
@@ -60,9 +70,10 @@ class CatalogueFile {
   CatalogueFile& operator=(const CatalogueFile&) = delete;
 
   // The first field of the file, which is the first line's, even when that
-  // line is empty. Its text is not kept; a label longer than kMaxLabel
-  // characters is a CatalogueReadError, and so is an empty file.
-  void skip_label();
+  // line is empty; only its first kKeptLabel characters are kept. A label
+  // longer than kMaxLabel characters is a CatalogueReadError, and so are an
+  // empty file and a UTF-16 one.
+  CatalogueField read_label();
 
   // The next field, keeping at most `keep` characters of it; nullopt at the
   // end of the file. Blanks and empty lines before a field are bounded too.
@@ -70,6 +81,7 @@ class CatalogueFile {
 
   static constexpr std::size_t kMaxLabel = 4096;
   static constexpr std::size_t kMaxBlank = 4096;
+  static constexpr std::size_t kKeptLabel = 64;
 
  private:
   int peek();
@@ -85,6 +97,7 @@ class CatalogueFile {
   bool at_end_ = false;
   long line_ = 1;
   bool at_line_start_ = true;
+  bool after_comma_ = false;  // the last field ended at a comma
 };
 
 // The number in a catalogue field: an empty field is 0, anything else must be

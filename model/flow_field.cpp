@@ -12,8 +12,15 @@ namespace {
 constexpr double kInsideCircle = 1 - 1e-9;
 // A root of the inverse map no farther out than this is on the body.
 constexpr double kOnCircle = 1 + 1e-9;
+// Beyond this distance (in map units) the body's disturbance of the stream,
+// of relative size (|zc| + R + |G / 2 pi|) / |zeta| < 1e-99, lies far below a
+// double's resolution: there zeta = z - 1/z - ... is z, the velocity is the
+// free stream's in both planes, and the R^2 / r term of the stream function
+// is nothing. Squares of such distances would overflow from 1e154 on.
+constexpr double kFar = 1e100;
 
 bool finite(Complex z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); }
+bool far(Complex zeta) { return std::max(std::abs(zeta.real()), std::abs(zeta.imag())) > kFar; }
 
 // a / b by Smith's rule: no overflow for large or small b, and several times
 // faster than the library's division, which also mends infinities we never
@@ -56,6 +63,7 @@ struct Velocities {
 };
 
 std::optional<Velocities> velocities(const FlowField& f, Complex zeta) {
+  if (far(zeta)) return Velocities{f.stream, f.stream};
   const Complex t = zeta - f.centre;
   const Complex t2 = t * t;
   const Complex plus1 = zeta + 1.0;
@@ -160,6 +168,8 @@ PlanePoint airfoil_point(const FlowField& f, Complex zeta) {
 std::optional<Complex> circle_point(const FlowField& f, PlanePoint p) {
   if (!std::isfinite(p.x) || !std::isfinite(p.y)) return std::nullopt;
   const Complex z((p.x + f.xShift) * f.Chord, p.y * f.Chord);
+  if (!finite(z)) return std::nullopt;
+  if (far(z)) return z;
   // The cusp: z - 2 ~ (zeta - 1)^2, so rounding in z moves the root off the
   // circle by its square root. The trailing edge itself is on the section.
   if (std::abs(z - 2.0) <= 1e-12 * f.Chord) return std::nullopt;
@@ -186,7 +196,10 @@ double stream_function_polar(const FlowField& f, double r, double theta) {
 std::optional<double> stream_function(const FlowField& f, Complex zeta) {
   if (!finite(zeta) || !outside_or_on(f, zeta)) return std::nullopt;
   const Complex t = zeta - f.centre;
-  const double psi = stream_function_polar(f, std::abs(t), std::arg(t));
+  const double r = std::abs(t);
+  const double psi = far(zeta)
+                         ? (r * std::sin(std::arg(t) - f.alfa) + f.circulation * std::log(r / f.R)) / f.Chord
+                         : stream_function_polar(f, r, std::arg(t));
   if (!std::isfinite(psi)) return std::nullopt;
   return psi;
 }
@@ -216,6 +229,15 @@ std::optional<FlowPoint> flow_at_airfoil_point(const FlowField& f, PlanePoint p)
   auto out = flow_at_zeta(f, *zeta);
   if (out) out->airfoil = p;
   return out;
+}
+
+std::optional<Velocity> section_velocity(const FlowField& f, PlanePoint p) {
+  if (const auto here = flow_at_airfoil_point(f, p)) return here->section;
+  // A finite point whose circle-plane position exceeds the double range is
+  // farther still than kFar: the free stream.
+  const Complex z((p.x + f.xShift) * f.Chord, p.y * f.Chord);
+  if (std::isfinite(p.x) && std::isfinite(p.y) && !finite(z)) return velocity_of(f.stream);
+  return std::nullopt;
 }
 
 std::optional<FlowPoint> flow_at(const FlowField& f, Plane plane, PlanePoint p) {

@@ -128,8 +128,14 @@ struct FlowPoint {
 std::optional<FlowPoint> flow_at_zeta(const FlowField& f, Complex zeta);
 
 // The flow at an airfoil-plane point (x/c, y/c); nothing on or inside the
-// section.
+// section, nor where the circle-plane position would exceed the double range
+// (farther than about 1e307 chords).
 std::optional<FlowPoint> flow_at_airfoil_point(const FlowField& f, PlanePoint p);
+
+// The velocity about the section at an airfoil-plane point: that of
+// flow_at_airfoil_point, and the free stream at any finite point too far for
+// a circle-plane position. Nothing on or inside the section.
+std::optional<Velocity> section_velocity(const FlowField& f, PlanePoint p);
 
 // The flow at a point of either plane, given in that plane's coordinates (for
 // the mouse over a picture).

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -254,11 +255,21 @@ inline constexpr const char* kMooOutOfRange =
 // The catalogue file name, resolved against the working directory.
 inline constexpr const char* kCatalogueFileName = "KATPE-D20G15.txt";
 
+// Where start-up reads the catalogue, and, when the working directory's copy
+// was passed over for another, why: start-up says so before reading.
+struct CatalogueSource {
+  CatalogueSource(std::string file = kCatalogueFileName) : path(std::move(file)) {}
+  CatalogueSource(const char* file) : path(file) {}
+  std::string path;
+  std::optional<Phrase> passed_over;
+};
+
 // The main window object as the procedures see it.
 struct Window : WindowState, Controls {
   MessageSink* messages = nullptr;  // where message boxes go; may be null
   std::string catalogue_path = kCatalogueFileName;
-  bool moo_reported = false;  // the Moo range message was shown in this cycle
+  std::optional<Phrase> catalogue_passed_over;  // shown by Form_Load first
+  bool moo_reported = false;                    // the Moo range message was shown in this cycle
 
   void message(const Phrase& phrase) const {
     if (messages != nullptr) messages->show_phrase(phrase);

@@ -23,6 +23,7 @@ web_packages=(
 dev_packages=(
   clang llvm clang-tidy clang-format cppcheck libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xfoil                                # the viscous solution the boundary layer is compared with
   xvfb xauth
   dpkg-dev file desktop-file-utils appstream
 )

@@ -278,6 +278,22 @@
         <translation>The sections are taken from a precomputed catalogue (KATPE-D20G15.txt). For a pair of thickness and camber the catalogue lacks, a warning is shown and the previous section stays.</translation>
     </message>
     <message>
+        <source>Sınır tabakası</source>
+        <translation>The boundary layer</translation>
+    </message>
+    <message>
+        <source>F4 (ya da profil veya basınç resminin sağ tık menüsündeki &lt;b&gt;Sınır tabakası&lt;/b&gt;) sınır tabakası penceresini açar. Sınır tabakası, yüzeye yakın, viskozitenin akışı yavaşlattığı ince katmandır; sürükleme kuvvetinin ve tutunma kaybının (stall) kaynağıdır. Program onu kesitin kesin viskozitesiz yüzey hızından, ön durma noktasından firar kenarına her iki yüzey için ders kitabındaki yöntemlerle hesaplar: laminer bölgede Thwaites yöntemi, geçiş için e^N yöntemi (Ncrit = 9; laminer tabaka daha önce ayrılırsa geçiş orada, kısa bir ayrılma kabarcığıyla olur), türbülanslı bölgede Head'in sürüklenme yöntemi ve Ludwieg-Tillmann sürtünme yasası, sürükleme için firar kenarında Squire-Young formülü.</source>
+        <translation>F4 (or &lt;b&gt;Boundary layer&lt;/b&gt; in the right-click menu of the airfoil or pressure picture) opens the boundary-layer window. The boundary layer is the thin layer next to the surface where viscosity slows the flow; it is where drag and stall come from. The program computes it from the section's exact inviscid surface speed, on both sides from the front stagnation point to the trailing edge, with the textbook methods: Thwaites' method for the laminar part, the e^N method for transition (Ncrit = 9; if the laminar layer separates first, transition happens there, through a short separation bubble), Head's entrainment method with the Ludwieg-Tillmann friction law for the turbulent part, and the Squire-Young formula at the trailing edge for the drag.</translation>
+    </message>
+    <message>
+        <source>Resimler: kesit ve üzerinde yer değiştirme kalınlığı δ* (görünsün diye 10 kat büyütülmüş; T geçiş, S ayrılma noktası); Cf, duvardaki sürtünme gerilmesinin serbest akış dinamik basıncına oranı; H = δ*/θ biçim çarpanı (laminerde 2.6 dolayında, türbülanslıda 1.4 dolayında; 2.4'ü geçince türbülanslı tabaka ayrılır); polar, −10° ile 10° arasında viskozitesiz CL'ye karşı CD, kırmızı nokta şimdiki açı. Mavi üst, kırmızı alt yüzeydir. Sağda CD, sürtünme ve basınç payları, geçiş ve ayrılma noktaları, L/D görünür; Re kutusuna 1e5 ile 1e8 arası bir değer yazıp Enter'a basın (geçersiz yazı eski değeri geri getirir).</source>
+        <translation>The pictures: the section with the displacement thickness δ* on it (enlarged 10 times to be seen; T marks transition, S separation); Cf, the wall shear stress over the free-stream dynamic pressure; the shape factor H = δ*/θ (near 2.6 when laminar, near 1.4 when turbulent; past 2.4 the turbulent layer separates); the polar, inviscid CL against CD from −10° to 10°, the red dot the current angle. Blue is the upper side, red the lower. On the right are CD with its friction and pressure parts, the transition and separation points and L/D; type a value from 1e5 to 1e8 into the Re box and press Return (text that is not such a number brings the old value back).</translation>
+    </message>
+    <message>
+        <source>Sınırlar: sınır tabakası dış akışı geri etkilemez (viskoz-viskozitesiz etkileşim yoktur), bu yüzden CL viskozitesiz kalır ve CD, etkileşimli bir çözümden genellikle %10 kadar yüksek çıkar. Sıkıştırılabilirlik sınır tabakasına uygulanmaz. Tabaka veterin %95'inden önce ayrılırsa pencere uyarır: orada tutunma kaybı başlar ve o açının CL ve CM değerlerine güvenilmez.</source>
+        <translation>Limits: the boundary layer does not act back on the outer flow (there is no viscous-inviscid interaction), so CL stays inviscid and CD comes out about 10 % higher than an interacting solution gives. Compressibility is not applied to the boundary layer. If the layer separates ahead of 95 % of the chord the window warns: stall begins there, and the CL and CM of that angle are not to be believed.</translation>
+    </message>
+    <message>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -345,12 +361,12 @@
         <translation>An invalid number came up while computing the CM chart, and the chart was left unfinished. The section, the pressure chart and CL are valid.</translation>
     </message>
     <message>
-        <source>KATPE-D20G15.txt dosyası okunamadı: %1. Dosyanın başındaki %2 profil kullanılabilir.</source>
-        <translation>The file KATPE-D20G15.txt could not be read: %1. Sections still usable from the start of the file: %2.</translation>
+        <source>%1 dosyası okunamadı: %2. Dosyanın başındaki %3 profil kullanılabilir.</source>
+        <translation>The file %1 could not be read: %2. Sections still usable from the start of the file: %3.</translation>
     </message>
     <message>
-        <source>KATPE-D20G15.txt dosyası okunamadı: %1. Katalogda kullanılabilir profil yok.</source>
-        <translation>The file KATPE-D20G15.txt could not be read: %1. The catalogue holds no usable section.</translation>
+        <source>%1 dosyası okunamadı: %2. Katalogda kullanılabilir profil yok.</source>
+        <translation>The file %1 could not be read: %2. The catalogue holds no usable section.</translation>
     </message>
     <message>
         <source>dosyada başlıktan sonra profil sayısı yok</source>
@@ -457,8 +473,8 @@
         <translation>the file&apos;s details could not be looked up</translation>
     </message>
     <message>
-        <source>bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı</source>
-        <translation>this name is not that of a plain file but of a folder, a device or a pipe</translation>
+        <source>bu ad sıradan bir dosyanın adı değil</source>
+        <translation>this name is not that of a plain file</translation>
     </message>
     <message>
         <source>dosyayı okuma izni yok</source>
@@ -495,6 +511,62 @@
     <message>
         <source>Katalogdaki %1. profilin (kalınlık %2, kamburluk %3) çemberi, Eps = %4 ve Delta = %5 ile bir profil vermiyor. Ekrandaki önceki profil ve sonuçları geçerli kalıyor.</source>
         <translation>The circle of catalogue section %1 (thickness %2, camber %3), with Eps = %4 and Delta = %5, gives no section. The previous section and its results on the screen remain valid.</translation>
+    </message>
+    <message>
+        <source>%1 dosyası bulunamadı</source>
+        <translation>The file %1 was not found</translation>
+    </message>
+    <message>
+        <source>bu ad var olmayan bir dosyayı gösteren bir bağlantı</source>
+        <translation>this name is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>bu ad kendi üzerine dönen bir bağlantı zinciri</source>
+        <translation>this name is a chain of links that loops back on itself</translation>
+    </message>
+    <message>
+        <source>bu ad bir klasörün adı</source>
+        <translation>this name is that of a folder</translation>
+    </message>
+    <message>
+        <source>bu ad bir borunun (FIFO) adı</source>
+        <translation>this name is that of a pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>bu ad bir aygıtın adı</source>
+        <translation>this name is that of a device</translation>
+    </message>
+    <message>
+        <source>Çalışma klasöründeki KATPE-D20G15.txt okunmadı: %1. Onun yerine %2 okundu.</source>
+        <translation>KATPE-D20G15.txt in the working folder was not read: %1. %2 was read instead.</translation>
+    </message>
+    <message>
+        <source>dosya UTF-16 ile kaydedilmiş; katalog UTF-8 ya da ASCII metni olmalı</source>
+        <translation>the file is saved as UTF-16; the catalogue must be UTF-8 or ASCII text</translation>
+    </message>
+    <message>
+        <source>1. satırda sıfır baytı var: dosya UTF-16 ile kaydedilmiş olabilir; katalog UTF-8 ya da ASCII metni olmalı</source>
+        <translation>line 1 holds a zero byte: the file may be saved as UTF-16; the catalogue must be UTF-8 or ASCII text</translation>
+    </message>
+    <message>
+        <source>%1. satırdaki profil sayısı boş</source>
+        <translation>the section count on line %1 is empty</translation>
+    </message>
+    <message>
+        <source>%1. satırdaki profil sayısı %2; 1 ile 500 arasında bir tam sayı olmalı</source>
+        <translation>the section count on line %1 is %2; it must be a whole number from 1 to 500</translation>
+    </message>
+    <message>
+        <source>dosyanın başlık satırı yok: 1. satırda başlık yerine profil sayısı var</source>
+        <translation>the file has no label line: line 1 holds the section count instead of a label</translation>
+    </message>
+    <message>
+        <source>%1. satırda profil sayısından sonra başka değer var</source>
+        <translation>line %1 holds another value after the section count</translation>
+    </message>
+    <message>
+        <source>%1 (1. satırda başlıktan sonra başka değer de var; başlıkta virgül varsa başlık tırnak içinde yazılmalı)</source>
+        <translation>%1 (line 1 holds other values after the label; a label with commas must be written in double quotes)</translation>
     </message>
 </context>
 <context>
@@ -700,6 +772,149 @@
     <message>
         <source>resim kodlanamadı</source>
         <translation>cannot encode the image</translation>
+    </message>
+</context>
+<context>
+    <name>BoundaryLayerWindow</name>
+    <message>
+        <source>  sürtünme %1, basınç %2</source>
+        <translation>  friction %1, pressure %2</translation>
+    </message>
+    <message>
+        <source> (viskozitesiz)</source>
+        <translation> (inviscid)</translation>
+    </message>
+    <message>
+        <source>%1 yazılamadı: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Ayrılma x/c: üst %1, alt %2</source>
+        <translation>Separation x/c: upper %1, lower %2</translation>
+    </message>
+    <message>
+        <source>Biçim çarpanı H</source>
+        <translation>Shape factor H</translation>
+    </message>
+    <message>
+        <source>CSV tabloları (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Dikkat: sınır tabakası veterin %95'inden önce ayrılıyor. Tutunma kaybı (stall) başlıyor; bu açıda viskozitesiz CL ve CM'ye güvenilmez, CD de yalnızca bir tahmindir.</source>
+        <translation>Note: the boundary layer separates ahead of 95 % of the chord. Stall is beginning; the inviscid CL and CM at this angle are not to be believed, and CD is only an estimate.</translation>
+    </message>
+    <message>
+        <source>Durma noktası firar kenarına çok yakın: bir yüzey hesap için çok kısa.</source>
+        <translation>The stagnation point is too close to the trailing edge: one side is too short to compute.</translation>
+    </message>
+    <message>
+        <source>Geçiş x/c: üst %1, alt %2</source>
+        <translation>Transition x/c: upper %1, lower %2</translation>
+    </message>
+    <message>
+        <source>Geçiş, laminer ayrılma noktasında (kısa ayrılma kabarcığı).</source>
+        <translation>Transition at a laminar separation point (a short separation bubble).</translation>
+    </message>
+    <message>
+        <source>Henüz kesit yok: ana pencerede bir kalınlık ya da kamburluk seçin.</source>
+        <translation>No section yet: choose a thickness or camber in the main window.</translation>
+    </message>
+    <message>
+        <source>Kalınlığı sıfır olan kesitin hücum kenarı keskindir: hücum açısında akış bu kenarın çevresinden sonsuz hızla döner, sınır tabakası hesaplanamaz.</source>
+        <translation>A section of zero thickness has a sharp leading edge: at incidence the flow turns round that edge at unbounded speed, and no boundary layer can be computed.</translation>
+    </message>
+    <message>
+        <source>Kesit ve yer değiştirme kalınlığı δ*</source>
+        <translation>Section and displacement thickness δ*</translation>
+    </message>
+    <message>
+        <source>Mavi üst, kırmızı alt yüzey (durma noktasından firar kenarına). Sınır tabakası kesin viskozitesiz yüzey hızından hesaplanır ve akışı geri etkilemez; sıkıştırılabilirlik (Moo) sınır tabakasına uygulanmaz.</source>
+        <translation>Blue is the upper side, red the lower (from the stagnation point to the trailing edge). The boundary layer is computed from the exact inviscid surface speed and does not act back on the flow; compressibility (Moo) is not applied to the boundary layer.</translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG resimleri (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Polar tablosunu CSV olarak kaydet...</source>
+        <translation>Save the polar table as CSV...</translation>
+    </message>
+    <message>
+        <source>Polar: viskozitesiz CL ve CD</source>
+        <translation>Polar: inviscid CL and CD</translation>
+    </message>
+    <message>
+        <source>Resmi PDF olarak kaydet...</source>
+        <translation>Save picture as PDF...</translation>
+    </message>
+    <message>
+        <source>Resmi PNG olarak kaydet (%1x)...</source>
+        <translation>Save picture as PNG (%1x)...</translation>
+    </message>
+    <message>
+        <source>Resmi SVG olarak kaydet...</source>
+        <translation>Save picture as SVG...</translation>
+    </message>
+    <message>
+        <source>Resmi kaydet</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Resmi kopyala</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Reynolds sayısı 1e5 ile 1e8 arasında olmalı.</source>
+        <translation>The Reynolds number must lie between 1e5 and 1e8.</translation>
+    </message>
+    <message>
+        <source>SVG çizimleri (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>Sınır tabakası</source>
+        <translation>Boundary layer</translation>
+    </message>
+    <message>
+        <source>Sınır tabakası hesabı firar kenarına ulaşamadı (sonlu olmayan değer).</source>
+        <translation>The boundary-layer march did not reach the trailing edge (a non-finite value).</translation>
+    </message>
+    <message>
+        <source>Sınır tabakası tablosunu CSV olarak kaydet...</source>
+        <translation>Save the boundary-layer table as CSV...</translation>
+    </message>
+    <message>
+        <source>Sınır tabakası...</source>
+        <translation>Boundary layer...</translation>
+    </message>
+    <message>
+        <source>Tabloyu kaydet</source>
+        <translation>Save table</translation>
+    </message>
+    <message>
+        <source>Veter Reynolds sayısı</source>
+        <translation>Chord Reynolds number</translation>
+    </message>
+    <message>
+        <source>Veter Reynolds sayısı, 1e5 ile 1e8 arası (örneğin 3e6); Enter uygular.</source>
+        <translation>Chord Reynolds number, 1e5 to 1e8 (for example 3e6); Return applies it.</translation>
+    </message>
+    <message>
+        <source>Yüzey sürtünme katsayısı Cf</source>
+        <translation>Skin-friction coefficient Cf</translation>
+    </message>
+    <message>
+        <source>yok</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>δ* %1 kat büyütülmüş; T geçiş, S ayrılma</source>
+        <translation>δ* enlarged %1 times; T transition, S separation</translation>
     </message>
 </context>
 <context>

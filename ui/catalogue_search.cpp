@@ -1,6 +1,9 @@
 #include "ui/catalogue_search.h"
 
+#include <optional>
 #include <system_error>
+
+#include "model/catalogue.h"
 
 #include "model/window.h"
 
@@ -40,8 +43,9 @@ bool inside(const fs::path& path, const fs::path& dir) {
 
 }  // namespace
 
-std::string find_catalogue(const CatalogueSearch& where) {
-  if (holds_catalogue(where.working_dir)) return kCatalogueFileName;
+namespace {
+
+std::string other_copy(const CatalogueSearch& where) {
   if (!where.executable_dir.empty()) {
     const fs::path installed = (where.executable_dir / where.installed_dir).lexically_normal();
     if (holds_catalogue(installed)) return (installed / kCatalogueFileName).string();
@@ -49,8 +53,29 @@ std::string find_catalogue(const CatalogueSearch& where) {
       return (where.source_data_dir / kCatalogueFileName).string();
     }
   }
-  return kCatalogueFileName;
+  return {};
 }
+
+}  // namespace
+
+CatalogueSource choose_catalogue(const CatalogueSearch& where) {
+  if (holds_catalogue(where.working_dir)) return CatalogueSource(kCatalogueFileName);
+  const std::string other = other_copy(where);
+  if (other.empty()) return CatalogueSource(kCatalogueFileName);
+  CatalogueSource source(other);
+  // A teacher who put a catalogue in the folder expects it to be read; when
+  // the name there is something else, say what, and which copy is read.
+  if (!where.working_dir.empty()) {
+    if (std::optional<Phrase> why = not_a_plain_file((where.working_dir / kCatalogueFileName).string())) {
+      source.passed_over =
+          Phrase("Çalışma klasöründeki KATPE-D20G15.txt okunmadı: %1. Onun yerine %2 okundu.",
+                 {std::move(*why), literal(other)});
+    }
+  }
+  return source;
+}
+
+std::string find_catalogue(const CatalogueSearch& where) { return choose_catalogue(where).path; }
 
 fs::path executable_dir() {
   std::error_code error;

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string>
 
+#include "model/window.h"
+
 namespace airfoil {
 
 struct CatalogueSearch {
@@ -22,6 +24,13 @@ struct CatalogueSearch {
 
 // The path Form_Load should open: the bare file name when the working
 // directory holds the catalogue (or when nothing does), else a full path.
+// When the working directory's entry of that name is no readable file (a
+// link to nothing, a loop of links, a folder, a pipe, a device) and another
+// copy is read instead, `passed_over` says which file is read and why the
+// other is not.
+CatalogueSource choose_catalogue(const CatalogueSearch& where);
+
+// The path alone.
 std::string find_catalogue(const CatalogueSearch& where);
 
 // The search for this process: its working directory, its executable, and

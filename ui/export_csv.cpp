@@ -41,6 +41,11 @@ class Rows {
     if (x) text_ += shortest_text(*x);
     return *this;
   }
+  Rows& text(const char* text) {
+    separate();
+    text_ += text;
+    return *this;
+  }
   void end() {
     text_ += '\n';
     first_ = true;
@@ -101,6 +106,29 @@ std::string moment_csv(const Window& w) {
   const std::optional<double> beta = correction(w);
   for (int k = 0; k <= 24; ++k) {
     rows.cell(w.CurveAlfa(k)).cell(w.CurveCM(k)).cell(divided(w.CurveCM(k), beta)).cell(w.xM);
+    rows.end();
+  }
+  return rows.take();
+}
+
+std::string boundary_layer_csv(const BoundaryLayer& layer) {
+  Rows rows("side,x_c,s,ue,theta,delta_star,h,cf");
+  const auto side = [&](const char* name, const BoundaryLayerSide& stations) {
+    for (const BoundaryLayerStation& p : stations.stations) {
+      rows.text(name);
+      rows.cell(p.x_c).cell(p.s).cell(p.ue).cell(p.theta).cell(p.delta_star).cell(p.h).cell(p.cf);
+      rows.end();
+    }
+  };
+  side("upper", layer.upper);
+  side("lower", layer.lower);
+  return rows.take();
+}
+
+std::string polar_csv(const std::vector<PolarPoint>& polar) {
+  Rows rows("alpha_deg,cl,cd");
+  for (const PolarPoint& p : polar) {
+    rows.cell(p.alpha_deg).cell(p.cl).cell(p.cd);
     rows.end();
   }
   return rows.take();

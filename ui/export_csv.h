@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include <vector>
+
+#include "model/boundary_layer.h"
 #include "model/numtext.h"
 #include "model/window.h"
 
@@ -20,5 +23,11 @@ std::string circle_csv(const Window& w);
 std::string lift_csv(const Window& w);
 // alpha_deg,cm,cm_corrected,xm_c for the 25 sampled angles.
 std::string moment_csv(const Window& w);
+
+// side,x_c,s,ue,theta,delta_star,h,cf: the stations of the upper side from
+// the front stagnation point to the trailing edge, then those of the lower.
+std::string boundary_layer_csv(const BoundaryLayer& layer);
+// alpha_deg,cl,cd; cd empty where the boundary layer has no drag.
+std::string polar_csv(const std::vector<PolarPoint>& polar);
 
 }  // namespace airfoil

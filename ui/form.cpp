@@ -38,10 +38,11 @@ const char* shown_for(Form1::Step step) {
 
 }  // namespace
 
-Form1::Form1(const Plots& plots, MessageSink& messages, std::string catalogue_path)
+Form1::Form1(const Plots& plots, MessageSink& messages, CatalogueSource catalogue)
     : plots_(plots), messages_(messages) {
   w.messages = &messages_;
-  w.catalogue_path = std::move(catalogue_path);
+  w.catalogue_path = std::move(catalogue.path);
+  w.catalogue_passed_over = std::move(catalogue.passed_over);
 }
 
 // Start-up is not a cycle, but a fault in it is reported the same way so that

@@ -15,8 +15,8 @@ namespace airfoil {
 class Form1 {
  public:
   // The surfaces and the message sink belong to the caller and must outlive
-  // the form. `catalogue_path` is where Form_Load looks for the catalogue.
-  Form1(const Plots& plots, MessageSink& messages, std::string catalogue_path = kCatalogueFileName);
+  // the form. `catalogue` is where Form_Load looks for the catalogue.
+  Form1(const Plots& plots, MessageSink& messages, CatalogueSource catalogue = {});
 
   Window w;
 

@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "model/window.h"
 #include "ui/catalogue_search.h"
@@ -64,14 +67,32 @@ INSTANTIATE_TEST_SUITE_P(Places, CatalogueSearchTest,
                              Layout{false, false, true, false, "name (missing)"},
                              Layout{false, false, false, true, "name (missing)"}));
 
-TEST(CatalogueSearch, AFolderWithTheCatalogueNameIsNoCatalogue) {
-  const fs::path root = fs::path(::testing::TempDir()) / "catalogue_search_folder";
+// A name in the working folder that is no readable file is passed over for
+// the installed copy, and start-up is told which file is read and why.
+TEST(CatalogueSearch, AnEntryThatIsNoFileIsPassedOverWithANotice) {
+  const fs::path root = fs::path(::testing::TempDir()) / "catalogue_search_entries";
   fs::remove_all(root);
-  fs::create_directories(root / "work" / kCatalogueFileName);
   fs::create_directories(root / "share");
   std::ofstream(root / "share" / kCatalogueFileName) << "label\n0\n";
-  EXPECT_EQ(find_catalogue({root / "work", root / "bin", "../share", root / "build", root / "data"}),
-            (root / "share" / kCatalogueFileName).string());
+  const fs::path installed = root / "share" / kCatalogueFileName;
+  const std::pair<std::function<void(const fs::path&)>, const char*> entries[] = {
+      {[](const fs::path& p) { fs::create_directories(p); }, "bu ad bir klasörün adı"},
+      {[](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone", p); },
+       "bu ad var olmayan bir dosyayı gösteren bir bağlantı"},
+      {[](const fs::path& p) { fs::create_symlink(p, p); },
+       "bu ad kendi üzerine dönen bir bağlantı zinciri"}};
+  for (const auto& [make, why] : entries) {
+    const fs::path work = root / "work";
+    fs::remove_all(work);
+    fs::create_directories(work);
+    make(work / kCatalogueFileName);
+    const CatalogueSource found =
+        choose_catalogue({work, root / "bin", "../share", root / "build", root / "data"});
+    EXPECT_EQ(found.path, installed.string());
+    ASSERT_TRUE(found.passed_over) << why;
+    EXPECT_EQ(turkish(*found.passed_over), std::string("Çalışma klasöründeki KATPE-D20G15.txt okunmadı: ") +
+                                               why + ". Onun yerine " + installed.string() + " okundu.");
+  }
 }
 
 TEST(CatalogueSearch, ThisProcessRunsFromItsBuildTreeAndFindsTheProjectsCopy) {

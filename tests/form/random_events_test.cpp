@@ -235,7 +235,7 @@ class RandomEvents : public ::testing::TestWithParam<Scenario> {
     Rig rig(path_);
     rig.form.Form_Load();
     const bool missing = GetParam().catalogue == Catalogue::Missing;
-    ASSERT_EQ(rig.messages.count(kCatalogueFileMissing), missing ? 1 : 0);
+    ASSERT_EQ(rig.messages.count(path_ + " dosyası bulunamadı"), missing ? 1 : 0);
     ASSERT_TRUE(rig.messages.faults.empty());
     rig.messages.shown.clear();
     const int early = uniform(1, 6);

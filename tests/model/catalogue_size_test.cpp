@@ -79,7 +79,7 @@ TEST(CatalogueSize, EveryFileIsReadWithinAFixedMemory) {
 
   // A number field of 100 MB: so is every field.
   sparse_file(path, "label\n1\n0.1", 100LL << 20);
-  load_capped(path, true, [](const Window& w) { return w.nCatalog == 1 && w.TabThickness(1) == 0; });
+  load_capped(path, true, refused);
 
   // Endless or blocking inputs are never read at all.
   load_capped("/dev/zero", true, refused);

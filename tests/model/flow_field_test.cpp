@@ -121,6 +121,30 @@ TEST(FlowField, InverseMapReturnsTheRootOutsideTheCircle) {
   EXPECT_NEAR(std::abs(*below - Complex(0, -0.8)), 0, 1e-12);
 }
 
+// Far away the body's disturbance falls below a double's resolution: every
+// point out to the end of the double range sees the free stream, where the
+// squares of the map would overflow from about 1e153 chords on.
+TEST(FlowField, FarPointsSeeTheFreeStream) {
+  const Window w = testing::flow(0.1, 0.05, 51, 8);
+  const FlowField f = field_of(w);
+  const double a = w.AlfaD * w.pi / 180;
+  for (double r : {1e6, 1e100, 1e153, 1e200, 1e307, 1.7e308}) {
+    for (double phi = -3; phi < 3.2; phi += 0.75) {
+      const PlanePoint p{r * std::cos(phi), r * std::sin(phi)};
+      const auto v = section_velocity(f, p);
+      ASSERT_TRUE(v) << r << " " << phi;
+      EXPECT_NEAR(v->u, std::cos(a), 1e-6 * 1e6 / r);
+      EXPECT_NEAR(v->v, std::sin(a), 1e-6 * 1e6 / r);
+      if (r > 1e307) continue;  // no circle-plane position in doubles
+      // The uniform stream's own psi, r sin(phi - a) in chords, plus the
+      // circulation's slowly growing logarithm.
+      const auto here = flow_at_airfoil_point(f, p);
+      ASSERT_TRUE(here) << r << " " << phi;
+      EXPECT_NEAR(here->psi / r, std::sin(phi - a), 1e-5) << r << " " << phi;
+    }
+  }
+}
+
 TEST(FlowField, PointsOnOrInsideTheBodyHaveNoValue) {
   const FlowField plate = field_of(testing::flow(0, 0, 51, 5));
   EXPECT_FALSE(flow_at_zeta(plate, Complex(-1, 0)));  // the sharp leading edge

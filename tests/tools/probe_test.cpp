@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -16,6 +18,7 @@
 #include "model/flow_field.h"
 #include "model/recording_messages.h"
 #include "support/probe_process.h"
+#include "ui/export_csv.h"
 #include "ui/form.h"
 #include "ui/surface_layout.h"
 
@@ -53,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"click=profil", "--catalogue"},
                       std::vector<std::string>{"--png"}, std::vector<std::string>{"--colour=red"},
                       std::vector<std::string>{"at=0.5"}, std::vector<std::string>{"at=x,0"},
-                      std::vector<std::string>{"at=0.5,nan"}, std::vector<std::string>{"--flow-csv"}));
+                      std::vector<std::string>{"at=0.5,nan"}, std::vector<std::string>{"--flow-csv"},
+                      std::vector<std::string>{"re=5e4"}, std::vector<std::string>{"re=3e6x"},
+                      std::vector<std::string>{"re=inf"}));
 
 TEST(Probe, HelpPrintsUsage) {
   const ProbeRun run = run_probe({"--help"}, test_dir());
@@ -256,7 +261,8 @@ TEST(Probe, ExportWritesPicturesTablesAndHandout) {
   const fs::path dir = test_dir();
   const fs::path catalogue = write_catalogue(dir);
   const ProbeRun run = run_probe(
-      {"--catalogue", catalogue.string(), "--export", "out", "thickness=12", "camber=2", "moo=0.6"}, dir);
+      {"--catalogue", catalogue.string(), "--export", "out", "thickness=12", "camber=2", "moo=0.6", "re=3e6"},
+      dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const fs::path out = dir / "out";
   for (const SurfaceLayout& entry : kSurfaceLayouts) {
@@ -273,6 +279,25 @@ TEST(Probe, ExportWritesPicturesTablesAndHandout) {
     EXPECT_GT(read_file(out / table).size(), 100u) << table;
   }
   EXPECT_EQ(read_file(out / "handout.pdf").substr(0, 4), "%PDF");
+
+  // The boundary layer at the Reynolds number asked for: both sides' stations
+  // under one header, and the polar whose point at alpha = 0 is the report's case.
+  std::istringstream layer(read_file(out / "boundary_layer.csv"));
+  std::string line;
+  std::getline(layer, line);
+  EXPECT_EQ(line, "side,x_c,s,ue,theta,delta_star,h,cf");
+  std::map<std::string, int> rows;
+  while (std::getline(layer, line)) ++rows[line.substr(0, line.find(','))];
+  EXPECT_EQ(rows.size(), 2u);
+  EXPECT_GT(rows["upper"], 100);
+  EXPECT_GT(rows["lower"], 100);
+  const Json report = Json::parse(run.out)["boundary_layer"];
+  EXPECT_EQ(report["re"], 3e6);
+  const std::string polar = read_file(out / "polar.csv");
+  EXPECT_EQ(std::count(polar.begin(), polar.end(), '\n'), 22);
+  EXPECT_NE(polar.find("\n0," + shortest_text(report["polar"][10]["cl"].get<double>()) + "," +
+                       shortest_text(report["cd"].get<double>()) + "\n"),
+            std::string::npos);
 }
 #endif
 
@@ -291,33 +316,40 @@ FlowField replayed_flow(const fs::path& catalogue, int thickness, int camber, in
 }
 
 // Each at= reads the flow as the actions before it left the window: nothing
-// before any geometry or inside the section, the exact field elsewhere.
+// before any geometry or inside the section, the exact field elsewhere, out
+// to the free stream at the far end of the double range.
 TEST(Probe, FlowAtPointsFollowTheActionsBeforeThem) {
   const fs::path dir = test_dir();
   const fs::path catalogue = write_catalogue(dir);
-  const ProbeRun run = run_probe({"--catalogue", catalogue.string(), "at=0.5,0.2", "thickness=12",
-                                  "at=0.5,0.2", "at=0.5,0", "alfa=8", "at=0.5,0.2", "at=-0.2,-0.1"},
-                                 dir);
+  const ProbeRun run =
+      run_probe({"--catalogue", catalogue.string(), "at=0.5,0.2", "thickness=12", "at=0.5,0.2", "at=0.5,0",
+                 "alfa=8", "at=0.5,0.2", "at=-0.2,-0.1", "at=1e200,0", "at=-1.7e308,1e308"},
+                dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const Json report = json_of(run);
   const Json& points = report["points"];
-  ASSERT_EQ(points.size(), 5u);
-  const std::array<std::optional<FlowField>, 5> flows = {
-      std::nullopt, replayed_flow(catalogue, 12, 0, 0), replayed_flow(catalogue, 12, 0, 0),
-      replayed_flow(catalogue, 12, 0, 8), replayed_flow(catalogue, 12, 0, 8)};
+  ASSERT_EQ(points.size(), 7u);
+  const auto at8 = replayed_flow(catalogue, 12, 0, 8);
+  const std::array<std::optional<FlowField>, 7> flows = {
+      std::nullopt, replayed_flow(catalogue, 12, 0, 0), replayed_flow(catalogue, 12, 0, 0), at8, at8, at8,
+      at8};
   for (std::size_t k = 0; k < points.size(); ++k) {
     const PlanePoint at{points[k]["x_c"].get<double>(), points[k]["y_c"].get<double>()};
-    const auto expected = flows[k] ? flow_at_airfoil_point(*flows[k], at) : std::nullopt;
-    EXPECT_EQ(expected.has_value(), k == 1 || k == 3 || k == 4) << k;
+    const auto expected = flows[k] ? section_velocity(*flows[k], at) : std::nullopt;
+    EXPECT_EQ(expected.has_value(), k != 0 && k != 2) << k;
     if (!expected) {
       for (const char* name : {"u", "v", "cp"}) EXPECT_TRUE(points[k][name].is_null()) << k << name;
       continue;
     }
-    EXPECT_EQ(points[k]["u"].get<double>(), expected->section.u);
-    EXPECT_EQ(points[k]["v"].get<double>(), expected->section.v);
-    EXPECT_EQ(points[k]["cp"].get<double>(), expected->section.Cp);
+    EXPECT_EQ(points[k]["u"].get<double>(), expected->u);
+    EXPECT_EQ(points[k]["v"].get<double>(), expected->v);
+    EXPECT_EQ(points[k]["cp"].get<double>(), expected->Cp);
   }
   EXPECT_NE(points[1]["cp"].get<double>(), points[3]["cp"].get<double>());
+  for (std::size_t k : {5u, 6u}) {
+    EXPECT_NEAR(points[k]["u"].get<double>(), std::cos(8 * std::acos(-1.0) / 180), 1e-15) << k;
+    EXPECT_NEAR(points[k]["v"].get<double>(), std::sin(8 * std::acos(-1.0) / 180), 1e-15) << k;
+  }
 }
 
 // Every row of a line keeps the line's psi, and no row but the two ends of

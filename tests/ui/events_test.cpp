@@ -240,13 +240,15 @@ TEST(Events, CatalogueMissShowsItsMessageOncePerCycleAndTheCycleGoesOn) {
 
 TEST(Events, MissingCatalogueShowsTheStartUpMessageAndTheWindowStillOpens) {
   QTemporaryDir empty;
-  OpenWindow open(empty.filePath("KATPE-D20G15.txt").toStdString());
-  EXPECT_EQ(open.messages.shown, std::vector<std::string>{kCatalogueFileMissing});
+  const std::string path = empty.filePath("KATPE-D20G15.txt").toStdString();
+  const std::string missing = path + " dosyası bulunamadı";
+  OpenWindow open(path);
+  EXPECT_EQ(open.messages.shown, std::vector<std::string>{missing});
   EXPECT_TRUE(open.window->isVisible());
   EXPECT_EQ(open.clear_counts(), (Counts{0, 0, 0, 0, 0}));
 
   click(open.picture(SurfaceId::daire));
-  EXPECT_EQ(open.messages.shown, (std::vector<std::string>{kCatalogueFileMissing, kProfileNotInCatalogue}));
+  EXPECT_EQ(open.messages.shown, (std::vector<std::string>{missing, kProfileNotInCatalogue}));
   EXPECT_EQ(open.clear_counts(), (Counts{1, 1, 1, 1, 1}));
   EXPECT_TRUE(open.messages.faults.empty());
 }
@@ -380,9 +382,10 @@ class BoxAnswerer {
 TEST(MessageBoxes, StartUpMessageIsAModalBoxWithOkOnly) {
   QTemporaryDir empty;
   BoxAnswerer seen;
-  Form1Window window(nullptr, empty.filePath("KATPE-D20G15.txt").toStdString());
+  const std::string path = empty.filePath("KATPE-D20G15.txt").toStdString();
+  Form1Window window(nullptr, path);
   EXPECT_EQ(seen.caption, "PelmoraAirfoil");
-  EXPECT_EQ(seen.text.toStdString(), kCatalogueFileMissing);
+  EXPECT_EQ(seen.text.toStdString(), path + " dosyası bulunamadı");
   EXPECT_EQ(seen.buttons, 1);
   EXPECT_TRUE(seen.was_modal);
   EXPECT_FALSE(window.isVisible());

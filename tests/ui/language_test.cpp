@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/qt/boundary_layer/boundary_layer_controller.h"
+#include "ui/qt/boundary_layer/boundary_layer_window.h"
 #include "ui/qt/classroom.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/language.h"
@@ -72,6 +74,10 @@ TEST_F(Language_, EnglishLeavesNoTurkishTextInTheMainAboutAndHelpWindows) {
   QStringList texts = texts_of(*open.window);
   click(open.picture(SurfaceId::profil));
   texts << texts_of(*open.window) << texts_of(*open.window->about_window()) << texts_of(*help);
+  open.window->findChild<QAction*>("Mn_BoundaryLayer")->trigger();
+  BoundaryLayerWindow* layer = BoundaryLayerController::of(*open.window)->boundary_layer_window();
+  texts << texts_of(*layer);
+  layer->close();
 
   const QRegularExpression turkish_letter("[çğıİöşüÇĞÖŞÜ]");
   const QStringList sources = turkish_sources();

@@ -14,6 +14,7 @@
 #include "model/phrase.h"
 #include "model/window.h"
 #include "support/temp_catalogue.h"
+#include "ui/catalogue_search.h"
 #include "ui/qt/language.h"
 #include "ui/qt/message_boxes.h"
 
@@ -65,8 +66,7 @@ TEST_P(UnreadableCatalogue, IsOnePhraseInTurkishAndInEnglish) {
       GetParam().folder ? std::filesystem::path(file.path()).parent_path().string() : file.path();
   Form_Load(w);
   ASSERT_EQ(messages.phrases.size(), 1u);
-  EXPECT_EQ(turkish(messages.phrases[0]),
-            std::string("KATPE-D20G15.txt dosyası okunamadı: ") + GetParam().turkish);
+  EXPECT_EQ(turkish(messages.phrases[0]), w.catalogue_path + " dosyası okunamadı: " + GetParam().turkish);
   expect_english(messages.phrases[0]);
 }
 
@@ -112,9 +112,48 @@ INSTANTIATE_TEST_SUITE_P(
         Unreadable{std::string(5000, 'x') + "\n", false,
                    "1. satırdaki başlık 4096 karakterden uzun. Katalogda kullanılabilir profil yok."},
         Unreadable{"", false, "dosya boş. Katalogda kullanılabilir profil yok."},
-        Unreadable{"", true,
-                   "bu ad sıradan bir dosyanın değil; bir klasörün, aygıtın ya da borunun adı. Katalogda "
-                   "kullanılabilir profil yok."}));
+        Unreadable{"", true, "bu ad bir klasörün adı. Katalogda kullanılabilir profil yok."}));
+
+// The reasons for refusing a count, a label or an encoding have their English.
+TEST(UnreadableCatalogue, EveryReasonOfTheCountLabelAndEncodingReadsInEnglish) {
+  for (const std::string& content :
+       {std::string("label\n"), std::string("label\n0.5\n"), std::string("label\n1,0\n"),
+        std::string("1\n0,0,0,0,0\n"), std::string("a, b\n1\n"), std::string("\xFE\xFF"),
+        std::string("l\0a\0", 4)}) {
+    TempCatalogue file(content);
+    PhraseMessages messages;
+    Window w;
+    w.messages = &messages;
+    w.catalogue_path = file.path();
+    Form_Load(w);
+    ASSERT_EQ(messages.phrases.size(), 1u) << content;
+    expect_english(messages.phrases[0]);
+  }
+}
+
+// The notice that the working folder's entry was passed over for another
+// copy, and a file named on the command line that is not there.
+TEST(CatalogueNotices, AreOnePhraseInTurkishAndInEnglish) {
+  TempCatalogue file("label\n1\n0.12,0.02,0.1,0.05,0\n");
+  const std::filesystem::path dir = std::filesystem::path(file.path()).parent_path();
+  std::filesystem::create_directories(dir / "work");
+  std::filesystem::create_symlink(dir / "nothing", dir / "work" / kCatalogueFileName);
+  const CatalogueSource source =
+      choose_catalogue({dir / "work", dir / "bin", "..", dir / "build", dir / "data"});
+  for (const std::string& path : {source.path, (dir / "other.txt").string()}) {
+    PhraseMessages messages;
+    Window w;
+    w.messages = &messages;
+    w.catalogue_path = path;
+    w.catalogue_passed_over = source.passed_over;
+    Form_Load(w);
+    ASSERT_EQ(messages.phrases.size(), path == source.path ? 1u : 2u);
+    for (const Phrase& phrase : messages.phrases) expect_english(phrase);
+    if (path != source.path) {
+      EXPECT_EQ(turkish(messages.phrases[1]), path + " dosyası bulunamadı");
+    }
+  }
+}
 
 TEST(RefusedCatalogueRow, IsOnePhraseInTurkishAndInEnglish) {
   Window w;

@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "flow_options.h"
+#include "model/boundary_layer.h"
+#include "model/numtext.h"
 
 namespace airfoil::probe {
 
@@ -32,6 +34,15 @@ long long parse_whole(std::string_view key, std::string_view text) {
   }
   const auto value = static_cast<long long>(magnitude);
   return negative ? -value : value;
+}
+
+// A chord Reynolds number, 1e5 to 1e8: a plain decimal or exponent form.
+double parse_reynolds(std::string_view text) {
+  const std::optional<double> value = read_plain_number(text);
+  if (!value || !reynolds_in_range(*value)) {
+    throw UsageError("re=" + std::string(text) + ": re needs a Reynolds number from 1e5 to 1e8");
+  }
+  return *value;
 }
 
 }  // namespace
@@ -67,6 +78,11 @@ Action parse_action(std::string_view argument) {
     }
     throw UsageError("click=" + std::string(value) +
                      ": no such picture (daire, profil, pressure, Picture_CL, Picture_CM)");
+  }
+  if (key == "re") {
+    action.kind = Action::Kind::Reynolds;
+    action.reynolds = parse_reynolds(value);
+    return action;
   }
   if (key == "at") {
     action.kind = Action::Kind::FlowAt;
@@ -156,6 +172,8 @@ std::string usage_text() {
          "  click=NAME    click a picture: daire, profil, pressure, Picture_CL, Picture_CM\n"
          "  at=X,Y        the flow at x/c = X, y/c = Y as it is now: adds u, v and cp\n"
          "                to the report's \"points\" (null on or inside the section)\n"
+         "  re=N          the chord Reynolds number of the boundary layer (1e5..1e8,\n"
+         "                start 1e6), e.g. re=3e6\n"
          "\n"
          "Options:\n"
          "  --catalogue PATH  read the catalogue from PATH (default: " +
@@ -166,7 +184,8 @@ std::string usage_text() {
          "  --png DIR         also draw the five pictures, with their labels, and write\n"
          "                    DIR/<picture>.png\n"
          "  --export DIR      write what the window exports: DIR/<picture>.png and .svg,\n"
-         "                    section.csv, circle.csv, lift.csv, moment.csv, handout.pdf\n"
+         "                    section.csv, circle.csv, lift.csv, moment.csv,\n"
+         "                    boundary_layer.csv, polar.csv, handout.pdf\n"
          "  --flow-csv FILE   write the streamlines of the final state to FILE as\n"
          "                    line,psi,x_c,y_c rows\n"
          "  --help            show this text\n"
@@ -182,7 +201,8 @@ void perform(Form1& form, const Action& action) {
       break;
     case Action::Kind::Moo: form.w.Text_Moo.Text = action.text; break;
     case Action::Kind::Click: (form.*(action.click->click))(); break;
-    case Action::Kind::FlowAt: break;
+    case Action::Kind::FlowAt:
+    case Action::Kind::Reynolds: break;
   }
 }
 

@@ -21,13 +21,14 @@ class UsageError : public std::runtime_error {
 };
 
 struct Action {
-  enum class Kind { Scroll, Moo, Click, FlowAt };
+  enum class Kind { Scroll, Moo, Click, FlowAt, Reynolds };
   Kind kind = Kind::Scroll;
   const BarEvent* scroll = nullptr;
   long long value = 0;  // requested scroll position, before clamping
   std::string text;     // the Mach number text
   const ClickEvent* click = nullptr;
-  PlanePoint at;  // x/c, y/c of an at= action
+  PlanePoint at;        // x/c, y/c of an at= action
+  double reynolds = 0;  // the chord Reynolds number of a re= action
 };
 
 struct Options {
@@ -53,7 +54,8 @@ std::string usage_text();
 
 // Performs one action on the form: a scroll bar raises its Change event only
 // when its value actually changed, as the control itself would. An at= action
-// changes nothing; the caller reads the flow there.
+// changes nothing; the caller reads the flow there, nor does re=, which
+// sets the Reynolds number the caller's boundary layer is computed at.
 void perform(Form1& form, const Action& action);
 
 }  // namespace airfoil::probe

@@ -120,7 +120,8 @@ bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings) 
   return true;
 }
 
-bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form) {
+bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form,
+                   double re) {
   if (!make_directory(dir)) return false;
   const std::array<PictureContent, 5> all = pictures(recordings);
   for (const PictureContent& picture : all) {
@@ -137,6 +138,13 @@ bool write_exports(const std::filesystem::path& dir, const Recordings& recording
   for (const auto& table : tables) {
     const std::string text = table.make(form.w);
     if (!write(dir / table.name, QByteArray::fromStdString(text))) return false;
+  }
+  if (!write(dir / "boundary_layer.csv",
+             QByteArray::fromStdString(boundary_layer_csv(boundary_layer(form.w, re))))) {
+    return false;
+  }
+  if (!write(dir / "polar.csv", QByteArray::fromStdString(polar_csv(boundary_layer_polar(form.w, re))))) {
+    return false;
   }
   return write(dir / "handout.pdf", handout_pdf(all, form.w, QDate::currentDate()));
 }

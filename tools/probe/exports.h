@@ -34,7 +34,9 @@ using Recordings = std::array<const RecordingSurface*, 5>;  // in the order of t
 // false.
 bool write_pngs(const std::filesystem::path& dir, const Recordings& recordings);
 
-// Writes DIR/<picture>.png and .svg, the four CSV files and DIR/handout.pdf.
-bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form);
+// Writes DIR/<picture>.png and .svg, the four CSV files of the window, the
+// boundary layer and the polar at Reynolds number re, and DIR/handout.pdf.
+bool write_exports(const std::filesystem::path& dir, const Recordings& recordings, const Form1& form,
+                   double re);
 
 }  // namespace airfoil::probe

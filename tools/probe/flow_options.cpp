@@ -22,7 +22,7 @@ PlanePoint parse_flow_point(std::string_view text) {
 FlowProbe probe_flow(const WindowState& state, PlanePoint at) {
   FlowProbe probe{at, std::nullopt};
   if (const auto field = flow_field(state)) {
-    if (const auto here = flow_at_airfoil_point(*field, at)) probe.velocity = here->section;
+    probe.velocity = section_velocity(*field, at);
   }
   return probe;
 }

@@ -44,8 +44,8 @@ int run(int argc, const char* const* argv) {
   }
 #endif
 
-  const std::string catalogue =
-      options.catalogue.empty() ? find_catalogue(catalogue_search_here()) : options.catalogue;
+  const CatalogueSource catalogue = options.catalogue.empty() ? choose_catalogue(catalogue_search_here())
+                                                              : CatalogueSource(options.catalogue);
   Session session(catalogue);
   for (const Action& action : options.actions) session.act(action);
   Form1& form = session.form();
@@ -55,7 +55,10 @@ int run(int argc, const char* const* argv) {
   std::optional<PictureSession> pictures;
   if (options.png_dir || options.export_dir) pictures.emplace();
   if (options.png_dir && !write_pngs(*options.png_dir, session.surfaces())) status = 1;
-  if (options.export_dir && !write_exports(*options.export_dir, session.surfaces(), form)) status = 1;
+  if (options.export_dir &&
+      !write_exports(*options.export_dir, session.surfaces(), form, session.reynolds())) {
+    status = 1;
+  }
 #endif
 
   if (options.flow_csv) {

@@ -72,10 +72,50 @@ Json surface_of(const RecordingSurface& surface) {
   return out;
 }
 
+Json optional_number(const std::optional<double>& x) { return x ? number(*x) : Json(nullptr); }
+
+// The boundary layer of the final state at the Reynolds number asked for,
+// and the polar of its section.
+Json boundary_layer_of(const WindowState& state, double re) {
+  const BoundaryLayer layer = boundary_layer(state, re);
+  const bool ok = layer.failure == BoundaryLayerFailure::none;
+  Json out = Json::object();
+  out["re"] = number(re);
+  out["cd"] = optional_number(layer.cd);
+  out["cd_friction"] = optional_number(layer.cd_friction);
+  out["xtr_upper"] = ok ? number(layer.upper.x_transition) : Json(nullptr);
+  out["xtr_lower"] = ok ? number(layer.lower.x_transition) : Json(nullptr);
+  out["xsep_upper"] = optional_number(layer.upper.x_separation);
+  out["xsep_lower"] = optional_number(layer.lower.x_separation);
+  out["stall_warning"] = layer.stall_warning;
+  const char* failure = failure_name(layer.failure);
+  out["failure"] = failure ? Json(failure) : Json(nullptr);
+  Json polar = Json::array();
+  for (const PolarPoint& p : boundary_layer_polar(state, re)) {
+    polar.push_back(
+        {{"alpha_deg", number(p.alpha_deg)}, {"cl", number(p.cl)}, {"cd", optional_number(p.cd)}});
+  }
+  out["polar"] = std::move(polar);
+  return out;
+}
+
 }  // namespace
 
+const char* failure_name(BoundaryLayerFailure failure) {
+  switch (failure) {
+    case BoundaryLayerFailure::none: return nullptr;
+    case BoundaryLayerFailure::no_section: return "no_section";
+    case BoundaryLayerFailure::sharp_leading_edge: return "sharp_leading_edge";
+    case BoundaryLayerFailure::side_too_short: return "side_too_short";
+    case BoundaryLayerFailure::not_finite: return "not_finite";
+    case BoundaryLayerFailure::reynolds_out_of_range: return "reynolds_out_of_range";
+  }
+  return nullptr;
+}
+
 std::string json_report(const Form1& form, const std::vector<std::string>& messages,
-                        const std::array<NamedRecording, 5>& surfaces, const std::vector<FlowProbe>& points) {
+                        const std::array<NamedRecording, 5>& surfaces, const std::vector<FlowProbe>& points,
+                        double reynolds) {
   Json report = Json::object();
   report["state"] = state_of(form.w);
   report["controls"] = controls_of(form.w);
@@ -101,6 +141,7 @@ std::string json_report(const Form1& form, const std::vector<std::string>& messa
     }
     report["points"] = std::move(flow);
   }
+  report["boundary_layer"] = boundary_layer_of(form.w, reynolds);
   // Texts typed into the Mach box may hold any bytes: one that is no valid
   // UTF-8 becomes U+FFFD, so the output is always valid JSON.
   return report.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -8,6 +8,7 @@
 
 #include "charts/recording_surface.h"
 #include "flow_options.h"
+#include "model/boundary_layer.h"
 #include "ui/form.h"
 
 namespace airfoil::probe {
@@ -19,6 +20,9 @@ struct NamedRecording {
 
 std::string json_report(const Form1& form, const std::vector<std::string>& messages,
                         const std::array<NamedRecording, 5>& surfaces,
-                        const std::vector<FlowProbe>& points = {});
+                        const std::vector<FlowProbe>& points = {}, double reynolds = kReynoldsDefault);
+
+// The name of a failure as the report writes it; null for none.
+const char* failure_name(BoundaryLayerFailure failure);
 
 }  // namespace airfoil::probe

@@ -26,13 +26,15 @@ Plots Session::plots_of(const std::array<std::unique_ptr<RecordingSurface>, 5>& 
 
 // The surfaces are made before the form that draws on them: members are
 // built in the order they are declared.
-Session::Session(const std::string& catalogue)
+Session::Session(const CatalogueSource& catalogue)
     : recordings_(make_recordings()), form_(plots_of(recordings_), messages_, catalogue) {
   form_.Form_Load();
 }
 
 void Session::act(const Action& action) {
-  if (action.kind == Action::Kind::FlowAt) {
+  if (action.kind == Action::Kind::Reynolds) {
+    reynolds_ = action.reynolds;
+  } else if (action.kind == Action::Kind::FlowAt) {
     points_.push_back(probe_flow(form_.w, action.at));
   } else {
     perform(form_, action);
@@ -49,7 +51,7 @@ std::string Session::report() const {
   for (std::size_t i = 0; i < named.size(); ++i) {
     named[i] = {kSurfaceLayouts[i].name.data(), recordings_[i].get()};
   }
-  return json_report(form_, messages_.boxes, named, points_);
+  return json_report(form_, messages_.boxes, named, points_, reynolds_);
 }
 
 }  // namespace airfoil::probe

@@ -11,6 +11,7 @@
 #include "arguments.h"
 #include "charts/recording_surface.h"
 #include "flow_options.h"
+#include "model/boundary_layer.h"
 #include "model/recording_messages.h"
 #include "report.h"
 #include "ui/form.h"
@@ -19,8 +20,8 @@ namespace airfoil::probe {
 
 class Session {
  public:
-  // Makes the form and runs start-up, reading the catalogue at `catalogue`.
-  explicit Session(const std::string& catalogue);
+  // Makes the form and runs start-up, reading the catalogue `catalogue`.
+  explicit Session(const CatalogueSource& catalogue);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -28,8 +29,11 @@ class Session {
   const Form1& form() const { return form_; }
 
   // Applies one action as the probe's command line does; an at= action
-  // keeps the flow at that point, as the state stands now, for the report.
+  // keeps the flow at that point, as the state stands now, for the report,
+  // and re= sets the Reynolds number of the boundary layer it reports.
   void act(const Action& action);
+
+  double reynolds() const { return reynolds_; }
 
   // The probe's JSON report of everything the window holds and shows.
   std::string report() const;
@@ -65,6 +69,7 @@ class Session {
   KeptMessages messages_;
   Form1 form_;
   std::vector<FlowProbe> points_;
+  double reynolds_ = kReynoldsDefault;
 };
 
 }  // namespace airfoil::probe

@@ -137,6 +137,35 @@ QString help_html() {
                           "kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık "
                           "menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc "
                           "pencereyi kapatır.")}},
+      {QT_TRANSLATE_NOOP("HelpWindow", "Sınır tabakası"),
+       {QT_TRANSLATE_NOOP("HelpWindow",
+                          "F4 (ya da profil veya basınç resminin sağ tık menüsündeki <b>Sınır "
+                          "tabakası</b>) sınır tabakası penceresini açar. Sınır tabakası, yüzeye "
+                          "yakın, viskozitenin akışı yavaşlattığı ince katmandır; sürükleme "
+                          "kuvvetinin ve tutunma kaybının (stall) kaynağıdır. Program onu kesitin "
+                          "kesin viskozitesiz yüzey hızından, ön durma noktasından firar kenarına "
+                          "her iki yüzey için ders kitabındaki yöntemlerle hesaplar: laminer "
+                          "bölgede Thwaites yöntemi, geçiş için e^N yöntemi (Ncrit = 9; laminer "
+                          "tabaka daha önce ayrılırsa geçiş orada, kısa bir ayrılma kabarcığıyla "
+                          "olur), türbülanslı bölgede Head'in sürüklenme yöntemi ve Ludwieg-Tillmann "
+                          "sürtünme yasası, sürükleme için firar kenarında Squire-Young formülü."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Resimler: kesit ve üzerinde yer değiştirme kalınlığı δ* (görünsün diye "
+                          "10 kat büyütülmüş; T geçiş, S ayrılma noktası); Cf, duvardaki sürtünme "
+                          "gerilmesinin serbest akış dinamik basıncına oranı; H = δ*/θ biçim "
+                          "çarpanı (laminerde 2.6 dolayında, türbülanslıda 1.4 dolayında; 2.4'ü "
+                          "geçince türbülanslı tabaka ayrılır); polar, −10° ile 10° arasında "
+                          "viskozitesiz CL'ye karşı CD, kırmızı nokta şimdiki açı. Mavi üst, kırmızı "
+                          "alt yüzeydir. Sağda CD, sürtünme ve basınç payları, geçiş ve ayrılma "
+                          "noktaları, L/D görünür; Re kutusuna 1e5 ile 1e8 arası bir değer yazıp "
+                          "Enter'a basın (geçersiz yazı eski değeri geri getirir)."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Sınırlar: sınır tabakası dış akışı geri etkilemez (viskoz-viskozitesiz "
+                          "etkileşim yoktur), bu yüzden CL viskozitesiz kalır ve CD, etkileşimli "
+                          "bir çözümden genellikle %10 kadar yüksek çıkar. Sıkıştırılabilirlik "
+                          "sınır tabakasına uygulanmaz. Tabaka veterin %95'inden önce ayrılırsa "
+                          "pencere uyarır: orada tutunma kaybı başlar ve o açının CL ve CM "
+                          "değerlerine güvenilmez.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Dil"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "Program Türkçe açılır. İngilizce için <tt>--lang en</tt>, Türkçe için "

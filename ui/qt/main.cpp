@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
   const std::optional<double> zoom = airfoil::apply_zoom(QApplication::arguments());
   if (!zoom) return 2;
 
-  const std::string catalogue = airfoil::find_catalogue(airfoil::catalogue_search_here());
+  const airfoil::CatalogueSource catalogue = airfoil::choose_catalogue(airfoil::catalogue_search_here());
   if (line.smoke_test) return airfoil::run_smoke_test(catalogue);
   airfoil::Form1Window window(nullptr, catalogue);
   window.set_zoom(*zoom);

@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "ui/qt/about_window.h"
+#include "ui/qt/boundary_layer/boundary_layer_controller.h"
 #include "ui/qt/classroom.h"
 #include "ui/qt/flow_controller.h"
 #include "ui/qt/fonts.h"
@@ -93,7 +94,7 @@ QString with_user_decimal_point(const std::string& text) {
 
 }  // namespace
 
-Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
+Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
   setObjectName("Form1");
   setWindowTitle(QString::fromUtf8(kWindowCaption));
 
@@ -115,13 +116,14 @@ Form1Window::Form1Window(MessageSink* messages, std::string catalogue_path) {
   form_ = std::make_unique<Form1>(
       Plots{surface(SurfaceId::daire), surface(SurfaceId::profil), surface(SurfaceId::pressure),
             surface(SurfaceId::Picture_CL), surface(SurfaceId::Picture_CM)},
-      *messages, std::move(catalogue_path));
+      *messages, std::move(catalogue));
   form_->open_about = [this] { open_about(); };
   form_->Form_Load();
   connect_events();
   new WindowExports(*this);
   new Classroom(*this);
   new FlowController(*this);
+  new BoundaryLayerController(*this);
   new ZoomKeys(*this);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());

@@ -28,7 +28,7 @@ class Form1Window : public QMainWindow {
   // `messages` receives the message boxes and fault reports; without one the
   // window shows real modal boxes. `catalogue_path` is where start-up looks
   // for the catalogue. Start-up runs here, before the window is first shown.
-  explicit Form1Window(MessageSink* messages = nullptr, std::string catalogue_path = kCatalogueFileName);
+  explicit Form1Window(MessageSink* messages = nullptr, CatalogueSource catalogue = {});
   ~Form1Window() override;
 
   Form1& form() { return *form_; }

@@ -39,10 +39,10 @@ bool shows_a_drawing(const PictureBox* picture) {
 
 }  // namespace
 
-int run_smoke_test(const std::string& catalogue_path) {
+int run_smoke_test(const CatalogueSource& catalogue) {
   quiet_window_manager_warnings();
   RecordingMessages messages;
-  Form1Window window(&messages, catalogue_path);
+  Form1Window window(&messages, catalogue);
   window.show();
   QApplication::processEvents();
   click(window.picture(SurfaceId::profil));
@@ -61,7 +61,7 @@ int run_smoke_test(const std::string& catalogue_path) {
     problems.push_back("the window icon does not draw (are Qt's SVG plugins installed?)");
   }
 
-  std::printf("smoke test: catalogue %s\n", catalogue_path.c_str());
+  std::printf("smoke test: catalogue %s\n", catalogue.path.c_str());
   for (const std::string& problem : problems) std::printf("smoke test: %s\n", problem.c_str());
   std::printf("smoke test: %s\n", problems.empty() ? "all five pictures drawn, no message" : "FAILED");
   return problems.empty() ? 0 : 1;

@@ -4,13 +4,13 @@
 // (the offscreen one included).
 #pragma once
 
-#include <string>
+#include "model/window.h"
 
 namespace airfoil {
 
-// Runs the check with the catalogue at `catalogue_path`; prints what it found
+// Runs the check with the catalogue at `catalogue`; prints what it found
 // and returns the exit status: 0 when all five pictures were drawn, no
 // message was shown and the icon draws, 1 otherwise.
-int run_smoke_test(const std::string& catalogue_path);
+int run_smoke_test(const CatalogueSource& catalogue);
 
 }  // namespace airfoil
