@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   // As the program does: the remembered language (Turkish when none).
-  airfoil::apply_language(QApplication::arguments());
+  airfoil::set_language(airfoil::remembered_language());
   FirstPaint first_paint(spawned_ns);
   const char* catalogue = std::getenv("AIRFOIL_STARTUP_CATALOGUE");
   airfoil::RecordingMessages messages;

@@ -54,26 +54,41 @@ int anchor(double v, int pen, int extent) {
   return static_cast<int>(std::clamp(a, 0.0, static_cast<double>(std::max(0, extent - pen))));
 }
 
-void plan_line(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call, Colour colour, int pen) {
+void plan_line(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call, Colour colour, double pen,
+               bool snapped) {
   const std::vector<float>& a = call.args;
   // Device coordinates in double precision; the clip rejects anything that
   // is not finite and cuts everything else to the picture.
   const Segment device{map.x(a[0]), map.y(a[1]), map.x(a[2]), map.y(a[3])};
   const std::optional<Segment> inside = clip_segment(device, {0, 0, map.width(), map.height()});
   if (!inside) return;
-  const int x1 = anchor(inside->x1, pen, plan.width), y1 = anchor(inside->y1, pen, plan.height);
-  const int x2 = anchor(inside->x2, pen, plan.width), y2 = anchor(inside->y2, pen, plan.height);
+  const double half = pen / 2;
+  if (!snapped) {
+    // The segments of a curve meet at exact points; round caps close the
+    // joints between them.
+    if (inside->x1 == inside->x2 && inside->y1 == inside->y2) {
+      plan.shapes.push_back(
+          {DeviceShape::Kind::Dot, inside->x1 - half, inside->y1 - half, 0, 0, pen, colour});
+    } else {
+      plan.shapes.push_back(
+          {DeviceShape::Kind::Line, inside->x1, inside->y1, inside->x2, inside->y2, pen, colour, true});
+    }
+    return;
+  }
+  const int whole = static_cast<int>(pen);
+  const int w = static_cast<int>(plan.width), h = static_cast<int>(plan.height);
+  const int x1 = anchor(inside->x1, whole, w), y1 = anchor(inside->y1, whole, h);
+  const int x2 = anchor(inside->x2, whole, w), y2 = anchor(inside->y2, whole, h);
   if (x1 == x2 && y1 == y2) {
     plan.shapes.push_back({DeviceShape::Kind::Dot, double(x1), double(y1), 0, 0, pen, colour});
     return;
   }
   // Through the centres of the pen squares at both ends: with square caps the
   // stroke covers exactly the pen squares along the way.
-  const double half = pen / 2.0;
   plan.shapes.push_back({DeviceShape::Kind::Line, x1 + half, y1 + half, x2 + half, y2 + half, pen, colour});
 }
 
-void plan_circle(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call, int pen) {
+void plan_circle(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call, double pen, bool snapped) {
   const std::vector<float>& a = call.args;
   if (!std::isfinite(a[0]) || !std::isfinite(a[1]) || !std::isfinite(a[2]) || a[2] < 0) return;
   const double cx = map.x(a[0]);
@@ -94,8 +109,13 @@ void plan_circle(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call
 
   const Colour colour = call.colour.value_or(0);
   if (r == 0) {
-    plan.shapes.push_back({DeviceShape::Kind::Dot, double(anchor(cx, pen, plan.width)),
-                           double(anchor(cy, pen, plan.height)), 0, 0, pen, colour});
+    if (!snapped) {
+      plan.shapes.push_back({DeviceShape::Kind::Dot, cx - pen / 2, cy - pen / 2, 0, 0, pen, colour});
+      return;
+    }
+    const int whole = static_cast<int>(pen);
+    plan.shapes.push_back({DeviceShape::Kind::Dot, double(anchor(cx, whole, static_cast<int>(plan.width))),
+                           double(anchor(cy, whole, static_cast<int>(plan.height))), 0, 0, pen, colour});
     return;
   }
   plan.shapes.push_back({DeviceShape::Kind::Ring, cx, cy, r, 0, pen, colour});
@@ -105,13 +125,17 @@ void plan_circle(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call
 
 DevicePlan plan_picture(const std::vector<SurfaceCall>& calls,
                         const std::optional<std::array<float, 4>>& start_scale, int logical_width,
-                        int logical_height, double scale, Colour back, Colour fore, double line_width) {
+                        int logical_height, double scale, Colour back, Colour fore, double line_width,
+                        bool snapped) {
   if (!std::isfinite(scale) || scale <= 0) scale = 1;
   if (!std::isfinite(line_width) || line_width <= 0) line_width = 1;
   DevicePlan plan;
-  plan.width = std::max(1, static_cast<int>(std::lround(logical_width * scale)));
-  plan.height = std::max(1, static_cast<int>(std::lround(logical_height * scale)));
-  const int pen = std::max(1, static_cast<int>(std::lround(scale * line_width)));
+  // Snapped, the picture and its pen are whole device pixels; exact, they are
+  // what the scale makes of them.
+  const auto whole = [](double x) { return std::max(1.0, static_cast<double>(std::lround(x))); };
+  plan.width = snapped ? whole(logical_width * scale) : logical_width * scale;
+  plan.height = snapped ? whole(logical_height * scale) : logical_height * scale;
+  const double pen = snapped ? whole(scale * line_width) : scale * line_width;
   DeviceMap map(plan.width, plan.height, start_scale);
 
   // A surface that was never cleared shows its background all the same.
@@ -121,8 +145,8 @@ DevicePlan plan_picture(const std::vector<SurfaceCall>& calls,
     switch (call.op) {
       case SurfaceCall::Op::Cls: plan.shapes.push_back(fill); break;
       case SurfaceCall::Op::Scale: map.set(call.args[0], call.args[1], call.args[2], call.args[3]); break;
-      case SurfaceCall::Op::Line: plan_line(plan, map, call, call.colour.value_or(fore), pen); break;
-      case SurfaceCall::Op::Circle: plan_circle(plan, map, call, pen); break;
+      case SurfaceCall::Op::Line: plan_line(plan, map, call, call.colour.value_or(fore), pen, snapped); break;
+      case SurfaceCall::Op::Circle: plan_circle(plan, map, call, pen, snapped); break;
     }
   }
   return plan;

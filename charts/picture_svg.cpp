@@ -64,7 +64,7 @@ class Element {
 }  // namespace
 
 std::string picture_svg(const DevicePlan& plan, const std::vector<SvgLabel>& labels, Colour back) {
-  const std::string w = std::to_string(plan.width), h = std::to_string(plan.height);
+  const std::string w = n(plan.width), h = n(plan.height);
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   Element(out, "svg")("xmlns", "http://www.w3.org/2000/svg")("width", w)("height", h)("viewBox",
                                                                                       "0 0 " + w + " " + h)
@@ -74,14 +74,14 @@ std::string picture_svg(const DevicePlan& plan, const std::vector<SvgLabel>& lab
   out += "</clipPath>\n<g clip-path=\"url(#picture)\" shape-rendering=\"crispEdges\">\n";
   for (const DeviceShape& s : plan.shapes) {
     const std::string colour = css_colour(s.colour);
-    const std::string pen = std::to_string(s.pen);
+    const std::string pen = n(s.pen);
     switch (s.kind) {
       case DeviceShape::Kind::Fill:
         Element(out, "rect")("width", w)("height", h)("fill", colour).close();
         break;
       case DeviceShape::Kind::Line:
         Element(out, "line")("x1", n(s.x1))("y1", n(s.y1))("x2", n(s.x2))("y2", n(s.y2))("stroke", colour)(
-            "stroke-width", pen)("stroke-linecap", "square")
+            "stroke-width", pen)("stroke-linecap", s.round ? "round" : "square")
             .close();
         break;
       case DeviceShape::Kind::Dot:

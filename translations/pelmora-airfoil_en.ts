@@ -95,8 +95,8 @@
         <translation>Free-stream Mach number</translation>
     </message>
     <message>
-        <source>Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı noktadır, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kabaca |M∞| &lt; 0.7 için anlamlıdır.</source>
-        <translation>Free-stream Mach number M∞, between -1 and 1, with a point as decimal separator; 0 is incompressible flow. Return recomputes everything with this number; without Return the number is read at the next computation. The Prandtl-Glauert correction is meaningful roughly for |M∞| &lt; 0.7.</translation>
+        <source>Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı nokta da virgül de olabilir, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kabaca |M∞| &lt; 0.7 için anlamlıdır.</source>
+        <translation>Free-stream Mach number M∞, between -1 and 1, with a point or a comma as decimal separator; 0 is incompressible flow. Return recomputes everything with this number; without Return the number is read at the next computation. The Prandtl-Glauert correction is meaningful roughly for |M∞| &lt; 0.7.</translation>
     </message>
     <message>
         <source>Taşıma katsayısı CL</source>
@@ -242,8 +242,8 @@
         <translation>&lt;b&gt;xM/c&lt;/b&gt;: moment reference point, per cent of chord (0 to 100). The CM chart and the airfoil are redrawn and the point is marked on the airfoil.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Moo&lt;/b&gt;: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta yazın (örneğin 0.5). Yazılan sayı kendiliğinden uygulanmaz: Enter tuşu her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a basılmazsa sayı, basınç dağılımını ya da bir katsayı grafiğini yeniden çizen bir sonraki hesapta okunur. -1 ile 1 arasında olmayan bir sayı için uyarı verilir ve düzeltme çizilmez.</source>
-        <translation>&lt;b&gt;Moo&lt;/b&gt;: free-stream Mach number; type a point as decimal separator (for example 0.5). A typed number does not apply by itself: Return recomputes and redraws everything with it. Without Return, the number is read at the next computation that redraws the pressure distribution or a coefficient chart. For a number outside -1 to 1 a warning is shown and no correction is drawn.</translation>
+        <source>&lt;b&gt;Moo&lt;/b&gt;: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta da virgül de yazılabilir (örneğin 0.5 ya da 0,5). Yazılan sayı kendiliğinden uygulanmaz: Enter tuşu her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a basılmazsa sayı, basınç dağılımını ya da bir katsayı grafiğini yeniden çizen bir sonraki hesapta okunur. -1 ile 1 arasında olmayan bir sayı için uyarı verilir ve düzeltme çizilmez.</source>
+        <translation>&lt;b&gt;Moo&lt;/b&gt;: free-stream Mach number; a point or a comma can be typed as decimal separator (for example 0.5 or 0,5). A typed number does not apply by itself: Return recomputes and redraws everything with it. Without Return, the number is read at the next computation that redraws the pressure distribution or a coefficient chart. For a number outside -1 to 1 a warning is shown and no correction is drawn.</translation>
     </message>
     <message>
         <source>&lt;b&gt;CL =&lt;/b&gt; ve &lt;b&gt;CM =&lt;/b&gt; kutuları, geçerli hücum açısındaki sıkıştırılamaz akış katsayılarını gösterir (CL dört, CM beş ondalık basamağa yuvarlanır).</source>
@@ -266,8 +266,8 @@
         <translation>Assumptions</translation>
     </message>
     <message>
-        <source>Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar kenarı (Kutta) koşulu belirler: akış firar kenarından düzgünce ayrılır ve her açıda yüzeye yapışık kalır. Bu yüzden tutunma kaybı (stall) yoktur, CL açıyla birlikte artmayı sürdürür; sürtünme de olmadığından sürükleme kuvveti sıfırdır.</source>
-        <translation>The flow is taken as inviscid and incompressible. The trailing-edge (Kutta) condition fixes the circulation: the flow leaves the trailing edge smoothly and stays attached to the surface at every angle. So there is no stall, and CL keeps rising with the angle; as there is no friction either, the drag is zero.</translation>
+        <source>Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar kenarı (Kutta) koşulu belirler: akış sivri firar kenarından düzgünce ayrılır. Bu koşul yalnızca sirkülasyonu seçer; tutunma kaybının (stall) olmaması viskozitenin yokluğundandır: sınır tabakası olmadığından akış hiçbir açıda yüzeyden ayrılmaz ve CL açıyla birlikte artmayı sürdürür. Gerçek bir kesitte sınır tabakası büyük açılarda ayrılır ve taşıma düşer. Sürükleme kuvveti de sıfırdır, ama yalnızca sürtünme olmadığı için değil: ayrılma ve iz olmadığından yüzeydeki basınçların bileşkesi serbest akıma diktir (d'Alembert paradoksu), iki boyutlu bir kesitte kanat ucu girdabının getirdiği sürükleme de yoktur. Gerçek bir kesit hem sürtünme hem de basınç (biçim) sürüklemesi taşır.</source>
+        <translation>The flow is taken as inviscid and incompressible. The trailing-edge (Kutta) condition fixes the circulation: the flow leaves the sharp trailing edge smoothly. That condition only chooses the circulation; there is no stall because there is no viscosity: without a boundary layer the flow separates from the surface at no angle, and CL keeps rising with the angle. On a real section the boundary layer separates at large angles and the lift falls. The drag is zero too, and not only because there is no friction: with no separation and no wake, the pressures on the surface add up to a force at right angles to the free stream (d'Alembert's paradox), and a two-dimensional section has no drag from wing-tip vortices either. A real section has both friction drag and pressure (form) drag.</translation>
     </message>
     <message>
         <source>Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme yalnızca ses altı ve yüzeye yapışık akış için geçerlidir ve kabaca |Moo| &lt; 0.7 için anlamlıdır; daha yüksek Mach sayılarında yüzeyde yerel ses üstü bölgeler ve şok dalgaları oluşur, düzeltme akışı artık doğru anlatmaz.</source>
@@ -310,12 +310,12 @@
         <translation>Flow field</translation>
     </message>
     <message>
-        <source>F2 (ya da daire veya profil resminin sağ tık menüsündeki &lt;b&gt;Akış alanı&lt;/b&gt;) akış alanı penceresini açar: solda kesitin, sağda onu üreten dairenin çevresindeki akış. Bu bir benzetim değil, programın kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit ψ adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda ikiye ayrıldığı ve firar kenarından düzgünce ayrıldığı bölen akım çizgisidir (ψ = 0). Beyaz noktalar dairedeki iki durma noktası ve kesitteki karşılıklarıdır. Arkadaki renkler basınç katsayısı Cp'dir: koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne uygundur.</source>
-        <translation>F2 (or &lt;b&gt;Flow field&lt;/b&gt; in the right-click menu of the circle or airfoil picture) opens the flow-field window: on the left the flow about the section, on the right the flow about the circle that generates it. This is not a simulation but the exact potential flow of the program's theory. The thin lines are streamlines at equal steps of ψ; the thick black line is the dividing streamline (ψ = 0), where the flow splits at the nose and leaves the trailing edge smoothly. The white dots are the two stagnation points on the circle and their images on the section. The colours behind are the pressure coefficient Cp, from dark violet at -3 (suction) to yellow at 1 (the stagnation pressure), on a colour-blind-safe scale.</translation>
+        <source>F2 (ya da daire veya profil resminin sağ tık menüsündeki &lt;b&gt;Akış alanı&lt;/b&gt;) akış alanı penceresini açar: solda kesitin, sağda onu üreten dairenin çevresindeki akış. Bu bir benzetim değil, programın kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit ψ adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda ikiye ayrıldığı ve firar kenarından düzgünce ayrıldığı bölen akım çizgisidir (ψ = 0). Beyaz noktalar dairedeki iki durma noktası ve kesitteki karşılıklarıdır. Kesitte bunlardan yalnızca burundaki bir durma noktasıdır: dönüşümün türevi de ζ = 1'de sıfır olduğundan akış sivri firar kenarından durmadan, serbest akım hızının %12 kalınlıktaki bir kesitte yaklaşık 0.9 katıyla (daha kalın kesitlerde biraz daha azıyla) ayrılır. Arkadaki renkler basınç katsayısı Cp'dir: koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne uygundur.</source>
+        <translation>F2 (or &lt;b&gt;Flow field&lt;/b&gt; in the right-click menu of the circle or airfoil picture) opens the flow-field window: on the left the flow about the section, on the right the flow about the circle that generates it. This is not a simulation but the exact potential flow of the program's theory. The thin lines are streamlines at equal steps of ψ; the thick black line is the dividing streamline (ψ = 0), where the flow splits at the nose and leaves the trailing edge smoothly. The white dots are the two stagnation points on the circle and their images on the section. On the section only the one at the nose is a stagnation point: the map's derivative vanishes at ζ = 1 as well, so the flow leaves the sharp trailing edge without stopping, at about 0.9 of the free-stream speed on a 12 % thick section (somewhat less on thicker ones). The colours behind are the pressure coefficient Cp, from dark violet at -3 (suction) to yellow at 1 (the stagnation pressure), on a colour-blind-safe scale.</translation>
     </message>
     <message>
-        <source>Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, v, |V| ve Cp değerlerini gösterir; noktanın öteki düzlemdeki karşılığı bir halkayla işaretlenir. Pencere ana pencereyi izler: kalınlık, kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc pencereyi kapatır.</source>
-        <translation>With the mouse over a plane, the line at the bottom shows x/c, y/c, u, v, |V| and Cp at that point, and the same point is ringed in the other plane. The window follows the main window: a change of thickness, camber or α redraws it. Right-click a picture to copy it or save it as PNG, SVG or PDF; Escape closes the window.</translation>
+        <source>Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, v, |V| ve Cp değerlerini gösterir; noktanın öteki düzlemdeki karşılığı bir halkayla işaretlenir. Klavyeyle Tab bir düzleme gelir ve ok tuşları halkayla gösterilen bir ölçüm noktasını gezdirir (Shift ile daha ince adımlarla). Pencere ana pencereyi izler: kalınlık, kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc pencereyi kapatır.</source>
+        <translation>With the mouse over a plane, the line at the bottom shows x/c, y/c, u, v, |V| and Cp at that point, and the same point is ringed in the other plane. With the keyboard, Tab reaches a plane and the arrow keys move a probe point, shown by a ring (with Shift in finer steps). The window follows the main window: a change of thickness, camber or α redraws it. Right-click a picture to copy it or save it as PNG, SVG or PDF; Escape closes the window.</translation>
     </message>
 </context>
 <context>
@@ -580,12 +580,12 @@
         <translation>Flow in the circle plane</translation>
     </message>
     <message>
-        <source>Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder.</source>
-        <translation>The flow about the section: streamlines at equal steps of ψ, the thick black line the dividing streamline (ψ = 0), the white dots the stagnation points; behind them the pressure coefficient Cp on its colour scale. Right-click to copy or save the picture.</translation>
+        <source>Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar burundaki durma noktası ve firar kenarı; arkada basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder.</source>
+        <translation>The flow about the section: streamlines at equal steps of ψ, the thick black line the dividing streamline (ψ = 0), the white dots the stagnation point at the nose and the trailing edge; behind them the pressure coefficient Cp on its colour scale. Right-click to copy or save the picture.</translation>
     </message>
     <message>
         <source>Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ tık resmi kopyalar ya da kaydeder.</source>
-        <translation>The flow about the circle that generates the section; the map z = ζ + 1/ζ turns this picture into the airfoil plane. Streamlines, the dividing streamline, the two stagnation points (one at ζ = 1, the image of the trailing edge) and the Cp colour scale. Right-click to copy or save the picture.</translation>
+        <translation>The flow about the circle that generates the section; the map z = ζ + 1/ζ turns this picture into the airfoil plane. Streamlines, the dividing streamline, the two stagnation points (one at ζ = 1, which the map takes to the trailing edge) and the Cp colour scale. Right-click to copy or save the picture.</translation>
     </message>
     <message>
         <source>Akış alanı</source>
@@ -596,8 +596,8 @@
         <translation>Flow at the mouse position</translation>
     </message>
     <message>
-        <source>Fareyi bir düzlemin üzerinde gezdirin: o noktadaki hız ve Cp burada görünür, noktanın öteki düzlemdeki karşılığı işaretlenir.</source>
-        <translation>Move the mouse over either plane: the velocity and Cp at that point show here, and the same point is marked in the other plane.</translation>
+        <source>Fareyi bir düzlemin üzerinde gezdirin (ya da Tab ile bir düzleme gelip ok tuşlarına basın): o noktadaki hız ve Cp burada görünür, noktanın öteki düzlemdeki karşılığı işaretlenir.</source>
+        <translation>Move the mouse over either plane (or Tab to a plane and press the arrow keys): the velocity and Cp at that point show here, and the same point is marked in the other plane.</translation>
     </message>
     <message>
         <source>: kesitin içinde ya da üzerinde; burada akış yok.</source>
@@ -662,6 +662,10 @@
     <message>
         <source>Akış alanı...</source>
         <translation>Flow field...</translation>
+    </message>
+    <message>
+        <source>Firar kenarı bir durma noktası değildir: akış sivri uçtan serbest akım hızının %1 katıyla ayrılır.</source>
+        <translation>The trailing edge is not a stagnation point: the flow leaves the cusp at %1 of the free-stream speed.</translation>
     </message>
 </context>
 <context>
@@ -754,7 +758,7 @@
         <translation>points nP = %1</translation>
     </message>
     <message>
-        <source>hÃ¼cum aÃ§Ä±sÄ± α = %1°</source>
+        <source>hücum açısı α = %1°</source>
         <translation>angle of attack α = %1°</translation>
     </message>
     <message>
@@ -772,6 +776,42 @@
     <message>
         <source>resim kodlanamadı</source>
         <translation>cannot encode the image</translation>
+    </message>
+    <message>
+        <source>diskte yer kalmadı</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>dosya, izin verilen en büyük boyutu aşıyor</source>
+        <translation>the file would be larger than allowed</translation>
+    </message>
+    <message>
+        <source>bu klasöre yazma izniniz yok</source>
+        <translation>you may not write in this folder</translation>
+    </message>
+    <message>
+        <source>disk yalnızca okunabilir</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>bu ad bir klasöre ait</source>
+        <translation>that name is a folder</translation>
+    </message>
+    <message>
+        <source>klasör yok</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>sistem hatası %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>dosya yazmaya karşı korumalı</source>
+        <translation>the file is write-protected</translation>
+    </message>
+    <message>
+        <source>; önceki dosya olduğu gibi duruyor</source>
+        <translation>; the file that was there is unchanged</translation>
     </message>
 </context>
 <context>
@@ -915,6 +955,61 @@
     <message>
         <source>δ* %1 kat büyütülmüş; T geçiş, S ayrılma</source>
         <translation>δ* enlarged %1 times; T transition, S separation</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>düzenli bir dosya değil</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>ayarlar dosyası olamayacak kadar büyük</source>
+        <translation>it is too large to be a settings file</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 açılamadı (%2)</source>
+        <translation>the lock file %1 could not be opened (%2)</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 düzenli bir dosya değil</source>
+        <translation>the lock file %1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 kilitlenemedi (%2)</source>
+        <translation>the lock file %1 could not be locked (%2)</translation>
+    </message>
+    <message>
+        <source>kilit dosyası %1 başka bir program tarafından tutuluyor</source>
+        <translation>the lock file %1 is held by another program</translation>
+    </message>
+    <message>
+        <source>%1 klasörü oluşturulamadı</source>
+        <translation>the folder %1 could not be created</translation>
+    </message>
+    <message>
+        <source>%1 düzenli bir dosya değil (bir bağlantı, klasör, aygıt ya da FIFO); dokunulmadı</source>
+        <translation>%1 is not a regular file (a link, folder, device or FIFO) and was left alone</translation>
+    </message>
+    <message>
+        <source>%1 başka bir kullanıcıya ait; dokunulmadı</source>
+        <translation>%1 belongs to another user and was left alone</translation>
+    </message>
+    <message>
+        <source>%1 okunamadı (%2)</source>
+        <translation>%1 could not be read (%2)</translation>
+    </message>
+    <message>
+        <source>%1 yazılamadı (%2)</source>
+        <translation>%1 could not be written (%2)</translation>
+    </message>
+    <message>
+        <source>ayarlar dosyası %1 okunmadı: %2</source>
+        <translation>the settings file %1 was not read: %2</translation>
+    </message>
+    <message>
+        <source>Seçim hatırlanamadı: %1. Yalnızca bu oturumda geçerli.</source>
+        <translation>The choice could not be remembered: %1. It holds for this session only.</translation>
     </message>
 </context>
 <context>

@@ -236,7 +236,7 @@ std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>&
 
 FlowDrawing draw_flow_plane(const FlowScene& scene, Plane p, const FlowStyle& style,
                             const TextMetrics& metrics, const std::string& title, const std::string& hint,
-                            std::optional<PlanePoint> mark) {
+                            std::optional<PlanePoint> mark, double map_samples) {
   const FlowPlane& plane = scene.of(p);
   FlowDrawing d;
   d.width = plane.width;
@@ -274,6 +274,12 @@ FlowDrawing draw_flow_plane(const FlowScene& scene, Plane p, const FlowStyle& st
   map.kind = FlowShape::Kind::Image;
   map.rect = plane.plot;
   map.image = &plane.cp;
+  if (map_samples > 0) {
+    d.map = std::make_shared<ArgbImage>(cp_image(sample_cp(
+        *scene.field, plane.plane, plane.view, static_cast<int>(std::ceil(plane.plot.w * map_samples)),
+        static_cast<int>(std::ceil(plane.plot.h * map_samples)))));
+    map.image = d.map.get();
+  }
   d.shapes.push_back(map);
   draw_body(d, scene, plane, style);
 
@@ -357,8 +363,9 @@ Phrase flow_readout(const std::optional<FlowField>& field,
   if (!field) return Phrase(flow_hint_source());
   if (!hovered) {
     return Phrase(
-        "Fareyi bir düzlemin üzerinde gezdirin: o noktadaki hız ve Cp burada görünür, noktanın "
-        "öteki düzlemdeki karşılığı işaretlenir.");
+        "Fareyi bir düzlemin üzerinde gezdirin (ya da Tab ile bir düzleme gelip ok tuşlarına "
+        "basın): o noktadaki hız ve Cp burada görünür, noktanın öteki düzlemdeki karşılığı "
+        "işaretlenir.");
   }
   const auto [plane, p] = *hovered;
   const auto here = flow_at(*field, plane, p);
@@ -374,11 +381,30 @@ Phrase flow_readout(const std::optional<FlowField>& field,
 }
 
 std::optional<PlanePoint> flow_mark_in(const std::optional<FlowField>& field,
-                                       const std::optional<std::pair<Plane, PlanePoint>>& hovered, Plane p) {
-  if (!hovered || !field || hovered->first == p) return std::nullopt;
+                                       const std::optional<std::pair<Plane, PlanePoint>>& hovered, Plane p,
+                                       bool by_keyboard) {
+  if (!hovered || !field) return std::nullopt;
+  // The mouse pointer shows where it reads; a key's probe point has only
+  // this ring to show it, in its own plane too.
+  if (hovered->first == p) return by_keyboard ? std::optional(hovered->second) : std::nullopt;
   const auto here = flow_at(*field, hovered->first, hovered->second);
   if (!here) return std::nullopt;
   return p == Plane::airfoil ? here->airfoil : PlanePoint{here->zeta.real(), here->zeta.imag()};
+}
+
+Phrase flow_plane_description(const std::optional<FlowField>& field, double alfa_degrees, Plane p) {
+  const Phrase description(flow_plane_description_source(p));
+  if (!field) return Phrase("%1 %2", {Phrase(flow_hint_source()), description});
+  Phrase out("%1 %2", {Phrase(kFlowIncidenceSource, {literal(general_format(alfa_degrees))}), description});
+  if (p == Plane::airfoil) {
+    if (const auto edge = flow_at_zeta(*field, Complex(1, 0))) {
+      out = Phrase("%1 %2",
+                   {out, Phrase("Firar kenarı bir durma noktası değildir: akış sivri uçtan serbest akım "
+                                "hızının %1 katıyla ayrılır.",
+                                {literal(fixed_text(edge->section.speed, 2))})});
+    }
+  }
+  return out;
 }
 
 std::string flow_title_suffix(const FlowScene& scene, Plane p) {

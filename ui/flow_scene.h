@@ -135,15 +135,18 @@ struct FlowDrawing {
   int width = 0, height = 0;
   std::vector<FlowShape> shapes;
   std::shared_ptr<const ArgbImage> ramp;  // the colour bar's ramp, 1 x 256
+  std::shared_ptr<const ArgbImage> map;   // a colour map sampled for this drawing, if any
 };
 
 // Plane `p` of the scene, `mark` a point of that plane to ring (the image of
 // the point under the mouse in the other plane). `title` is the plane's
 // title in the face's language (see flow_plane_title_source); `hint` the
-// text that replaces the flow before any geometry.
+// text that replaces the flow before any geometry. `map_samples` > 0 samples
+// the colour map afresh at that many samples per logical pixel (for paper and
+// vector files) instead of enlarging the scene's coarse screen grid.
 FlowDrawing draw_flow_plane(const FlowScene& scene, Plane p, const FlowStyle& style,
                             const TextMetrics& metrics, const std::string& title, const std::string& hint,
-                            std::optional<PlanePoint> mark = std::nullopt);
+                            std::optional<PlanePoint> mark = std::nullopt, double map_samples = 0);
 
 // The Turkish sources of the titles and of the hint, for the face to
 // translate in the FlowWindow context; the airfoil plane's title gets
@@ -171,8 +174,16 @@ inline constexpr const char* kFlowIncidenceSource = "Hücum açısı %1 derece."
 Phrase flow_readout(const std::optional<FlowField>& field,
                     const std::optional<std::pair<Plane, PlanePoint>>& hovered);
 
-// The point of the other plane to ring while the pointer is at `hovered`.
+// The point of plane `p` to ring while the pointer (or the keyboard's probe
+// point, `by_keyboard`) is at `hovered`: its image in the other plane, and a
+// probe point in its own plane too.
 std::optional<PlanePoint> flow_mark_in(const std::optional<FlowField>& field,
-                                       const std::optional<std::pair<Plane, PlanePoint>>& hovered, Plane p);
+                                       const std::optional<std::pair<Plane, PlanePoint>>& hovered, Plane p,
+                                       bool by_keyboard = false);
+
+// What a plane's picture says to assistive technology: the incidence (or
+// how to get a section), what it shows, and on the section's plane how fast
+// the flow leaves the trailing edge.
+Phrase flow_plane_description(const std::optional<FlowField>& field, double alfa_degrees, Plane p);
 
 }  // namespace airfoil

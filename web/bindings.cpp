@@ -451,14 +451,9 @@ std::string flow_texts() {
   const auto t = [](const char* source) { return translate("FlowWindow", source); };
   Json planes = Json::object();
   for (const Plane p : {Plane::airfoil, Plane::circle}) {
-    std::string description = t(flow_plane_description_source(p));
-    if (!flow_view.field) {
-      description = t(flow_hint_source()) + " " + description;
-    } else {
-      Phrase incidence(kFlowIncidenceSource, {literal(general_format(current().form().w.AlfaD))});
-      description = render(incidence, [](const std::string& s) { return translate("FlowWindow", s); }) + " " +
-                    description;
-    }
+    const std::string description =
+        render(flow_plane_description(flow_view.field, current().form().w.AlfaD, p),
+               [](const std::string& s) { return translate("FlowWindow", s); });
     planes[p == Plane::airfoil ? "airfoil" : "circle"] = {{"name", t(flow_plane_name_source(p))},
                                                           {"description", description}};
   }

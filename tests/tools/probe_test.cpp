@@ -299,7 +299,28 @@ TEST(Probe, ExportWritesPicturesTablesAndHandout) {
                        shortest_text(report["cd"].get<double>()) + "\n"),
             std::string::npos);
 }
+
 #endif
+
+// The streamline table is written like every file of the probe: a link in
+// its place is replaced, not written through; a file its owner made
+// read-only is left alone, even by the superuser; every failure says why.
+TEST(Probe, FlowCsvReplacesALinkKeepsAWriteProtectedFileAndSaysWhy) {
+  const fs::path dir = test_dir();
+  const std::string catalogue = write_catalogue(dir).string();
+  std::ofstream(dir / "victim") << "keep";
+  fs::create_symlink(dir / "victim", dir / "lines.csv");
+  EXPECT_EQ(run_probe({"--catalogue", catalogue, "--flow-csv", "lines.csv"}, dir).status, 0);
+  fs::permissions(dir / "victim", fs::perms::owner_read);
+  for (const std::string failure :
+       {"victim: the file is write-protected", "no/lines.csv: No such file or directory"}) {
+    const ProbeRun run =
+        run_probe({"--catalogue", catalogue, "--flow-csv", failure.substr(0, failure.find(':'))}, dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write " + failure), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(read_file(dir / "victim"), "keep");
+}
 
 // The flow field of a section replayed in this process, for the probe's
 // flow outputs to be checked against.

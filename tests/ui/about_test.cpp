@@ -1,15 +1,20 @@
-// The About window: one window, its texts and looks, and its independence
-// from the main window.
+// The About window: one window, its texts and looks, beside the main window
+// while both are open.
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
 #include "ui/qt/about_window.h"
+#include "ui/qt/classroom.h"
+#include "ui/qt/flow_controller.h"
+#include "ui/qt/flow_window.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/qt_layout.h"
 #include "ui/window_layout.h"
 #include "ui_support.h"
@@ -68,12 +73,22 @@ TEST(About, MainWindowKeepsWorkingWhileItIsOpen) {
   EXPECT_EQ(open.clear_counts(), (std::vector<int>{2, 2, 2, 2, 2}));
 }
 
-TEST(About, StaysOpenWhenTheMainWindowCloses) {
+// Closing the main window ends the program, whichever of its other windows
+// are open: they close with it.
+TEST(About, ClosingTheMainWindowClosesAboutHelpAndFlowAndEndsTheProgram) {
   OpenWindow open;
   choose_about(*open.window);
-  open.window->close();
+  Classroom::of(*open.window)->open_help();
+  FlowController::of(*open.window)->open();
+  const QList<QWidget*> others{open.window->about_window(), Classroom::of(*open.window)->help_window(),
+                               FlowController::of(*open.window)->flow_window()};
+  // The event loop runs as the program's does; it ends by itself only if
+  // closing the main window left no other window open.
+  QTimer::singleShot(0, open.window.get(), [&] { open.window->close(); });
+  QTimer::singleShot(5000, open.window.get(), [] { QApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(open.window->isVisible());
-  EXPECT_TRUE(open.window->about_window()->isVisible());
+  for (const QWidget* other : others) EXPECT_FALSE(other->isVisible()) << other->objectName().toStdString();
 }
 
 // Every label of the About table is shown as described, and no line is cut:

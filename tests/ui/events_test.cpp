@@ -3,8 +3,10 @@
 // reach the user.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cmath>
@@ -83,9 +85,10 @@ TEST(Events, EchoBoxesAreReadOnlyAndMooTakesADecimalComma) {
   EXPECT_TRUE(open.messages.shown.empty());
 }
 
-// Numbers are shown with the user's decimal separator; the program itself
+// Numbers are shown with the user's decimal separator, one in the whole
+// window (boxes, axis ticks, tooltips, descriptions); the program itself
 // keeps '.'.
-TEST(Events, EchoBoxesShowTheUsersDecimalSeparator) {
+TEST(Events, ATurkishLocaleShowsOneDecimalSeparatorInTheWholeWindow) {
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
   {
@@ -93,6 +96,14 @@ TEST(Events, EchoBoxesShowTheUsersDecimalSeparator) {
     click(open.bar("HScroll_Thickness"), QStyle::SC_ScrollBarAddLine);
     EXPECT_EQ(open.text("Text_Thickness"), "0,01");
     EXPECT_EQ(open.window->form().w.Text_Thickness.Text, "0.01");
+    EXPECT_EQ(open.window->findChild<QLabel*>("Label10")->text(), "  0,2");
+    const QRegularExpression point_number("\\d\\.\\d");
+    for (const QWidget* w : open.window->findChildren<QWidget*>()) {
+      QStringList texts{w->toolTip(), w->accessibleDescription()};
+      if (const auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
+      if (const auto* box = qobject_cast<const QLineEdit*>(w)) texts << box->text();
+      for (const QString& text : texts) EXPECT_FALSE(text.contains(point_number)) << text.toStdString();
+    }
   }
   QLocale::setDefault(before);
 }

@@ -6,9 +6,14 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <sys/resource.h>
+
 #include <cmath>
+#include <csignal>
+#include <fstream>
 #include <functional>
 #include <set>
 
@@ -35,6 +40,11 @@ struct DrawnWindow : OpenWindow {
   }
   WindowExports& exports() const { return *window->findChild<WindowExports*>(); }
 };
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 int count_pages(const QByteArray& pdf) {
   return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
@@ -90,6 +100,16 @@ TEST(Exports, SvgHoldsOneElementPerVisibleCall) {
   profil.calls.push_back({SurfaceCall::Op::Line, {NAN, 0, 1, 0}, 255});
   profil.calls.push_back({SurfaceCall::Op::Circle, {50, 0, 0.01f}, 255});
   EXPECT_EQ(drawn(picture_svg(profil)), calls);
+}
+
+// Lines land where they fall, between device pixels, in SVG and PDF; only
+// the pixel outputs are snapped to the grid.
+TEST(Exports, VectorOutputsKeepExactCoordinates) {
+  RecordingSurface drawn;
+  drawn.Scale(0, 0, 100, 50);
+  drawn.Line(10.3f, 20.7f, 80.1f, 33.3f);
+  const QByteArray svg = picture_svg(PictureContent{"p", QSize(100, 50), 0, 0, drawn.calls(), {}, {}});
+  EXPECT_TRUE(svg.contains("points=\"10.3,20.7 80.1,33.3 \""));
 }
 
 TEST(Exports, HandoutIsOnePage) {
@@ -168,20 +188,58 @@ TEST(PictureMenu, CopiesAndSavesThePictureAndItsData) {
     }
     FAIL() << text;
   };
+  open.window->set_zoom(2);  // copied as seen
   choose("Resmi kopyala");
   const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(copied, nullptr);
-  EXPECT_TRUE(copied->hasImage());
+  EXPECT_EQ(copied->imageData().value<QImage>().convertToFormat(QImage::Format_RGB32),
+            open.screen_of(SurfaceId::Picture_CM));
   EXPECT_TRUE(copied->data("image/svg+xml").contains("<svg"));
 
   choose("Resmi PNG olarak kaydet (4x)...");
   EXPECT_EQ(asked, "Picture_CM@4x.png");
-  EXPECT_EQ(QImage(dir.filePath(asked)).size(), 4 * open.picture(SurfaceId::Picture_CM)->size());
+  EXPECT_EQ(QImage(dir.filePath(asked)).size(), 4 * open.picture(SurfaceId::Picture_CM)->content().size);
 
   choose("Verileri CSV olarak kaydet...");
   QFile csv(dir.filePath("moment.csv"));
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
   EXPECT_EQ(csv.readAll().toStdString(), moment_csv(open.window->form().w));
+}
+
+// A save that fails keeps the file that was there and says why in the
+// window's language: a full disk (the file-size limit stands in for it, no
+// root needed) for every kind of file the window saves, a write-protected
+// file (refused even to the superuser) and a folder by that name.
+TEST(SavingFromTheWindow, NeverDestroysAGoodFile) {
+  DrawnWindow open;
+  QTemporaryDir dir;
+  QString target, report;
+  open.exports().choose_path = [&](auto&&...) { return target; };
+  open.exports().report = [&](const QString& text) { report = text; };
+  const QString kept = QString::fromUtf8("; önceki dosya olduğu gibi duruyor");
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const rlimit full{8, saved.rlim_max};
+  std::signal(SIGXFSZ, SIG_IGN);
+  QAction* save = nullptr;
+  for (QAction* action : open.exports().menu(SurfaceId::pressure)->actions()) {
+    if (!action->text().contains("kaydet")) continue;  // PNG, SVG, PDF, CSV and the handout
+    std::ofstream((target = dir.filePath(action->text())).toStdString()) << "good";
+    setrlimit(RLIMIT_FSIZE, &full);
+    (save = action)->trigger();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(contents(target), "good") << target.toStdString();
+    EXPECT_EQ(report,
+              target + QString::fromUtf8(" yazılamadı: dosya, izin verilen en büyük boyutu aşıyor") + kept);
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);  // no leftovers
+  QFile::setPermissions(target, QFile::ReadOwner);
+  save->trigger();
+  EXPECT_TRUE(contents(target) == "good" &&
+              report.endsWith(QString::fromUtf8(": dosya yazmaya karşı korumalı") + kept));
+  target = dir.path();
+  save->trigger();
+  EXPECT_TRUE(report.endsWith(QString::fromUtf8(": bu ad bir klasöre ait"))) << report.toStdString();
 }
 
 TEST(WindowKeys, CtrlPPrintsTheWindowAndCtrlShiftSSavesTheHandout) {
@@ -200,10 +258,12 @@ TEST(WindowKeys, CtrlPPrintsTheWindowAndCtrlShiftSSavesTheHandout) {
   QTest::keyClick(open.window.get(), Qt::Key_P, Qt::ControlModifier);
   QTest::keyClick(open.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   for (const char* name : {"printed.pdf", "handout.pdf"}) {
-    QFile file(dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    EXPECT_EQ(count_pages(file.readAll()), 1) << name;
+    EXPECT_EQ(count_pages(contents(dir.filePath(name))), 1) << name;
   }
+  // The pictures and controls go to paper as vectors, not as one bitmap of
+  // the window at the printer's resolution.
+  EXPECT_FALSE(QString::fromLatin1(contents(dir.filePath("printed.pdf")))
+                   .contains(QRegularExpression("/Width \\d{4}")));
   EXPECT_EQ(open.window->menuBar()->actions().size(), 1);  // still only "About"
 }
 

@@ -4,12 +4,17 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/flow_field.h"
+#include "ui/qt/exporter.h"
 #include "ui/qt/flow_controller.h"
 #include "ui/qt/flow_window.h"
+#include "ui/qt/language.h"
 #include "ui/qt/window_exports.h"
 #include "ui_support.h"
 
@@ -129,6 +134,48 @@ TEST(FlowWindow, MouseReadsTheFlowOfEachPlaneAndSaysWhereThereIsNone) {
   EXPECT_TRUE(flow->readout().contains(QString::fromUtf8("dairenin içinde")));
 }
 
+// Tab reaches a plane and the arrow keys move a probe point (Shift in finer
+// steps); nothing pops up over the point being read. The trailing-edge dot
+// is no stagnation point: the section's description gives the model's speed
+// there, near the 0.9 help gives for a 12 % section, and the circle's English
+// caption has the map take zeta = 1 to the trailing edge, as it does.
+TEST(FlowWindow, KeysMoveAProbeNoTooltipCoversAndTheTrailingEdgeIsNoStagnationPoint) {
+  FlowWindowOpen open;
+  open.bar("HScroll_Thickness")->setValue(12);
+  FlowWindow* flow = open.press_f2();
+  ASSERT_NE(flow, nullptr);
+  FlowPlaneView* view = flow->view(Plane::airfoil);
+  EXPECT_TRUE(view->focusPolicy() & Qt::TabFocus);
+  QTest::keyClick(view, Qt::Key_Right);
+  ASSERT_TRUE(flow->hovered());
+  const PlanePoint first = flow->hovered()->second;
+  QTest::keyClick(view, Qt::Key_Right);
+  QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+  const PlanePoint moved = flow->hovered()->second;
+  const FlowPlane& shown = flow->scene().of(Plane::airfoil);
+  const double step = (shown.view.x_max - shown.view.x_min) / 40;
+  EXPECT_NEAR(moved.x - first.x, step, 1e-9);
+  EXPECT_NEAR(moved.y - first.y, step / 5, 1e-9);
+  const QPoint at = to_qpoint(to_picture(shown, moved)).toPoint();
+  QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
+  QApplication::sendEvent(view, &help);
+  EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
+
+  const double speed = flow_at_zeta(*flow_field(open.window->form().w), Complex(1, 0))->section.speed;
+  EXPECT_NEAR(speed, 0.9, 0.05);
+  const QString description = view->accessibleDescription();
+  EXPECT_TRUE(description.contains(
+      QString::fromUtf8("bir durma noktası değildir: akış sivri uçtan serbest akım hızının %1 katıyla")
+          .arg(speed, 0, 'f', 2)))
+      << description.toStdString();
+  set_language(Language::english);
+  flow->set_zoom(1);
+  set_language(Language::turkish);
+  EXPECT_TRUE(flow->view(Plane::circle)
+                  ->accessibleDescription()
+                  .contains("which the map takes to the trailing edge"));
+}
+
 // The right-click menu saves a plane through the exporter: the PNG at 2x is
 // the picture on screen at twice the size, and the SVG is a drawing.
 TEST(FlowWindow, MenuSavesAPlaneAsPngAndSvg) {
@@ -154,6 +201,16 @@ TEST(FlowWindow, MenuSavesAPlaneAsPngAndSvg) {
   QFile svg(dir.filePath("flow-circle.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   EXPECT_TRUE(svg.readAll().contains("<svg"));
+}
+
+// Paper and vector files get the colour map sampled at print resolution
+// (300 per inch of the 96-dot layout), not the screen's coarse grid.
+TEST(FlowWindow, PdfCarriesTheColourMapAtPrintResolution) {
+  FlowWindowOpen open;
+  click(open.picture(SurfaceId::profil));
+  FlowWindow* flow = open.press_f2();
+  const int samples = static_cast<int>(std::ceil(flow->scene().of(Plane::circle).plot.w * 300 / 96));
+  EXPECT_TRUE(picture_pdf(flow->picture(Plane::circle)).contains("/Width " + QByteArray::number(samples)));
 }
 
 }  // namespace

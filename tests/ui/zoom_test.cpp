@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QWheelEvent>
 
@@ -16,6 +17,7 @@
 #include "ui/qt/exporter.h"
 #include "ui/qt/focus_mark.h"
 #include "ui/qt/help_window.h"
+#include "ui/qt/settings.h"
 #include "ui/qt/zoom.h"
 #include "ui_support.h"
 
@@ -156,6 +158,33 @@ TEST(Zoom, AboutAndHelpFollowTheFactor) {
   EXPECT_EQ(help->size(), QSize(620, 600));
 }
 
+// No window opens or zooms larger than its screen's available area: the
+// main window takes the largest step that fits, help is cut to the screen
+// and scrolls, and a window that sticks out is moved back, its title bar
+// never above the top.
+TEST(Zoom, WindowsNeverOutgrowTheirScreenNorRiseAboveItsTop) {
+  QScreen* projector = nullptr;
+  for (QScreen* screen : QGuiApplication::screens())
+    projector = screen->name() == "projector" ? screen : projector;
+  ASSERT_NE(projector, nullptr);
+  ZoomWindow open;
+  ASSERT_TRUE(open.active);
+  const auto inside = [](const QWidget& w) { return available_area(w).contains(w.frameGeometry()); };
+  open.window->set_zoom(3);
+  EXPECT_EQ(open.window->zoom(), 3);
+  Classroom::of(*open.window)->open_help();
+  HelpWindow* help = Classroom::of(*open.window)->help_window();
+  EXPECT_TRUE(help->height() < 1800 && inside(*help) && inside(*open.window));
+  help->close();
+
+  open.window->set_zoom(1);
+  open.window->setScreen(projector);
+  open.window->move(projector->geometry().topLeft() + QPoint(300, -40));
+  open.keys(Qt::Key_Plus, 8);
+  EXPECT_EQ(open.window->zoom(), 1.25);
+  EXPECT_TRUE(inside(*open.window) && projector->geometry().contains(open.window->frameGeometry()));
+}
+
 TEST(ZoomFactor, IsReadAsWrittenAndRoundedToAStep) {
   EXPECT_EQ(read_zoom("2"), 2);
   EXPECT_EQ(read_zoom("2.0"), 2);
@@ -171,22 +200,33 @@ TEST(ZoomFactor, IsReadAsWrittenAndRoundedToAStep) {
 }
 
 TEST(ZoomFactor, OptionAndKeysAreRememberedForTheNextRun) {
-  const auto start = [](QStringList options) {
+  const auto read = [](QStringList options) {
     options.prepend("pelmora-airfoil");
-    return apply_zoom(options);
+    return read_zoom_option(options);
   };
-  EXPECT_EQ(start({"--zoom", "200%"}), 2);
-  EXPECT_EQ(start({}), 2);
-  EXPECT_EQ(start({"--zoom=1.1"}), 1);
-  EXPECT_EQ(start({"--zoom", "big"}), std::nullopt);
-  EXPECT_EQ(start({"--zoom"}), std::nullopt);
-  EXPECT_EQ(remembered_zoom(), 1);
+  EXPECT_EQ(read({"--zoom", "200%"}).chosen, 2);
+  EXPECT_EQ(read({"--zoom=1.1"}).chosen, 1);
+  EXPECT_FALSE(read({"--zoom", "big"}).valid || read({"--zoom"}).valid);
   {
     ZoomWindow open;
     ASSERT_TRUE(open.active);
     open.keys(Qt::Key_Minus);
     EXPECT_EQ(remembered_zoom(), 0.75);
   }
+}
+
+// A folder where the settings file should be: the zoom keys still zoom, and
+// the choice that cannot be remembered is said once, not at every key.
+TEST(ZoomFactor, AKeyThatCannotBeRememberedSaysSoOnce) {
+  const QString previous = settings_file();
+  const QTemporaryDir folder;
+  set_settings_file(folder.path());
+  ZoomWindow open;
+  open.keys(Qt::Key_Minus, 2);
+  set_settings_file(previous);
+  EXPECT_EQ(open.window->zoom(), 0.5);
+  ASSERT_EQ(open.messages.shown.size(), 1U);
+  EXPECT_NE(open.messages.shown[0].find("hatırlanamadı"), std::string::npos) << open.messages.shown[0];
 }
 
 }  // namespace

@@ -4,15 +4,13 @@
 #include <QDate>
 #include <QGuiApplication>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "ui/export_csv.h"
+#include "ui/output_file.h"
 #include "ui/qt/exporter.h"
 #include "ui/qt/picture_labels.h"
 #include "ui/surface_layout.h"
@@ -30,45 +28,13 @@ bool make_directory(const std::filesystem::path& dir) {
   return false;
 }
 
-// Writes `bytes` to `file` through a new temporary file in the same folder,
-// renamed over the name at the end. The name is a plain path whatever it
-// looks like (Qt would take ":out" for a resource), and whatever stood there
-// before, a symbolic link included, is replaced, never written through; a
-// failed write leaves it as it was.
-bool write_replacing(const std::filesystem::path& file, const QByteArray& bytes) {
-  // Built by appending only: GCC 12 at -O3 takes "." + name for a possible
-  // overlapping copy and warns (-Wrestrict) where there is none.
-  std::string name;
-  name += '.';
-  name += file.filename().string();
-  name += ".XXXXXX";
-  std::string temporary = (file.parent_path() / name).string();
-  const int fd = mkstemp(temporary.data());
-  if (fd < 0) return false;
-  const char* data = bytes.constData();
-  std::size_t left = static_cast<std::size_t>(bytes.size());
-  bool ok = true;
-  while (ok && left > 0) {
-    const ssize_t n = ::write(fd, data, left);
-    ok = n > 0;
-    if (ok) {
-      data += n;
-      left -= static_cast<std::size_t>(n);
-    }
-  }
-  // mkstemp makes the file private; these are ordinary output files.
-  const mode_t mask = umask(0);
-  umask(mask);
-  ok = ok && fchmod(fd, 0666 & ~mask) == 0;
-  ok = close(fd) == 0 && ok;
-  ok = ok && std::rename(temporary.c_str(), file.c_str()) == 0;
-  if (!ok) unlink(temporary.c_str());
-  return ok;
-}
-
+// A file name is a plain path whatever it looks like (Qt would take ":out"
+// for a resource), and a link standing there is replaced, never written
+// through.
 bool write(const std::filesystem::path& file, const QByteArray& bytes) {
-  if (write_replacing(file, bytes)) return true;
-  std::fprintf(stderr, "airfoil-probe: cannot write %s\n", file.string().c_str());
+  const std::string why = replace_file(file.string(), std::string_view(bytes.constData(), bytes.size()));
+  if (why.empty()) return true;
+  std::fprintf(stderr, "airfoil-probe: cannot write %s: %s\n", file.string().c_str(), why.c_str());
   return false;
 }
 

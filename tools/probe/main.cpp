@@ -2,9 +2,10 @@
 // actions of the command line in order, then one JSON object on standard
 // output with everything the window holds and shows.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,8 @@
 #include "flow_options.h"
 #include "session.h"
 #include "ui/catalogue_search.h"
+#include "ui/form.h"
+#include "ui/output_file.h"
 
 #ifdef AIRFOIL_HAVE_PICTURES
 #include "exports.h"
@@ -62,17 +65,20 @@ int run(int argc, const char* const* argv) {
 #endif
 
   if (options.flow_csv) {
-    const std::string csv = flow_csv(form.w);
-    std::ofstream file(*options.flow_csv, std::ios::binary);
-    if (!file.write(csv.data(), static_cast<std::streamsize>(csv.size())) || !file.flush()) {
-      std::fprintf(stderr, "airfoil-probe: cannot write %s\n", options.flow_csv->c_str());
+    // Written like the exports: a file already there stays whole until the
+    // new one is complete, and a link in its place is not followed.
+    const std::string why = replace_file(*options.flow_csv, flow_csv(form.w));
+    if (!why.empty()) {
+      std::fprintf(stderr, "airfoil-probe: cannot write %s: %s\n", options.flow_csv->c_str(), why.c_str());
       status = 1;
     }
   }
 
   const std::string json = session.report();
+  errno = 0;
   if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
-    std::fputs("airfoil-probe: cannot write the report to standard output\n", stderr);
+    std::fprintf(stderr, "airfoil-probe: cannot write the report to standard output: %s\n",
+                 errno != 0 ? std::strerror(errno) : "write error");
     return 1;
   }
   return status;

@@ -36,9 +36,14 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
 }
 
 void AboutWindow::set_zoom(double factor) {
+  // The main window's step, or the largest below it that fits the screen.
+  factor = fitting_zoom(*this, factor, [](double z) {
+    return QSize(zoomed_pixels(kAboutWidth, z), zoomed_pixels(kAboutHeight, z));
+  });
   if (factor == zoom_) return;
   zoom_ = factor;
   lay_out();
+  if (isVisible()) fit_on_screen(*this);
 }
 
 void AboutWindow::lay_out() {

@@ -11,7 +11,7 @@ class AboutWindow : public QWidget {
 
  public:
   // A top-level window of its own (no owner), so either window can be in
-  // front and closing the main window leaves this one open.
+  // front; the main window closes it when it closes itself.
   AboutWindow();
 
   // Lays the window out again at `factor` of its designed size.

@@ -9,6 +9,7 @@
 #include "model/numtext.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box.h"
+#include "ui/qt/qt_layout.h"
 
 namespace airfoil {
 
@@ -63,11 +64,12 @@ constexpr ControlText kControls[] = {
                        "Moment referans noktasının hücum kenarından uzaklığı, veter uzunluğuna "
                        "oranı olarak; xM/c çubuğu belirler.")},
     {"Text_Moo", QT_TRANSLATE_NOOP("Controls", "Serbest akım Mach sayısı"),
-     QT_TRANSLATE_NOOP("Controls",
-                       "Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı noktadır, "
-                       "0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; "
-                       "Enter'a basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert "
-                       "düzeltmesi kabaca |M∞| < 0.7 için anlamlıdır.")},
+     QT_TRANSLATE_NOOP(
+         "Controls",
+         "Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı nokta da virgül de "
+         "olabilir, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a "
+         "basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kabaca |M∞| < 0.7 "
+         "için anlamlıdır.")},
     {"Text_CL", QT_TRANSLATE_NOOP("Controls", "Taşıma katsayısı CL"),
      QT_TRANSLATE_NOOP("Controls",
                        "Geçerli hücum açısındaki taşıma katsayısı, sıkıştırılamaz akış için, dört "
@@ -151,8 +153,9 @@ void apply_control_texts(Form1Window& window) {
     auto* control = window.findChild<QWidget*>(QString::fromUtf8(entry.object));
     if (control == nullptr) continue;
     control->setAccessibleName(translated(entry.name));
-    control->setAccessibleDescription(translated(entry.description));
-    control->setToolTip(translated(entry.description));
+    const QString description = with_user_decimal_point(translated(entry.description));
+    control->setAccessibleDescription(description);
+    control->setToolTip(description);
   }
   for (std::size_t i = 0; i < std::size(kPictures); ++i) {
     PictureBox* picture = window.picture(static_cast<SurfaceId>(i));
@@ -183,7 +186,7 @@ void describe_pictures(Form1Window& window) {
     const int drawn = picture->clear_count();
     if (picture->property(kDescribedAt).toInt() == drawn) continue;
     picture->setProperty(kDescribedAt, drawn);
-    const QString now = numbers_of(id, w);
+    const QString now = with_user_decimal_point(numbers_of(id, w));
     picture->setAccessibleDescription(now + QLatin1Char(' ') + meaning);
     picture->setToolTip(meaning + QLatin1Char('\n') + now);
   }

@@ -12,6 +12,7 @@
 #include "ui/qt/help_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box.h"
+#include "ui/qt/zoom.h"
 
 namespace airfoil {
 
@@ -66,10 +67,12 @@ Classroom* Classroom::of(const Form1Window& window) {
 void Classroom::open_help() {
   if (!help_) {
     help_ = std::make_unique<HelpWindow>();
-    if (window_.zoom() != 1) help_->set_zoom(window_.zoom());
+    help_->setScreen(window_.screen());
+    help_->set_zoom(window_.zoom());
   }
   help_->setWindowState(help_->windowState() & ~Qt::WindowMinimized);
   help_->show();
+  fit_on_screen(*help_);
   help_->raise();
   help_->activateWindow();
 }

@@ -3,18 +3,22 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "model/numtext.h"
+#include "ui/output_file.h"
 #include "ui/surface_layout.h"
 
 namespace airfoil {
@@ -29,11 +33,30 @@ constexpr int kLogicalDpi = 96;
 
 QString number(double x) { return QString::fromStdString(general_format(x)); }
 
+// The picture as SVG in its logical pixels, shown `scale` times as large.
+QByteArray svg_of(const PaintedPicture& picture, double scale) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(kLogicalDpi);
+  svg.setSize(QSize(qRound(picture.size.width() * scale), qRound(picture.size.height() * scale)));
+  svg.setViewBox(QRect(QPoint(0, 0), picture.size));
+  svg.setTitle(picture.name);
+  {
+    QPainter painter(&svg);
+    picture.paint(painter, 1.0, Placement::exact);
+  }
+  return bytes;
+}
+
 }  // namespace
 
 PaintedPicture painted(const PictureContent& picture) {
   return {picture.name, picture.size, to_qcolor(picture.back),
-          [picture](QPainter& painter, double scale) { paint_picture(painter, picture, scale); }};
+          [picture](QPainter& painter, double scale, Placement placement) {
+            paint_picture(painter, picture, scale, placement);
+          }};
 }
 
 QImage picture_image(const PictureContent& picture, double scale) {
@@ -41,7 +64,12 @@ QImage picture_image(const PictureContent& picture, double scale) {
 }
 QByteArray picture_svg(const PictureContent& picture) { return picture_svg(painted(picture)); }
 QByteArray picture_pdf(const PictureContent& picture) { return picture_pdf(painted(picture)); }
-void copy_picture(const PictureContent& picture) { copy_picture(painted(picture)); }
+void copy_picture(const PictureContent& picture, const QImage& shown, double zoom) {
+  auto* data = new QMimeData;
+  data->setImageData(shown);
+  data->setData(QStringLiteral("image/svg+xml"), svg_of(painted(picture), zoom));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
 QString save_picture(const PictureContent& picture, const QString& path, PictureFormat format, double scale) {
   return save_picture(painted(picture), path, format, scale);
 }
@@ -52,25 +80,11 @@ QImage picture_image(const PaintedPicture& picture, double scale) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(picture.back);
   QPainter painter(&image);
-  picture.paint(painter, scale);
+  picture.paint(painter, scale, Placement::snapped);
   return image;
 }
 
-QByteArray picture_svg(const PaintedPicture& picture) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setResolution(kLogicalDpi);
-  svg.setSize(picture.size);
-  svg.setViewBox(QRect(QPoint(0, 0), picture.size));
-  svg.setTitle(picture.name);
-  {
-    QPainter painter(&svg);
-    picture.paint(painter, 1.0);
-  }
-  return bytes;
-}
+QByteArray picture_svg(const PaintedPicture& picture) { return svg_of(picture, 1.0); }
 
 QByteArray picture_pdf(const PaintedPicture& picture) {
   QByteArray bytes;
@@ -84,7 +98,7 @@ QByteArray picture_pdf(const PaintedPicture& picture) {
                                 QPageLayout::Portrait, QMarginsF()));
   {
     QPainter painter(&pdf);
-    picture.paint(painter, 1.0);
+    picture.paint(painter, 1.0, Placement::exact);
   }
   return bytes;
 }
@@ -129,7 +143,7 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
     const SurfaceLayout& place = kSurfaceLayouts[i];
     painter.save();
     painter.translate(twips_to_pixels(place.Left), twips_to_pixels(place.Top));
-    paint_picture(painter, pictures[i], 1.0);
+    paint_picture(painter, pictures[i], 1.0, Placement::exact);
     painter.setPen(QPen(Qt::gray, 0));
     painter.drawRect(QRectF(0, 0, pictures[i].size.width(), pictures[i].size.height()));
     painter.restore();
@@ -169,14 +183,42 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Wind
   return bytes;
 }
 
-void paint_window(QWidget& window, QPagedPaintDevice& device) {
+void paint_window(QWidget& window, const std::vector<PlacedPicture>& pictures, QPagedPaintDevice& device) {
+  // A widget rendered straight onto a printer goes through one bitmap of
+  // the whole window at the printer's resolution (over a gigabyte at 1200
+  // dots per inch). Recorded into a QPicture instead, the controls stay
+  // drawing commands. The pictures are then drawn again over their places
+  // as exact vectors from their calls. (Leaving them out of the recording by
+  // a region would let their labels paint past their edges.)
+  QPicture recorded;
+  {
+    QPainter recorder(&recorded);
+    window.render(&recorder, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+  }
+
   QPainter painter(&device);
   const QRect page = painter.viewport();
   const double fit = std::min(page.width() / static_cast<double>(window.width()),
                               page.height() / static_cast<double>(window.height()));
   painter.translate((page.width() - window.width() * fit) / 2, (page.height() - window.height() * fit) / 2);
   painter.scale(fit, fit);
-  window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+  // A QPicture replays at the ratio of the device's resolution to its own,
+  // on top of the painter's transform; the fit above already holds that.
+  painter.save();
+  painter.scale(recorded.logicalDpiX() / static_cast<double>(device.logicalDpiX()),
+                recorded.logicalDpiY() / static_cast<double>(device.logicalDpiY()));
+  painter.drawPicture(0, 0, recorded);
+  painter.restore();
+  for (const PlacedPicture& picture : pictures) {
+    painter.save();
+    painter.translate(picture.place.topLeft());
+    // The recorded calls are at the designed size; the window may show them
+    // zoomed.
+    painter.scale(picture.place.width() / static_cast<double>(picture.content.size.width()),
+                  picture.place.height() / static_cast<double>(picture.content.size.height()));
+    paint_picture(painter, picture.content, 1.0, Placement::exact);
+    painter.restore();
+  }
 }
 
 void copy_picture(const PaintedPicture& picture) {
@@ -186,11 +228,54 @@ void copy_picture(const PaintedPicture& picture) {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString write_file(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    return file.errorString();
+namespace {
+
+// Why a file could not be written, from the system's error number, in the
+// user's language: the system's own text is English (or the C library's
+// language), not the window's.
+QString reason_of(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT: return tr("diskte yer kalmadı");
+    case EFBIG: return tr("dosya, izin verilen en büyük boyutu aşıyor");
+    case EACCES:
+    case EPERM: return tr("bu klasöre yazma izniniz yok");
+    case EROFS: return tr("disk yalnızca okunabilir");
+    case EISDIR: return tr("bu ad bir klasöre ait");
+    case ENOENT:
+    case ENOTDIR: return tr("klasör yok");
+    default: return tr("sistem hatası %1").arg(error);
   }
+}
+
+}  // namespace
+
+QString write_file(const QString& path, const QByteArray& bytes) {
+  // What QSaveFile would refuse with an English text of its own, or (as the
+  // superuser) not refuse at all.
+  const QFileInfo target(path);
+  if (target.isDir()) return reason_of(EISDIR);
+  const QString kept = target.exists() ? tr("; önceki dosya olduğu gibi duruyor") : QString();
+  if (write_protected(QFile::encodeName(path).toStdString()))
+    return tr("dosya yazmaya karşı korumalı") + kept;
+
+  QSaveFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return reason_of(errno != 0 ? errno : EACCES) + kept;
+  // The write lands in a buffer; a full disk shows only at the flush. Qt's
+  // commit() renames the new file into place even after a failed buffered
+  // write, so every step is checked and a failure cancels the save before
+  // the old file is touched.
+  errno = 0;
+  const bool written =
+      file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+  if (!written) {
+    const int error = errno != 0 ? errno : EIO;
+    file.cancelWriting();
+    return reason_of(error) + kept;
+  }
+  errno = 0;
+  if (!file.commit()) return reason_of(errno != 0 ? errno : EIO) + kept;
   return {};
 }
 

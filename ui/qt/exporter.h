@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "model/window.h"
 #include "ui/qt/picture_painter.h"
@@ -24,13 +25,15 @@ enum class PictureFormat { Png, Svg, Pdf };
 
 // A picture drawn by a function rather than replayed from recorded calls:
 // `paint` draws it at `scale` device pixels per logical pixel from the
-// painter's origin, into whatever device the painter is on. Every output
-// below goes through this, the recorded pictures included.
+// painter's origin, into whatever device the painter is on; `exact` for the
+// vector outputs (SVG, PDF, paper), which get unsnapped coordinates and any
+// raster part at print resolution. Every output below goes through this, the
+// recorded pictures included.
 struct PaintedPicture {
   QString name;
   QSize size;  // logical pixels
   QColor back;
-  std::function<void(QPainter& painter, double scale)> paint;
+  std::function<void(QPainter& painter, double scale, Placement placement)> paint;
 };
 
 // A recorded picture as a painted one.
@@ -39,6 +42,7 @@ PaintedPicture painted(const PictureContent& picture);
 QImage picture_image(const PaintedPicture& picture, double scale = 1.0);
 QByteArray picture_svg(const PaintedPicture& picture);
 QByteArray picture_pdf(const PaintedPicture& picture);
+// Puts the picture on the clipboard as an image and as SVG.
 void copy_picture(const PaintedPicture& picture);
 QString save_picture(const PaintedPicture& picture, const QString& path, PictureFormat format,
                      double scale = 1.0);
@@ -57,14 +61,24 @@ QByteArray picture_pdf(const PictureContent& picture);
 // order of the surface table.
 QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const Window& w, const QDate& date);
 
-// The whole window, fitted to the page of `device` and centred on it.
-void paint_window(QWidget& window, QPagedPaintDevice& device);
+// A picture of the window and where it shows, in the window's coordinates.
+struct PlacedPicture {
+  PictureContent content;
+  QRect place;
+};
 
-// Puts the picture on the clipboard as an image and as SVG.
-void copy_picture(const PictureContent& picture);
+// The whole window, fitted to the page of `device` and centred on it: the
+// controls as they paint themselves, `pictures` as vectors at their places.
+void paint_window(QWidget& window, const std::vector<PlacedPicture>& pictures, QPagedPaintDevice& device);
+
+// Puts the picture on the clipboard as it is seen: `shown`, its pixels on
+// screen, as the image, and SVG sized `zoom` times the designed size.
+void copy_picture(const PictureContent& picture, const QImage& shown, double zoom);
 
 // Writes `bytes` to `path` whole or not at all: a failed write leaves any
-// file that was there untouched. Returns the reason on failure, else empty.
+// file that was there untouched. Returns the reason on failure in the
+// user's language, else empty. A file whose write permission is taken away
+// is not replaced, even for the superuser.
 QString write_file(const QString& path, const QByteArray& bytes);
 
 // Writes the picture in `format` (PNG at `scale`); the reason on failure.

@@ -8,6 +8,7 @@
 #include "ui/qt/flow_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/window_exports.h"
+#include "ui/qt/zoom.h"
 
 namespace airfoil {
 
@@ -52,11 +53,13 @@ FlowController* FlowController::of(const Form1Window& window) {
 void FlowController::open() {
   if (!flow_) {
     flow_ = std::make_unique<FlowWindow>();
+    flow_->setScreen(window_.screen());
     flow_->set_zoom(window_.zoom());
     follow();
   }
   flow_->setWindowState(flow_->windowState() & ~Qt::WindowMinimized);
   flow_->show();
+  fit_on_screen(*flow_);
   flow_->raise();
   flow_->activateWindow();
 }

@@ -126,9 +126,13 @@ std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>&
 }
 
 void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const FlowStyle& style,
-                      std::optional<PlanePoint> mark) {
+                      std::optional<PlanePoint> mark, Placement placement) {
+  // The pictures are laid out at 96 logical pixels per inch; paper and vector
+  // files get the colour map at 300 samples per inch.
+  const double map_samples = placement == Placement::exact ? 300.0 / 96.0 : 0;
   const std::string title = flow_plane_title(p).toStdString() + flow_title_suffix(scene, p);
-  replay(painter, draw_flow_plane(scene, p, style, QtMetrics(), title, flow_hint_text().toStdString(), mark));
+  replay(painter, draw_flow_plane(scene, p, style, QtMetrics(), title, flow_hint_text().toStdString(), mark,
+                                  map_samples));
 }
 
 QString flow_plane_title(Plane p) { return translated(flow_plane_title_source(p)); }

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "ui/flow_scene.h"
+#include "ui/qt/picture_painter.h"
 
 class QPainter;
 
@@ -29,8 +30,11 @@ std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>&
 // Paints plane `p` of the scene into the rectangle (0, 0, size) of the
 // painter's current coordinates, in logical pixels; `mark` is a point of that
 // plane to ring (the image of the point under the mouse in the other plane).
+// For an `exact` (vector) output the colour map is sampled afresh at print
+// resolution, not enlarged from the screen's coarse grid.
 void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const FlowStyle& style,
-                      std::optional<PlanePoint> mark = std::nullopt);
+                      std::optional<PlanePoint> mark = std::nullopt,
+                      Placement placement = Placement::snapped);
 
 // The titles and the text that replaces the flow before any geometry, in the
 // current language.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/qt/fonts.h"
 
@@ -21,7 +24,11 @@ QString translated(const char* source) { return QCoreApplication::translate("Flo
 
 QString plane_name(Plane p) { return translated(flow_plane_name_source(p)); }
 
-QString plane_description(Plane p) { return translated(flow_plane_description_source(p)); }
+// A composed text of the flow window in the current language.
+QString rendered(const Phrase& phrase) {
+  return QString::fromStdString(
+      render(phrase, [](const std::string& source) { return translated(source.c_str()).toStdString(); }));
+}
 
 }  // namespace
 
@@ -29,6 +36,7 @@ FlowPlaneView::FlowPlaneView(FlowWindow& window, Plane plane)
     : QWidget(&window), window_(window), plane_(plane) {
   setObjectName(plane == Plane::airfoil ? "FlowAirfoil" : "FlowCircle");
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(200, 200);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,9 +50,38 @@ FlowPlaneView::FlowPlaneView(FlowWindow& window, Plane plane)
 void FlowPlaneView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paint_flow_plane(painter, window_.scene(), plane_, window_.style_, window_.mark_in(plane_));
+  // The plane the keys act on, as the main window marks its focused control.
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+}
+
+void FlowPlaneView::keyPressEvent(QKeyEvent* event) {
+  const bool fine = event->modifiers() & Qt::ShiftModifier;
+  switch (event->key()) {
+    case Qt::Key_Left: window_.probe(plane_, -1, 0, fine); break;
+    case Qt::Key_Right: window_.probe(plane_, 1, 0, fine); break;
+    case Qt::Key_Up: window_.probe(plane_, 0, -1, fine); break;
+    case Qt::Key_Down: window_.probe(plane_, 0, 1, fine); break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void FlowPlaneView::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void FlowPlaneView::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void FlowPlaneView::mouseMoveEvent(QMouseEvent* event) {
+  window_.by_keyboard_ = false;
   window_.hover(plane_, event->position());
   QWidget::mouseMoveEvent(event);
 }
@@ -140,28 +177,36 @@ void FlowWindow::hover(Plane p, std::optional<QPointF> at) {
   circle_->update();
 }
 
-std::optional<PlanePoint> FlowWindow::mark_in(Plane p) const { return flow_mark_in(field_, hovered_, p); }
-
-QString FlowWindow::readout() const {
-  return QString::fromStdString(
-      airfoil::render(flow_readout(field_, hovered_),
-                      [](const std::string& source) { return translated(source.c_str()).toStdString(); }));
+void FlowWindow::probe(Plane p, int dx, int dy, bool fine) {
+  if (!field_) return;
+  const FlowPlane& plane = scene().of(p);
+  const Rect& plot = plane.plot;
+  QPointF at(plot.x + plot.w / 2, plot.y + plot.h / 2);
+  if (hovered_ && hovered_->first == p) {
+    const double step = plot.w / (fine ? 200.0 : 40.0);
+    at = to_qpoint(to_picture(plane, hovered_->second)) + QPointF(dx * step, dy * step);
+    at.setX(std::clamp(at.x(), plot.x, plot.right() - 0.5));
+    at.setY(std::clamp(at.y(), plot.y, plot.bottom() - 0.5));
+  }
+  by_keyboard_ = true;
+  hover(p, at);
 }
+
+std::optional<PlanePoint> FlowWindow::mark_in(Plane p) const {
+  return flow_mark_in(field_, hovered_, p, by_keyboard_);
+}
+
+QString FlowWindow::readout() const { return rendered(flow_readout(field_, hovered_)); }
 
 void FlowWindow::update_texts() {
   status_->setText(readout());
   for (FlowPlaneView* view : {airfoil_, circle_}) {
     const QString name = plane_name(view->plane());
-    QString description = plane_description(view->plane());
-    if (!field_) {
-      description = flow_hint_text() + QLatin1Char(' ') + description;
-    } else {
-      description = translated(kFlowIncidenceSource).arg(QString::number(alfa_degrees_, 'g', 6)) +
-                    QLatin1Char(' ') + description;
-    }
+    const QString description = rendered(flow_plane_description(field_, alfa_degrees_, view->plane()));
+    // No tooltip: a long one would cover the very point being read. The
+    // readout below the planes says what is under the mouse or the probe.
     view->setAccessibleName(name);
     view->setAccessibleDescription(description);
-    view->setToolTip(description);
   }
 }
 
@@ -170,10 +215,10 @@ PaintedPicture FlowWindow::picture(Plane p) {
   const FlowStyle style = style_;
   return {p == Plane::airfoil ? QStringLiteral("flow-airfoil") : QStringLiteral("flow-circle"),
           QSize(shown->of(p).width, shown->of(p).height), Qt::white,
-          [shown, style, p](QPainter& painter, double scale) {
+          [shown, style, p](QPainter& painter, double scale, Placement placement) {
             painter.save();
             painter.scale(scale, scale);
-            paint_flow_plane(painter, *shown, p, style);
+            paint_flow_plane(painter, *shown, p, style, std::nullopt, placement);
             painter.restore();
           }};
 }

@@ -2,7 +2,8 @@
 // side by side, with the pressure behind the streamlines. Modeless and one
 // for the whole run, like the help window; the main window keeps it in step
 // (see flow_controller.h). The mouse over either plane reads the flow there
-// and rings the same point in the other plane.
+// and rings the same point in the other plane; with the keyboard, Tab
+// reaches each plane and the arrow keys move a probe point over it.
 #pragma once
 
 #include <QString>
@@ -33,6 +34,9 @@ class FlowPlaneView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -63,6 +67,10 @@ class FlowWindow : public QWidget {
 
   // The mouse at `at` (picture coordinates) over plane `p`; nothing clears it.
   void hover(Plane p, std::optional<QPointF> at);
+  // The keyboard's probe point in plane `p` moved by (dx, dy) steps of a
+  // fortieth of the plot (a fifth of that with `fine`); the first key puts it
+  // in the middle of the plot.
+  void probe(Plane p, int dx, int dy, bool fine);
   // The point under the mouse, in its plane's coordinates, if any.
   std::optional<std::pair<Plane, PlanePoint>> hovered() const { return hovered_; }
 
@@ -88,6 +96,7 @@ class FlowWindow : public QWidget {
   std::shared_ptr<const FlowScene> scene_;
   bool dirty_ = true;
   std::optional<std::pair<Plane, PlanePoint>> hovered_;
+  bool by_keyboard_ = false;  // the point was put there by a key, not the mouse
   FlowPlaneView* airfoil_ = nullptr;
   FlowPlaneView* circle_ = nullptr;
   QLabel* status_ = nullptr;

@@ -6,7 +6,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app_identity.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/zoom.h"
 
 namespace airfoil {
 
@@ -18,6 +20,19 @@ struct Section {
   const char* heading;
   std::initializer_list<const char*> paragraphs;
 };
+
+// A paragraph as rich text: everything escaped, so that a "<" in a formula
+// stays a character, and then only the bold and typewriter tags the texts
+// use given back their meaning.
+QString paragraph_html(const QString& text) {
+  QString html = text.toHtmlEscaped();
+  for (const char* tag : {"b", "tt"}) {
+    const QString name = QString::fromLatin1(tag);
+    html.replace(QStringLiteral("&lt;%1&gt;").arg(name), QStringLiteral("<%1>").arg(name));
+    html.replace(QStringLiteral("&lt;/%1&gt;").arg(name), QStringLiteral("</%1>").arg(name));
+  }
+  return html;
+}
 
 // Sizes at the designed scale; everything about the window's size and type
 // comes from here.
@@ -75,13 +90,13 @@ QString help_html() {
                           "<b>xM/c</b>: moment referans noktası, veterin yüzdesi (0 ile 100 "
                           "arası). CM grafiği ve profil yeniden çizilir, nokta profilde "
                           "işaretlenir."),
-        QT_TRANSLATE_NOOP("HelpWindow",
-                          "<b>Moo</b>: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta "
-                          "yazın (örneğin 0.5). Yazılan sayı kendiliğinden uygulanmaz: Enter "
-                          "tuşu her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a "
-                          "basılmazsa sayı, basınç dağılımını ya da bir katsayı grafiğini "
-                          "yeniden çizen bir sonraki hesapta okunur. -1 ile 1 arasında olmayan "
-                          "bir sayı için uyarı verilir ve düzeltme çizilmez."),
+        QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "<b>Moo</b>: serbest akım Mach sayısı; ondalık ayırıcı olarak nokta da virgül de "
+            "yazılabilir (örneğin 0.5 ya da 0,5). Yazılan sayı kendiliğinden uygulanmaz: Enter tuşu "
+            "her şeyi bu sayıyla yeniden hesaplar ve çizer. Enter'a basılmazsa sayı, basınç "
+            "dağılımını ya da bir katsayı grafiğini yeniden çizen bir sonraki hesapta okunur. -1 ile "
+            "1 arasında olmayan bir sayı için uyarı verilir ve düzeltme çizilmez."),
         QT_TRANSLATE_NOOP("HelpWindow",
                           "<b>CL =</b> ve <b>CM =</b> kutuları, geçerli hücum açısındaki "
                           "sıkıştırılamaz akış katsayılarını gösterir (CL dört, CM beş ondalık "
@@ -101,12 +116,17 @@ QString help_html() {
                           "sonraki açılışlarda da geçerlidir; <tt>--zoom 2</tt> programı iki kat "
                           "büyüklükte açar.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Varsayımlar"),
-       {QT_TRANSLATE_NOOP("HelpWindow",
-                          "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar "
-                          "kenarı (Kutta) koşulu belirler: akış firar kenarından düzgünce ayrılır "
-                          "ve her açıda yüzeye yapışık kalır. Bu yüzden tutunma kaybı (stall) "
-                          "yoktur, CL açıyla birlikte artmayı sürdürür; sürtünme de olmadığından "
-                          "sürükleme kuvveti sıfırdır."),
+       {QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "Akış viskozitesiz ve sıkıştırılamaz kabul edilir. Sirkülasyonu firar kenarı (Kutta) "
+            "koşulu belirler: akış sivri firar kenarından düzgünce ayrılır. Bu koşul yalnızca "
+            "sirkülasyonu seçer; tutunma kaybının (stall) olmaması viskozitenin yokluğundandır: sınır "
+            "tabakası olmadığından akış hiçbir açıda yüzeyden ayrılmaz ve CL açıyla birlikte artmayı "
+            "sürdürür. Gerçek bir kesitte sınır tabakası büyük açılarda ayrılır ve taşıma düşer. "
+            "Sürükleme kuvveti de sıfırdır, ama yalnızca sürtünme olmadığı için değil: ayrılma ve iz "
+            "olmadığından yüzeydeki basınçların bileşkesi serbest akıma diktir (d'Alembert "
+            "paradoksu), iki boyutlu bir kesitte kanat ucu girdabının getirdiği sürükleme de yoktur. "
+            "Gerçek bir kesit hem sürtünme hem de basınç (biçim) sürüklemesi taşır."),
         QT_TRANSLATE_NOOP("HelpWindow",
                           "Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert "
                           "kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme "
@@ -119,24 +139,27 @@ QString help_html() {
                           "Katalogda bulunmayan bir kalınlık ve kamburluk çifti için uyarı "
                           "verilir ve önceki kesit kalır.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Akış alanı"),
-       {QT_TRANSLATE_NOOP("HelpWindow",
-                          "F2 (ya da daire veya profil resminin sağ tık menüsündeki <b>Akış "
-                          "alanı</b>) akış alanı penceresini açar: solda kesitin, sağda onu "
-                          "üreten dairenin çevresindeki akış. Bu bir benzetim değil, programın "
-                          "kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit ψ "
-                          "adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda "
-                          "ikiye ayrıldığı ve firar kenarından düzgünce ayrıldığı bölen akım "
-                          "çizgisidir (ψ = 0). Beyaz noktalar dairedeki iki durma noktası ve "
-                          "kesitteki karşılıklarıdır. Arkadaki renkler basınç katsayısı Cp'dir: "
-                          "koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne "
-                          "uygundur."),
-        QT_TRANSLATE_NOOP("HelpWindow",
-                          "Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, "
-                          "v, |V| ve Cp değerlerini gösterir; noktanın öteki düzlemdeki karşılığı "
-                          "bir halkayla işaretlenir. Pencere ana pencereyi izler: kalınlık, "
-                          "kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık "
-                          "menüsünden kopyalanır ya da PNG, SVG veya PDF olarak kaydedilir; Esc "
-                          "pencereyi kapatır.")}},
+       {QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "F2 (ya da daire veya profil resminin sağ tık menüsündeki <b>Akış alanı</b>) akış alanı "
+            "penceresini açar: solda kesitin, sağda onu üreten dairenin çevresindeki akış. Bu bir "
+            "benzetim değil, programın kuramının verdiği kesin potansiyel akıştır. İnce çizgiler eşit "
+            "ψ adımlarındaki akım çizgileridir; kalın siyah çizgi, akışın burunda ikiye ayrıldığı ve "
+            "firar kenarından düzgünce ayrıldığı bölen akım çizgisidir (ψ = 0). Beyaz noktalar "
+            "dairedeki iki durma noktası ve kesitteki karşılıklarıdır. Kesitte bunlardan yalnızca "
+            "burundaki bir durma noktasıdır: dönüşümün türevi de ζ = 1'de sıfır olduğundan akış sivri "
+            "firar kenarından durmadan, serbest akım hızının %12 kalınlıktaki bir kesitte yaklaşık "
+            "0.9 katıyla (daha kalın kesitlerde biraz daha azıyla) ayrılır. Arkadaki renkler basınç "
+            "katsayısı Cp'dir: koyu mor -3 (emme), sarı 1 (durma basıncı); renk ölçeği renk körlüğüne "
+            "uygundur."),
+        QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "Fare bir düzlemin üzerindeyken alttaki satır o noktadaki x/c, y/c, u, v, |V| ve Cp "
+            "değerlerini gösterir; noktanın öteki düzlemdeki karşılığı bir halkayla işaretlenir. "
+            "Klavyeyle Tab bir düzleme gelir ve ok tuşları halkayla gösterilen bir ölçüm noktasını "
+            "gezdirir (Shift ile daha ince adımlarla). Pencere ana pencereyi izler: kalınlık, "
+            "kamburluk ya da α değişince yeniden çizilir. Resimler sağ tık menüsünden kopyalanır ya "
+            "da PNG, SVG veya PDF olarak kaydedilir; Esc pencereyi kapatır.")}},
       {QT_TRANSLATE_NOOP("HelpWindow", "Sınır tabakası"),
        {QT_TRANSLATE_NOOP("HelpWindow",
                           "F4 (ya da profil veya basınç resminin sağ tık menüsündeki <b>Sınır "
@@ -172,11 +195,12 @@ QString help_html() {
                           "<tt>--lang tr</tt> ile başlatın; seçim sonraki açılışlarda da "
                           "geçerlidir.")}},
   };
-  QString html = QStringLiteral("<h2>PelmoraAirfoil</h2>");
+  // The version, so that a student can say which program a page describes.
+  QString html = QStringLiteral("<h2>PelmoraAirfoil %1</h2>").arg(QString::fromLatin1(kAppVersion));
   for (const Section& section : sections) {
-    html += QStringLiteral("<h3>%1</h3>").arg(translated(section.heading));
+    html += QStringLiteral("<h3>%1</h3>").arg(translated(section.heading).toHtmlEscaped());
     for (const char* paragraph : section.paragraphs) {
-      html += QStringLiteral("<p>%1</p>").arg(translated(paragraph));
+      html += QStringLiteral("<p>%1</p>").arg(paragraph_html(translated(paragraph)));
     }
   }
   return html;
@@ -203,6 +227,9 @@ void HelpWindow::set_zoom(double factor) {
   // designed size at the new factor, as the text grows with it.
   resize(qRound(kWidth * factor), qRound(kHeight * factor));
   findChild<QTextBrowser*>("HelpText")->setFont(verdana_font(kPoints * factor));
+  // Never larger than the screen: the text scrolls instead. (A window about
+  // to open is fitted once it is shown, where the window manager put it.)
+  if (isVisible()) fit_on_screen(*this);
 }
 
 }  // namespace airfoil

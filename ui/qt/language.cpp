@@ -1,7 +1,6 @@
 #include "ui/qt/language.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <QTranslator>
 
 #include <cstdio>
@@ -12,7 +11,6 @@ namespace airfoil {
 
 namespace {
 
-constexpr const char* kLanguageKey = "language";
 constexpr const char* kEnglishTranslation = ":/i18n/pelmora-airfoil_en.qm";
 
 Language g_current = Language::turkish;
@@ -54,7 +52,7 @@ void set_language(Language language) {
 
 Language current_language() { return g_current; }
 
-bool apply_language(const QStringList& arguments) {
+LanguageOption read_language_option(const QStringList& arguments) {
   std::optional<QString> asked;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
@@ -64,20 +62,21 @@ bool apply_language(const QStringList& arguments) {
       asked = argument.mid(7);
     }
   }
-  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
-  if (asked) {
-    const std::optional<Language> chosen = language_from_code(*asked);
-    if (!chosen) {
-      std::fprintf(stderr, "pelmora-airfoil: --lang takes tr (Türkçe) or en (English), not '%s'\n",
-                   asked->toLocal8Bit().constData());
-      return false;
-    }
-    settings.setValue(kLanguageKey, language_code(*chosen));
-    set_language(*chosen);
-    return true;
+  if (!asked) return {};
+  const std::optional<Language> chosen = language_from_code(*asked);
+  if (!chosen) {
+    std::fprintf(stderr, "pelmora-airfoil: --lang takes tr (Türkçe) or en (English), not '%s'\n",
+                 asked->toLocal8Bit().constData());
+    return {false, std::nullopt};
   }
-  set_language(language_from_code(settings.value(kLanguageKey).toString()).value_or(Language::turkish));
-  return true;
+  return {true, chosen};
+}
+
+Language remembered_language() {
+  const SettingValues remembered = read_settings();
+  const auto code = remembered.find(QString::fromLatin1(kLanguageKey));
+  if (code == remembered.end()) return Language::turkish;
+  return language_from_code(code->second).value_or(Language::turkish);
 }
 
 QCommandLineOption language_option() {

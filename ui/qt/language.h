@@ -1,6 +1,6 @@
 // The language of the window: Turkish, the language the texts were written
 // in, or English from the translation compiled into the program. Chosen once
-// at start, before any window is built; the choice is remembered.
+// at start, before any window is built; a normal start remembers the choice.
 #pragma once
 
 #include <QCommandLineOption>
@@ -22,11 +22,17 @@ QString language_code(Language language);
 void set_language(Language language);
 Language current_language();
 
-// The language option of the command line: `--lang en`, `--lang=tr`. A valid
-// choice is remembered for the next runs; without the option the remembered
-// choice applies, and Turkish when there is none. Returns false (after saying
-// why on standard error) when the option names no language we have.
-bool apply_language(const QStringList& arguments);
+// The language the command line names with `--lang CODE` or `--lang=CODE`,
+// if it names one. `valid` is false (after saying why on standard error)
+// when the option names no language we have.
+struct LanguageOption {
+  bool valid = true;
+  std::optional<Language> chosen;
+};
+LanguageOption read_language_option(const QStringList& arguments);
+
+// The language chosen in an earlier run; Turkish when none was.
+Language remembered_language();
 
 // The same option for a command-line parser that lists the program's options
 // (and would otherwise reject --lang as unknown).

@@ -1,5 +1,5 @@
-// The desktop program: one main window; the program ends when its last
-// window is closed.
+// The desktop program: one main window; closing it closes the others and
+// ends the program.
 #include <QApplication>
 
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "ui/qt/app_icon.h"
 #include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/settings.h"
 #include "ui/qt/smoke_test.h"
 #include "ui/qt/zoom.h"
 
@@ -105,14 +106,28 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QString::fromLatin1(airfoil::kAppId));
   QApplication::setWindowIcon(airfoil::application_icon());
 
-  if (!airfoil::apply_language(QApplication::arguments())) return 2;
-  const std::optional<double> zoom = airfoil::apply_zoom(QApplication::arguments());
-  if (!zoom) return 2;
+  const QStringList arguments = QApplication::arguments();
+  const airfoil::LanguageOption language = airfoil::read_language_option(arguments);
+  const airfoil::ZoomOption zoom = airfoil::read_zoom_option(arguments);
+  if (!language.valid || !zoom.valid) return 2;
+  // The language first, so that a notice about the settings file is in it.
+  airfoil::set_language(language.chosen ? *language.chosen : airfoil::remembered_language());
+  const double factor = zoom.chosen.value_or(airfoil::remembered_zoom());
 
   const airfoil::CatalogueSource catalogue = airfoil::choose_catalogue(airfoil::catalogue_search_here());
+  // A check leaves the user's settings as they were.
   if (line.smoke_test) return airfoil::run_smoke_test(catalogue);
+  // Only a run that starts normally remembers what it was given.
+  airfoil::SettingValues chosen;
+  if (language.chosen) chosen[airfoil::kLanguageKey] = airfoil::language_code(*language.chosen);
+  if (zoom.chosen) chosen[airfoil::kZoomKey] = airfoil::zoom_setting(*zoom.chosen);
+  if (!chosen.empty()) {
+    if (const QString why = airfoil::store_settings(chosen); !why.isEmpty()) {
+      std::fprintf(stderr, "pelmora-airfoil: %s\n", why.toLocal8Bit().constData());
+    }
+  }
   airfoil::Form1Window window(nullptr, catalogue);
-  window.set_zoom(*zoom);
+  window.set_zoom(factor);
   window.show();
   return app.exec();
 }

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QtMath>
 
 #include <string_view>
 #include <type_traits>
@@ -16,7 +16,9 @@
 #include "ui/qt/boundary_layer/boundary_layer_controller.h"
 #include "ui/qt/classroom.h"
 #include "ui/qt/flow_controller.h"
+#include "ui/qt/flow_window.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/hscrollbar.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/picture_box.h"
@@ -84,14 +86,6 @@ constexpr bool is_scroll_bar = std::is_same_v<std::remove_cvref_t<T>, ScrollBar>
 // number the program wrote.
 bool is_echo_box(std::string_view name) { return name != "Text_Moo"; }
 
-// The program's numbers are written with '.'; the window shows them with the
-// user's own decimal separator.
-QString with_user_decimal_point(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QLatin1Char('.'), QLocale().decimalPoint());
-  return shown;
-}
-
 }  // namespace
 
 Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
@@ -112,6 +106,7 @@ Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
     own_messages_ = std::make_unique<MessageBoxes>(this);
     messages = own_messages_.get();
   }
+  messages_ = messages;
   const auto surface = [this](SurfaceId id) -> Surface& { return *picture(id); };
   form_ = std::make_unique<Form1>(
       Plots{surface(SurfaceId::daire), surface(SurfaceId::profil), surface(SurfaceId::pressure),
@@ -189,6 +184,8 @@ void Form1Window::build_client_area(QWidget* client) {
   // no line drawn on it can cover them and clearing it leaves them.
   for (const Annotation& a : kAnnotations) {
     QLabel* label = make_label(a.name, a.text, a.face, pixels(a.place), picture(a.surface));
+    // The tick values in the user's own decimal separator, as the boxes.
+    label->setText(with_user_decimal_point(label->text()));
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, to_qcolor(surface_layout(a.surface).BackColor));
     colours.setColor(QPalette::WindowText, to_qcolor(kAnnotationText));
@@ -261,8 +258,8 @@ void Form1Window::form_to_controls() {
   for_each_control(static_cast<const Controls&>(form_->w), [this](const char* name, const auto& control) {
     if constexpr (!is_scroll_bar<decltype(control)>) {
       QLineEdit* box = boxes_.at(name);
-      const QString text =
-          is_echo_box(name) ? with_user_decimal_point(control.Text) : QString::fromStdString(control.Text);
+      const QString text = is_echo_box(name) ? with_user_decimal_point(QString::fromStdString(control.Text))
+                                             : QString::fromStdString(control.Text);
       // An unchanged text is left alone, so the caret of a box being edited
       // stays where it is.
       if (box->text() != text) box->setText(text);
@@ -271,22 +268,46 @@ void Form1Window::form_to_controls() {
 }
 
 void Form1Window::set_zoom(double factor) {
-  if (factor == zoom_) return;
-  zoom_ = factor;
-  lay_out_main_window(*this, factor);
-  if (about_) about_->set_zoom(factor);
-  emit zoom_changed(factor);
+  // The largest step that fits the screen: the client area and the menu
+  // bar, whose height grows with its font.
+  const double menu = menuBar()->sizeHint().height() / zoom_;
+  const double fitted = fitting_zoom(*this, factor, [&](double z) {
+    return QSize(zoomed_pixels(kClientWidth, z), zoomed_pixels(kClientHeight, z) + qCeil(menu * z));
+  });
+  if (fitted != zoom_) {
+    zoom_ = fitted;
+    lay_out_main_window(*this, fitted);
+    if (about_) about_->set_zoom(fitted);
+    emit zoom_changed(fitted);
+  }
+  fit_on_screen(*this);
 }
 
 void Form1Window::open_about() {
   if (!about_) {
     about_ = std::make_unique<AboutWindow>();
+    about_->setScreen(screen());
     about_->set_zoom(zoom_);
   }
   about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
   about_->show();
+  fit_on_screen(*about_);
   about_->raise();
   about_->activateWindow();
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // The About, help and flow windows have no owner, so that either window
+  // can be in front; but they belong to this one, and closing it ends the
+  // program rather than leaving it running behind a help page.
+  if (about_) about_->close();
+  if (const Classroom* classroom = Classroom::of(*this); classroom && classroom->help_window()) {
+    classroom->help_window()->close();
+  }
+  if (const FlowController* flow = FlowController::of(*this); flow && flow->flow_window()) {
+    flow->flow_window()->close();
+  }
 }
 
 void Form1Window::showEvent(QShowEvent* event) {

@@ -32,6 +32,8 @@ class Form1Window : public QMainWindow {
   ~Form1Window() override;
 
   Form1& form() { return *form_; }
+  // Where the window's message boxes go.
+  MessageSink& messages() { return *messages_; }
   PictureBox* picture(SurfaceId id) const { return pictures_[static_cast<std::size_t>(id)]; }
   // Null until "About" is first chosen; the same window afterwards.
   AboutWindow* about_window() const { return about_.get(); }
@@ -50,6 +52,7 @@ class Form1Window : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void build_client_area(QWidget* client);
@@ -65,6 +68,7 @@ class Form1Window : public QMainWindow {
   void open_about();
 
   std::unique_ptr<MessageSink> own_messages_;
+  MessageSink* messages_ = nullptr;
   std::array<PictureBox*, 5> pictures_{};
   std::map<std::string, HScrollBar*, std::less<>> bars_;
   std::map<std::string, QLineEdit*, std::less<>> boxes_;

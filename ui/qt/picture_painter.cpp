@@ -3,6 +3,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "charts/device_plan.h"
@@ -17,18 +19,20 @@ QColor to_qcolor(Colour colour) {
 
 void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
                  const std::optional<std::array<float, 4>>& start_scale, QSize size, double scale,
-                 Colour back, Colour fore, double line_width) {
-  const DevicePlan plan =
-      plan_picture(calls, start_scale, size.width(), size.height(), scale, back, fore, line_width);
+                 Colour back, Colour fore, double line_width, Placement placement) {
+  const DevicePlan plan = plan_picture(calls, start_scale, size.width(), size.height(), scale, back, fore,
+                                       line_width, placement == Placement::snapped);
+  const QRectF area(0, 0, plan.width, plan.height);
   painter.save();
-  painter.setClipRect(QRect(0, 0, plan.width, plan.height), Qt::IntersectClip);
+  painter.setClipRect(area, Qt::IntersectClip);
   painter.setRenderHint(QPainter::Antialiasing, false);
   for (const DeviceShape& shape : plan.shapes) {
     const QColor colour = to_qcolor(shape.colour);
     switch (shape.kind) {
-      case DeviceShape::Kind::Fill: painter.fillRect(QRect(0, 0, plan.width, plan.height), colour); break;
+      case DeviceShape::Kind::Fill: painter.fillRect(area, colour); break;
       case DeviceShape::Kind::Line:
-        painter.setPen(QPen(colour, shape.pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(colour, shape.pen, Qt::SolidLine, shape.round ? Qt::RoundCap : Qt::SquareCap,
+                            Qt::MiterJoin));
         painter.drawLine(QPointF(shape.x1, shape.y1), QPointF(shape.x2, shape.y2));
         break;
       case DeviceShape::Kind::Dot:
@@ -74,8 +78,9 @@ void paint_labels(QPainter& painter, const std::vector<PictureLabel>& labels) {
   painter.restore();
 }
 
-void paint_picture(QPainter& painter, const PictureContent& picture, double scale) {
-  paint_calls(painter, picture.calls, picture.start_scale, picture.size, scale, picture.back, picture.fore);
+void paint_picture(QPainter& painter, const PictureContent& picture, double scale, Placement placement) {
+  paint_calls(painter, picture.calls, picture.start_scale, picture.size, scale, picture.back, picture.fore, 1,
+              placement);
   painter.save();
   painter.setClipRect(QRectF(0, 0, picture.size.width() * scale, picture.size.height() * scale),
                       Qt::IntersectClip);

@@ -68,7 +68,7 @@ void WindowExports::build_menu(SurfaceId id) {
   menus_[static_cast<std::size_t>(id)] = menu;
 
   connect(menu->addAction(tr("Resmi kopyala")), &QAction::triggered, this,
-          [picture] { copy_picture(picture->content()); });
+          [this, picture] { copy_picture(picture->content(), picture->grab().toImage(), window_.zoom()); });
   menu->addSeparator();
   for (const int scale : {1, 2, 4}) {
     connect(menu->addAction(tr("Resmi PNG olarak kaydet (%1x)...").arg(scale)), &QAction::triggered, this,
@@ -143,7 +143,12 @@ void WindowExports::print_window() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Landscape);
   if (!confirm_print(printer)) return;
-  paint_window(window_, printer);
+  std::vector<PlacedPicture> placed;
+  for (int i = 0; i < 5; ++i) {
+    const PictureBox* picture = window_.picture(static_cast<SurfaceId>(i));
+    placed.push_back({picture->content(), QRect(picture->mapTo(&window_, QPoint(0, 0)), picture->size())});
+  }
+  paint_window(window_, placed, printer);
 }
 
 }  // namespace airfoil

@@ -5,8 +5,9 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -23,7 +24,6 @@ namespace airfoil {
 
 namespace {
 
-constexpr const char* kZoomKey = "zoom";
 constexpr const char* kDesignedFont = "designed_font";
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
@@ -37,7 +37,62 @@ void place(QWidget* widget, const Place& where, double zoom) {
   if (widget != nullptr) widget->setGeometry(pixels(where, zoom));
 }
 
+// The frame a window manager puts around a window: known once the window is
+// shown; before, a title bar and border as the style draws them, so that a
+// window about to open does not count on having none.
+QMargins frame_of(const QWidget& window) {
+  const QRect outer = window.frameGeometry(), inner = window.geometry();
+  if (window.isVisible() && outer != inner) {
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+  }
+  const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
+  const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+  return {border, title + border, border, border};
+}
+
+QSize outer_size(QSize inner, const QMargins& frame) { return inner.grownBy(frame); }
+
 }  // namespace
+
+QRect available_area(const QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+double fitting_zoom(const QWidget& window, double factor, const std::function<QSize(double)>& size_at) {
+  const QRect area = available_area(window);
+  const QMargins frame = frame_of(window);
+  double zoom = nearest_zoom(factor);
+  // No screen to measure (a headless run) limits nothing.
+  if (area.isEmpty()) return zoom;
+  while (zoom > kZoomMin) {
+    const QSize outer = outer_size(size_at(zoom), frame);
+    if (outer.width() <= area.width() && outer.height() <= area.height()) break;
+    zoom -= kZoomStep;
+  }
+  return zoom;
+}
+
+void fit_on_screen(QWidget& window) {
+  const QRect area = available_area(window);
+  if (area.isEmpty()) return;
+  const QMargins frame = frame_of(window);
+  if (window.minimumSize() != window.maximumSize()) {
+    const QSize room = area.size().shrunkBy(frame).expandedTo(window.minimumSize());
+    if (window.width() > room.width() || window.height() > room.height()) {
+      window.resize(window.size().boundedTo(room));
+    }
+  }
+  const QRect outer(window.geometry().topLeft() - QPoint(frame.left(), frame.top()),
+                    outer_size(window.size(), frame));
+  QPoint at = outer.topLeft();
+  at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())));
+  at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
+  // move() places a window by its frame.
+  if (at != outer.topLeft()) window.move(at);
+}
 
 double nearest_zoom(double factor) {
   if (!std::isfinite(factor)) return 1;
@@ -78,7 +133,7 @@ std::optional<double> read_zoom(const QString& text) {
   return percent ? value / 100 : value;
 }
 
-std::optional<double> apply_zoom(const QStringList& arguments) {
+ZoomOption read_zoom_option(const QStringList& arguments) {
   std::optional<QString> asked;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
@@ -88,28 +143,29 @@ std::optional<double> apply_zoom(const QStringList& arguments) {
       asked = argument.mid(7);
     }
   }
-  if (!asked) return remembered_zoom();
+  if (!asked) return {};
   const std::optional<double> factor = read_zoom(*asked);
   if (!factor) {
     std::fprintf(stderr, "pelmora-airfoil: --zoom takes a factor such as 2, 1.5 or 150%%, not '%s'\n",
                  asked->toLocal8Bit().constData());
-    return std::nullopt;
+    return {false, std::nullopt};
   }
-  const double zoom = nearest_zoom(*factor);
-  remember_zoom(zoom);
-  return zoom;
+  return {true, nearest_zoom(*factor)};
 }
 
 double remembered_zoom() {
-  const QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
+  const SettingValues remembered = read_settings();
+  const auto value = remembered.find(QString::fromLatin1(kZoomKey));
+  if (value == remembered.end()) return 1.0;
   bool ok = false;
-  const double factor = settings.value(kZoomKey, 1.0).toDouble(&ok);
+  const double factor = value->second.toDouble(&ok);
   return ok ? nearest_zoom(factor) : 1.0;
 }
 
-void remember_zoom(double factor) {
-  QSettings settings(settings_scope(), kSettingsOrganisation, kSettingsApplication);
-  settings.setValue(kZoomKey, nearest_zoom(factor));
+QString zoom_setting(double factor) { return QString::number(nearest_zoom(factor)); }
+
+QString remember_zoom(double factor) {
+  return store_settings({{QString::fromLatin1(kZoomKey), zoom_setting(factor)}});
 }
 
 void lay_out_main_window(Form1Window& window, double zoom) {
@@ -182,7 +238,12 @@ void ZoomKeys::set(double factor) {
   const double zoom = nearest_zoom(factor);
   if (zoom == window_.zoom()) return;
   window_.set_zoom(zoom);
-  remember_zoom(zoom);
+  const QString why = remember_zoom(window_.zoom());
+  // Said once: every later key would fail for the same reason.
+  if (!why.isEmpty() && !told_) {
+    told_ = true;
+    window_.messages().show(why.toStdString());
+  }
 }
 
 bool ZoomKeys::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "ui/window_layout.h"
@@ -34,16 +35,34 @@ QFont zoomed(QFont font, double zoom);
 // yet rounded to a step.
 std::optional<double> read_zoom(const QString& text);
 
-// The factor to open the window at: that of `--zoom FACTOR` (or
-// `--zoom=FACTOR`), rounded to the nearest step and remembered for the next
-// runs; without the option the remembered one, and 1 when there is none.
-// Nothing (after saying why on standard error) when the option's value is
-// not a factor.
-std::optional<double> apply_zoom(const QStringList& arguments);
+// The zoom step the command line asks for with `--zoom FACTOR` (or
+// `--zoom=FACTOR`), rounded to the nearest step. `valid` is false (after
+// saying why on standard error) when the option's value is not a factor.
+struct ZoomOption {
+  bool valid = true;
+  std::optional<double> chosen;
+};
+ZoomOption read_zoom_option(const QStringList& arguments);
 
-// The factor remembered between runs, and remembering one.
+// The factor remembered between runs (1 when there is none), and
+// remembering one: empty when done, else why not, in the user's language.
 double remembered_zoom();
-void remember_zoom(double factor);
+QString remember_zoom(double factor);
+QString zoom_setting(double factor);
+
+// The part of its screen a window may take (the screen's available area).
+QRect available_area(const QWidget& window);
+
+// The largest zoom step, at most `factor`, at which a window whose size
+// without its frame is `size_at(step)` fits the available area with its
+// frame (a projector of 768 lines takes the main window at 125 %, not 150 %);
+// the smallest step when none fits.
+double fitting_zoom(const QWidget& window, double factor, const std::function<QSize(double)>& size_at);
+
+// Keeps a window on its screen: a resizable one is made no larger than the
+// available area, and any one is moved, where it sticks out, back inside
+// it; the title bar never above the top.
+void fit_on_screen(QWidget& window);
 
 // Places every widget of the main window from the layout tables at `zoom`
 // and sets every font at its designed size times `zoom`; the pictures keep
@@ -52,7 +71,8 @@ void lay_out_main_window(Form1Window& window, double zoom);
 
 // The keys and the wheel that change the zoom of `window`: Ctrl+Plus (and
 // Ctrl+= where Plus needs Shift), Ctrl+Minus, Ctrl+0, and Ctrl with the wheel
-// anywhere over the window. Every change is remembered for the next run.
+// anywhere over the window. Every change is remembered for the next run; a
+// change that cannot be remembered says so, once.
 class ZoomKeys : public QObject {
   Q_OBJECT
 
@@ -69,7 +89,8 @@ class ZoomKeys : public QObject {
   void set(double factor);
 
   Form1Window& window_;
-  int wheel_ = 0;  // eighths of a degree turned since the last step
+  bool told_ = false;  // that a change could not be remembered
+  int wheel_ = 0;      // eighths of a degree turned since the last step
 };
 
 }  // namespace airfoil

@@ -229,7 +229,7 @@ PaintedPicture BoundaryLayerWindow::picture(BoundaryLayerPlot p) const {
   const BoundaryLayerCase shown = case_;
   const double zoom = zoom_;
   const QSize size = v->size();
-  return {plot_name(p), size, Qt::white, [shown, zoom, size, p](QPainter& painter, double scale) {
+  return {plot_name(p), size, Qt::white, [shown, zoom, size, p](QPainter& painter, double scale, Placement) {
             painter.save();
             painter.scale(scale, scale);
             paint_boundary_layer_plot(painter, size, p, shown, zoom);
