@@ -181,18 +181,20 @@ const SurfaceLayout& surface_named(const std::string& name) {
 
 std::size_t index_of(const SurfaceLayout& s) { return static_cast<std::size_t>(&s - kSurfaceLayouts.data()); }
 
-DevicePlan plan_of(const std::string& name, double scale) {
+// Snapped to the device's pixels for a canvas or an image; exact for SVG,
+// which a reader enlarges.
+DevicePlan plan_of(const std::string& name, double scale, bool snapped = true) {
   const SurfaceLayout& s = surface_named(name);
   const RecordingSurface& r = current().surface(index_of(s));
   return plan_picture(r.calls(), r.scale_at_start(), s.pixel_width(), s.pixel_height(), scale, s.BackColor,
-                      s.ForeColor);
+                      s.ForeColor, 1, snapped);
 }
 
 // A picture at `scale` device pixels per logical pixel, as
 // {width, height, shapes: [[kind, x1, y1, x2, y2, pen, "#rrggbb"], ...]},
 // kind 0 fill, 1 line, 2 dot, 3 ring.
-std::string plan(const std::string& name, double scale) {
-  const DevicePlan p = plan_of(name, scale);
+std::string plan(const std::string& name, double scale, bool exact) {
+  const DevicePlan p = plan_of(name, scale, !exact);
   Json shapes = Json::array();
   for (const DeviceShape& s : p.shapes) {
     shapes.push_back({static_cast<int>(s.kind), s.x1, s.y1, s.x2, s.y2, s.pen, css_colour(s.colour)});
@@ -212,7 +214,7 @@ std::string svg(const std::string& name, double scale) {
     labels.push_back({a.text, a.place.left * px, a.place.top * px, a.place.width * px, a.place.height * px,
                       css_family(f.family), f.points * 20 * px, f.italic, f.bold});
   }
-  return picture_svg(plan_of(name, scale), labels, s.BackColor);
+  return picture_svg(plan_of(name, scale, false), labels, s.BackColor);
 }
 
 std::string csv(const std::string& table) {

@@ -318,7 +318,7 @@
 
   function drawPicture(name) {
     const ratio = window.devicePixelRatio || 1;
-    const plan = JSON.parse(core.plan(name, ratio));
+    const plan = JSON.parse(core.plan(name, ratio, false));
     const canvas = $(name).querySelector('canvas');
     if (canvas.width !== plan.width) canvas.width = plan.width;
     if (canvas.height !== plan.height) canvas.height = plan.height;
@@ -596,7 +596,7 @@
 
   // The picture with its labels at `scale` times its size on a 96 dpi screen.
   function pictureCanvas(name, scale) {
-    const plan = JSON.parse(core.plan(name, scale));
+    const plan = JSON.parse(core.plan(name, scale, false));
     const canvas = document.createElement('canvas');
     canvas.width = plan.width;
     canvas.height = plan.height;
@@ -697,7 +697,7 @@
       openCatalogue,
       shownMessages: () => shownTexts.slice(),
       layout: () => layout,
-      plan: (name, scale) => core.plan(name, scale),
+      plan: (name, scale, exact = false) => core.plan(name, scale, exact),
       exportPng, exportSvg, exportCsv,
       setLanguage,
       flowPointer: (plane, x, y) => { pointer = plane ? [plane, x, y] : null; showPointer(); return $('FlowReadout').textContent; },

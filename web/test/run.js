@@ -290,7 +290,7 @@ test('the downloads hold what the pictures show', async () => {
 
   // SVG: a line for every line the picture draws, and its labels' texts.
   const svg = (await file('profil.svg')).toString();
-  const lines = await page.evaluate(() => JSON.parse(window.pelmora.plan('profil', 1)).shapes
+  const lines = await page.evaluate(() => JSON.parse(window.pelmora.plan('profil', 1, true)).shapes
     .filter((s) => s[0] === 1).length);
   assert.equal((svg.match(/<line /g) || []).length, lines);
   assert.ok(lines > 10);
