@@ -157,7 +157,7 @@ TEST_F(Language_, EachHelpPageShowsEverySentenceOfItsTextsTheVersionAndTheRealRe
   english.setHtml(help_html() + "<p>" + open.box("Text_Moo")->toolTip() + "</p>");
   const QStringList sentences = english.toPlainText().split(QRegularExpression("(?<=[.;])\\s+"));
   for (const auto& [word, also] :
-       {std::pair{"stall", "viscosity"}, {"drag is zero", "not only"}, {"decimal separator", "comma"}}) {
+       {std::pair{"no stall", "viscosity"}, {"drag is zero", "not only"}, {"decimal separator", "comma"}}) {
     EXPECT_FALSE(sentences.filter(word).isEmpty()) << word;
     for (const QString& s : sentences.filter(word)) EXPECT_TRUE(s.contains(also)) << s.toStdString();
   }

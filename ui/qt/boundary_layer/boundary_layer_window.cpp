@@ -230,6 +230,8 @@ PaintedPicture BoundaryLayerWindow::picture(BoundaryLayerPlot p) const {
   const double zoom = zoom_;
   const QSize size = v->size();
   return {plot_name(p), size, Qt::white, [shown, zoom, size, p](QPainter& painter, double scale, Placement) {
+            // These plots are painted in floating-point coordinates at every
+            // scale, so a vector output is exact whatever placement it asks.
             painter.save();
             painter.scale(scale, scale);
             paint_boundary_layer_plot(painter, size, p, shown, zoom);
