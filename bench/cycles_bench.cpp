@@ -15,7 +15,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "ui/qt/picture_painter.h"
+#include "ui/render/picture_painter.h"
 #endif
 
 namespace airfoil::bench {

@@ -11,7 +11,7 @@
 #include <QPainter>
 
 #include "bench_support.h"
-#include "ui/qt/flow_picture.h"
+#include "ui/render/flow_picture.h"
 
 namespace airfoil::bench {
 namespace {

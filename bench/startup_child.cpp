@@ -16,8 +16,9 @@
 #include <ctime>
 
 #include "model/recording_messages.h"
-#include "ui/qt/language.h"
-#include "ui/qt/main_window.h"
+#include "ui/qt/app/language.h"
+#include "ui/qt/app/options.h"
+#include "ui/qt/main/main_window.h"
 
 namespace {
 

@@ -254,14 +254,6 @@
         <translation>Keyboard</translation>
     </message>
     <message>
-        <source>Tab ve Shift+Tab denetimler arasında dolaşır; odaktaki denetim renkli bir çerçeveyle işaretlenir. Kaydırma çubuğunda sağ ve sol ok küçük, Page Down ve Page Up büyük bir adım atar; Home ve End uçlara gider. Bir resimde Boşluk veya Enter, tıklamayla aynı işi yapar. F1 bu pencereyi açar, Esc kapatır; Alt+A Hakkında penceresini (About) açar.</source>
-        <translation>Tab and Shift+Tab move between the controls; the control with the focus is marked with a coloured frame. On a scroll bar the Right and Left arrows take a small step, Page Down and Page Up a large one; Home and End go to the ends. On a picture, Space or Return does what a click does. F1 opens this window and Escape closes it; Alt+A opens the About window.</translation>
-    </message>
-    <message>
-        <source>Ctrl+Artı (ya da Ctrl+=) pencereyi büyütür, Ctrl+Eksi küçültür, Ctrl+0 tasarlanan boyuta döndürür; Ctrl basılıyken fare tekerleği de aynı işi yapar. Büyütme %50 ile %300 arasında %25'lik adımlarla değişir, sonraki açılışlarda da geçerlidir; &lt;tt&gt;--zoom 2&lt;/tt&gt; programı iki kat büyüklükte açar.</source>
-        <translation>Ctrl+Plus (or Ctrl+=) makes the windows larger, Ctrl+Minus smaller, and Ctrl+0 returns them to the designed size; Ctrl with the mouse wheel does the same. The zoom goes from 50 % to 300 % in steps of 25 % and is kept for the next runs; &lt;tt&gt;--zoom 2&lt;/tt&gt; opens the program at twice the size.</translation>
-    </message>
-    <message>
         <source>Varsayımlar</source>
         <translation>Assumptions</translation>
     </message>
@@ -612,42 +604,6 @@
         <translation>Angle of attack %1 degrees.</translation>
     </message>
     <message>
-        <source>Resmi kopyala</source>
-        <translation>Copy picture</translation>
-    </message>
-    <message>
-        <source>Resmi PNG olarak kaydet (%1x)...</source>
-        <translation>Save picture as PNG (%1x)...</translation>
-    </message>
-    <message>
-        <source>Resmi SVG olarak kaydet...</source>
-        <translation>Save picture as SVG...</translation>
-    </message>
-    <message>
-        <source>Resmi PDF olarak kaydet...</source>
-        <translation>Save picture as PDF...</translation>
-    </message>
-    <message>
-        <source>PNG resimleri (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG çizimleri (*.svg)</source>
-        <translation>SVG drawings (*.svg)</translation>
-    </message>
-    <message>
-        <source>PDF belgeleri (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Resmi kaydet</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>%1 yazılamadı: %2</source>
-        <translation>Cannot write %1: %2</translation>
-    </message>
-    <message>
         <source>Profil düzlemi z</source>
         <translation>Airfoil plane z</translation>
     </message>
@@ -660,27 +616,15 @@
         <translation>No section yet. Click any picture in the main window: the section is computed and its flow is drawn here.</translation>
     </message>
     <message>
-        <source>Akış alanı...</source>
-        <translation>Flow field...</translation>
-    </message>
-    <message>
         <source>Firar kenarı bir durma noktası değildir: akış sivri uçtan serbest akım hızının %1 katıyla ayrılır.</source>
         <translation>The trailing edge is not a stagnation point: the flow leaves the cusp at %1 of the free-stream speed.</translation>
     </message>
 </context>
 <context>
-    <name>airfoil::WindowExports</name>
+    <name>PictureMenu</name>
     <message>
         <source>Dışa aktarma</source>
         <translation>Export</translation>
-    </message>
-    <message>
-        <source>Pencereyi yazdır...</source>
-        <translation>Print window...</translation>
-    </message>
-    <message>
-        <source>Ders notunu PDF olarak kaydet...</source>
-        <translation>Save handout as PDF...</translation>
     </message>
     <message>
         <source>Resmi kopyala</source>
@@ -815,6 +759,153 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Pencereyi yazdır...</source>
+        <translation>Print window...</translation>
+    </message>
+    <message>
+        <source>Ders notunu PDF olarak kaydet...</source>
+        <translation>Save handout as PDF...</translation>
+    </message>
+    <message>
+        <source>Akış alanı...</source>
+        <translation>Flow field...</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>denetimler arasında dolaşır; odaktaki denetim renkli bir çerçeveyle işaretlenir</source>
+        <translation>move between the controls; the control with the focus is marked by a coloured frame</translation>
+    </message>
+    <message>
+        <source>Sağ ok, sol ok</source>
+        <translation>Right arrow, left arrow</translation>
+    </message>
+    <message>
+        <source>kaydırma çubuğunu küçük bir adım ileri ya da geri götürür</source>
+        <translation>move a scroll bar a small step forward or back</translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation>Page Down, Page Up</translation>
+    </message>
+    <message>
+        <source>kaydırma çubuğunu büyük bir adım ileri ya da geri götürür</source>
+        <translation>move a scroll bar a large step forward or back</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>kaydırma çubuğunu uçlarına götürür</source>
+        <translation>move a scroll bar to its ends</translation>
+    </message>
+    <message>
+        <source>Boşluk, Enter</source>
+        <translation>Space, Enter</translation>
+    </message>
+    <message>
+        <source>odaktaki resimde tıklamayla aynı işi yapar: her şey hesaplanır ve çizilir</source>
+        <translation>on the picture with the focus, do what a click does: everything is computed and drawn</translation>
+    </message>
+    <message>
+        <source>Menü tuşu, Shift+F10</source>
+        <translation>Menu key, Shift+F10</translation>
+    </message>
+    <message>
+        <source>odaktaki resmin menüsünü açar (kopyala, kaydet, yazdır)</source>
+        <translation>open the menu of the picture with the focus (copy, save, print)</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Hakkında penceresini (About) açar</source>
+        <translation>opens the About window</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>bu yardım penceresini açar</source>
+        <translation>opens this help window</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>akış alanı penceresini açar</source>
+        <translation>opens the flow-field window</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>pencereyi yazdırır</source>
+        <translation>prints the window</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>beş resmi ve değerleri bir sayfalık PDF ders notu olarak kaydeder</source>
+        <translation>saves the five pictures and their values as a one-page PDF handout</translation>
+    </message>
+    <message>
+        <source>Ctrl+Artı, Ctrl+=</source>
+        <translation>Ctrl+Plus, Ctrl+=</translation>
+    </message>
+    <message>
+        <source>pencereleri %25 büyütür (en çok %300); Ctrl ile fare tekerleği de büyütür ve küçültür</source>
+        <translation>zoom the windows in by 25 % (up to 300 %); Ctrl with the mouse wheel zooms in and out too</translation>
+    </message>
+    <message>
+        <source>Ctrl+Eksi</source>
+        <translation>Ctrl+Minus</translation>
+    </message>
+    <message>
+        <source>pencereleri %25 küçültür (en az %50)</source>
+        <translation>zooms the windows out by 25 % (down to 50 %)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>pencereleri tasarlanan boyutlarına döndürür</source>
+        <translation>returns the windows to their designed size</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Sınır tabakası...</source>
+        <translation>Boundary layer...</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>sınır tabakası penceresini açar</source>
+        <translation>opens the boundary-layer window</translation>
+    </message>
+    <message>
+        <source>yardım, akış alanı, sınır tabakası ya da Hakkında penceresini kapatır</source>
+        <translation>closes the help, flow-field, boundary-layer or About window</translation>
+    </message>
+</context>
+<context>
     <name>BoundaryLayerWindow</name>
     <message>
         <source>  sürtünme %1, basınç %2</source>
@@ -823,10 +914,6 @@
     <message>
         <source> (viskozitesiz)</source>
         <translation> (inviscid)</translation>
-    </message>
-    <message>
-        <source>%1 yazılamadı: %2</source>
-        <translation>Cannot write %1: %2</translation>
     </message>
     <message>
         <source>Ayrılma x/c: üst %1, alt %2</source>
@@ -873,14 +960,6 @@
         <translation>Blue is the upper side, red the lower (from the stagnation point to the trailing edge). The boundary layer is computed from the exact inviscid surface speed and does not act back on the flow; compressibility (Moo) is not applied to the boundary layer.</translation>
     </message>
     <message>
-        <source>PDF belgeleri (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PNG resimleri (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
         <source>Polar tablosunu CSV olarak kaydet...</source>
         <translation>Save the polar table as CSV...</translation>
     </message>
@@ -889,32 +968,8 @@
         <translation>Polar: inviscid CL and CD</translation>
     </message>
     <message>
-        <source>Resmi PDF olarak kaydet...</source>
-        <translation>Save picture as PDF...</translation>
-    </message>
-    <message>
-        <source>Resmi PNG olarak kaydet (%1x)...</source>
-        <translation>Save picture as PNG (%1x)...</translation>
-    </message>
-    <message>
-        <source>Resmi SVG olarak kaydet...</source>
-        <translation>Save picture as SVG...</translation>
-    </message>
-    <message>
-        <source>Resmi kaydet</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>Resmi kopyala</source>
-        <translation>Copy picture</translation>
-    </message>
-    <message>
         <source>Reynolds sayısı 1e5 ile 1e8 arasında olmalı.</source>
         <translation>The Reynolds number must lie between 1e5 and 1e8.</translation>
-    </message>
-    <message>
-        <source>SVG çizimleri (*.svg)</source>
-        <translation>SVG drawings (*.svg)</translation>
     </message>
     <message>
         <source>Sınır tabakası</source>
@@ -927,10 +982,6 @@
     <message>
         <source>Sınır tabakası tablosunu CSV olarak kaydet...</source>
         <translation>Save the boundary-layer table as CSV...</translation>
-    </message>
-    <message>
-        <source>Sınır tabakası...</source>
-        <translation>Boundary layer...</translation>
     </message>
     <message>
         <source>Tabloyu kaydet</source>

@@ -1,6 +1,5 @@
 #include "ui/export_csv.h"
 
-#include <cmath>
 #include <optional>
 
 #include "model/numtext.h"
@@ -16,16 +15,10 @@ bool has_section(const Window& w) { return w.Chord != 0 && w.nP >= 1; }
 // tables hold nothing worth writing.
 bool has_samples(const Window& w) { return has_section(w) && w.CurveAlfa(0) == -12; }
 
-// The Prandtl-Glauert factor to divide by, when the Mach number box asks for
-// a correction (a subsonic number other than 0, as the charts read it) and
-// the last drawing made one: Beta is the factor that drawing stored, 1 when
-// it drew no corrected curve.
-std::optional<double> correction(const Window& w) {
-  const LeadingNumber moo = read_leading_number(w.Text_Moo.Text);
-  if (moo.overflow || !(std::fabs(moo.value) < 1) || moo.value == 0 || w.Beta == 0 || w.Beta == 1) {
-    return std::nullopt;
-  }
-  return w.Beta;
+// The Prandtl-Glauert factor the picture's corrected curve was drawn with,
+// whatever the Mach number box holds now.
+std::optional<double> correction(const std::optional<DrawnCase>& drawn) {
+  return drawn ? drawn->Beta : std::nullopt;
 }
 
 class Rows {
@@ -68,10 +61,10 @@ std::optional<double> divided(double value, const std::optional<double>& beta) {
 
 }  // namespace
 
-std::string section_csv(const Window& w) {
+std::string section_csv(const Window& w, const std::optional<DrawnCase>& drawn) {
   Rows rows("i,x_c,y_c,cp,one_minus_cp,cp_corrected");
-  if (!has_section(w)) return rows.take();
-  const std::optional<double> beta = correction(w);
+  if (!drawn || !has_section(w)) return rows.take();
+  const std::optional<double> beta = correction(drawn);
   for (double i = 1; i <= w.nP; i += 1) {
     rows.cell(i).cell(w.Xp(i)).cell(w.Yp(i)).cell(w.Cp(i)).cell(1 - w.Cp(i)).cell(divided(w.Cp(i), beta));
     rows.end();
@@ -79,9 +72,9 @@ std::string section_csv(const Window& w) {
   return rows.take();
 }
 
-std::string circle_csv(const Window& w) {
+std::string circle_csv(const Window& w, const std::optional<DrawnCase>& drawn) {
   Rows rows("i,xi,eta");
-  if (!has_section(w)) return rows.take();
+  if (!drawn || !has_section(w)) return rows.take();
   for (double i = 1; i <= w.nP; i += 1) {
     rows.cell(i).cell(w.Xc(i)).cell(w.Yc(i));
     rows.end();
@@ -89,10 +82,10 @@ std::string circle_csv(const Window& w) {
   return rows.take();
 }
 
-std::string lift_csv(const Window& w) {
+std::string lift_csv(const Window& w, const std::optional<DrawnCase>& drawn) {
   Rows rows("alpha_deg,cl,cl_corrected");
-  if (!has_samples(w)) return rows.take();
-  const std::optional<double> beta = correction(w);
+  if (!drawn || !has_samples(w)) return rows.take();
+  const std::optional<double> beta = correction(drawn);
   for (int k = 0; k <= 24; ++k) {
     rows.cell(w.CurveAlfa(k)).cell(w.CurveCL(k)).cell(divided(w.CurveCL(k), beta));
     rows.end();
@@ -100,15 +93,26 @@ std::string lift_csv(const Window& w) {
   return rows.take();
 }
 
-std::string moment_csv(const Window& w) {
+std::string moment_csv(const Window& w, const std::optional<DrawnCase>& drawn) {
   Rows rows("alpha_deg,cm,cm_corrected,xm_c");
-  if (!has_samples(w)) return rows.take();
-  const std::optional<double> beta = correction(w);
+  if (!drawn || !has_samples(w)) return rows.take();
+  const std::optional<double> beta = correction(drawn);
   for (int k = 0; k <= 24; ++k) {
-    rows.cell(w.CurveAlfa(k)).cell(w.CurveCM(k)).cell(divided(w.CurveCM(k), beta)).cell(w.xM);
+    rows.cell(w.CurveAlfa(k)).cell(w.CurveCM(k)).cell(divided(w.CurveCM(k), beta)).cell(drawn->xM);
     rows.end();
   }
   return rows.take();
+}
+
+const DataTable& data_table_of(SurfaceId id) {
+  for (const DataTable& table : kDataTables) {
+    if (table.picture == id) return table;
+  }
+  return kDataTables[0];  // the airfoil picture: the section and its pressure
+}
+
+std::string table_text(const DataTable& table, const Form1& form) {
+  return table.make(form.w, drawn(form.drawn_cases(), table.picture));
 }
 
 std::string boundary_layer_csv(const BoundaryLayer& layer) {

@@ -314,26 +314,35 @@ FlowDrawing draw_flow_plane(const FlowScene& scene, Plane p, const FlowStyle& st
 }
 
 const char* flow_plane_title_source(Plane p) {
-  return p == Plane::airfoil ? "Profil düzlemi z" : "Daire düzlemi ζ";
+  return p == Plane::airfoil ? QT_TRANSLATE_NOOP("FlowWindow", "Profil düzlemi z")
+                             : QT_TRANSLATE_NOOP("FlowWindow", "Daire düzlemi ζ");
 }
 
 const char* flow_hint_source() {
-  return "Henüz kesit yok. Ana pencerede herhangi bir resme tıklayın: kesit hesaplanır ve akış burada "
-         "çizilir.";
+  return QT_TRANSLATE_NOOP(
+      "FlowWindow",
+      "Henüz kesit yok. Ana pencerede herhangi bir resme tıklayın: kesit hesaplanır ve akış burada "
+      "çizilir.");
 }
 
 const char* flow_plane_name_source(Plane p) {
-  return p == Plane::airfoil ? "Profil düzlemindeki akış" : "Daire düzlemindeki akış";
+  return p == Plane::airfoil ? QT_TRANSLATE_NOOP("FlowWindow", "Profil düzlemindeki akış")
+                             : QT_TRANSLATE_NOOP("FlowWindow", "Daire düzlemindeki akış");
 }
 
 const char* flow_plane_description_source(Plane p) {
-  return p == Plane::airfoil ? "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah "
-                               "çizgi bölen akım çizgisi (ψ = 0), beyaz noktalar durma noktaları; arkada "
-                               "basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder."
-                             : "Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi "
-                               "profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma "
-                               "noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ "
-                               "tık resmi kopyalar ya da kaydeder.";
+  return p == Plane::airfoil
+             ? QT_TRANSLATE_NOOP(
+                   "FlowWindow",
+                   "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah çizgi bölen "
+                   "akım çizgisi (ψ = 0), beyaz noktalar burundaki durma noktası ve firar kenarı; "
+                   "arkada basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da "
+                   "kaydeder.")
+             : QT_TRANSLATE_NOOP("FlowWindow",
+                                 "Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi "
+                                 "profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma "
+                                 "noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ "
+                                 "tık resmi kopyalar ya da kaydeder.");
 }
 
 namespace {
@@ -362,20 +371,25 @@ Phrase flow_readout(const std::optional<FlowField>& field,
                     const std::optional<std::pair<Plane, PlanePoint>>& hovered) {
   if (!field) return Phrase(flow_hint_source());
   if (!hovered) {
-    return Phrase(
+    return Phrase(QT_TRANSLATE_NOOP(
+        "FlowWindow",
         "Fareyi bir düzlemin üzerinde gezdirin (ya da Tab ile bir düzleme gelip ok tuşlarına "
         "basın): o noktadaki hız ve Cp burada görünür, noktanın öteki düzlemdeki karşılığı "
-        "işaretlenir.");
+        "işaretlenir."));
   }
   const auto [plane, p] = *hovered;
   const auto here = flow_at(*field, plane, p);
   if (plane == Plane::airfoil) {
     const std::string where = "x/c = " + four_decimals(p.x) + ", y/c = " + four_decimals(p.y);
-    if (!here) return then(where, ": kesitin içinde ya da üzerinde; burada akış yok.");
+    if (!here)
+      return then(where,
+                  QT_TRANSLATE_NOOP("FlowWindow", ": kesitin içinde ya da üzerinde; burada akış yok."));
     return literal(where + ":  " + velocity_text(here->section));
   }
   const std::string where = "ζ = (" + four_decimals(p.x) + ", " + four_decimals(p.y) + ")";
-  if (!here) return then(where, ": dairenin içinde; dairenin içi akışın parçası değildir.");
+  if (!here)
+    return then(where,
+                QT_TRANSLATE_NOOP("FlowWindow", ": dairenin içinde; dairenin içi akışın parçası değildir."));
   return literal(where + " → x/c = " + four_decimals(here->airfoil.x) +
                  ", y/c = " + four_decimals(here->airfoil.y) + ":  " + velocity_text(here->circle));
 }
@@ -399,8 +413,10 @@ Phrase flow_plane_description(const std::optional<FlowField>& field, double alfa
   if (p == Plane::airfoil) {
     if (const auto edge = flow_at_zeta(*field, Complex(1, 0))) {
       out = Phrase("%1 %2",
-                   {out, Phrase("Firar kenarı bir durma noktası değildir: akış sivri uçtan serbest akım "
-                                "hızının %1 katıyla ayrılır.",
+                   {out, Phrase(QT_TRANSLATE_NOOP(
+                                    "FlowWindow",
+                                    "Firar kenarı bir durma noktası değildir: akış sivri uçtan serbest akım "
+                                    "hızının %1 katıyla ayrılır."),
                                 {literal(fixed_text(edge->section.speed, 2))})});
     }
   }

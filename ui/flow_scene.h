@@ -17,6 +17,7 @@
 #include "model/flow_field.h"
 #include "model/phrase.h"
 #include "model/streamlines.h"
+#include "ui/translatable.h"
 #include "ui/window_layout.h"
 
 namespace airfoil {
@@ -161,12 +162,11 @@ std::string flow_title_suffix(const FlowScene& scene, Plane p);
 inline constexpr int kFlowWindowWidth = 1000, kFlowWindowHeight = 540;
 inline constexpr int kFlowWindowMinimumWidth = 480, kFlowWindowMinimumHeight = 280;
 inline constexpr int kFlowWindowMargin = 4, kFlowWindowSpacing = 4;
-inline constexpr const char* kFlowWindowTitle = "Akış alanı";
-inline constexpr const char* kFlowWindowMenuText = "Akış alanı...";
-inline constexpr const char* kFlowReadoutName = "Fare konumundaki akış";
+inline constexpr const char* kFlowWindowTitle = QT_TRANSLATE_NOOP("FlowWindow", "Akış alanı");
+inline constexpr const char* kFlowReadoutName = QT_TRANSLATE_NOOP("FlowWindow", "Fare konumundaki akış");
 const char* flow_plane_name_source(Plane p);
 const char* flow_plane_description_source(Plane p);
-inline constexpr const char* kFlowIncidenceSource = "Hücum açısı %1 derece.";
+inline constexpr const char* kFlowIncidenceSource = QT_TRANSLATE_NOOP("FlowWindow", "Hücum açısı %1 derece.");
 
 // The readout under the pictures: what to do before any geometry and before
 // the pointer is on a plane; else the place under it and the flow there (or

@@ -3,6 +3,8 @@
 #include <exception>
 #include <utility>
 
+#include "model/catalogue.h"
+
 namespace airfoil {
 
 namespace {
@@ -80,18 +82,21 @@ void Form1::Mn_About_Click() {
 
 void Form1::full_cycle() {
   run_cycle([this] {
-    step_ = Step::section;
-    profil_hesapla(w);
+    compute_section();
     step_ = Step::section_drawing;
     profil_ciz(w, plots_);
+    drawn({SurfaceId::daire, SurfaceId::profil});
     step_ = Step::flow;
     basınc_hesapla(w);
     step_ = Step::pressure_drawing;
     basınc_ciz(w, plots_);
+    drawn({SurfaceId::pressure});
     step_ = Step::lift;
     CL_Alfa_ciz(w, plots_);
+    drawn({SurfaceId::Picture_CL});
     step_ = Step::moment;
     CM_Alfa_ciz(w, plots_);
+    drawn({SurfaceId::Picture_CM});
   });
 }
 
@@ -99,14 +104,15 @@ void Form1::full_cycle() {
 // circle alone, so the two charts stay as they are.
 void Form1::geometry_cycle() {
   run_cycle([this] {
-    step_ = Step::section;
-    profil_hesapla(w);
+    compute_section();
     step_ = Step::section_drawing;
     profil_ciz(w, plots_);
+    drawn({SurfaceId::daire, SurfaceId::profil});
     step_ = Step::flow;
     basınc_hesapla(w);
     step_ = Step::pressure_drawing;
     basınc_ciz(w, plots_);
+    drawn({SurfaceId::pressure});
   });
 }
 
@@ -117,10 +123,13 @@ void Form1::incidence_cycle() {
     basınc_hesapla(w);
     step_ = Step::pressure_drawing;
     basınc_ciz(w, plots_);
+    drawn({SurfaceId::pressure});
     step_ = Step::lift;
     CL_Alfa_ciz(w, plots_);
+    drawn({SurfaceId::Picture_CL});
     step_ = Step::moment;
     CM_Alfa_ciz(w, plots_);
+    drawn({SurfaceId::Picture_CM});
   });
 }
 
@@ -132,10 +141,26 @@ void Form1::reference_point_cycle() {
   run_cycle([this] {
     step_ = Step::moment;
     CM_Alfa_ciz(w, plots_);
+    drawn({SurfaceId::Picture_CM});
     step_ = Step::section_drawing;
     profil_ciz(w, plots_);
     plots_.profil.Circle(to_single(w.xM), 0.0f, 0.01f, w.colRed);
+    drawn({SurfaceId::daire, SurfaceId::profil});
   });
+}
+
+// The thickness and camber boxes take the scroll bars' values even when the
+// catalogue has no row for them; the section on screen is then the one the
+// last successful step made, and so is what its pictures are said to show.
+void Form1::compute_section() {
+  step_ = Step::section;
+  profil_hesapla(w);
+  if (catalogue_row(w, w.Thickness, w.Camber)) section_ = {w.Thickness, w.Camber};
+}
+
+void Form1::drawn(std::initializer_list<SurfaceId> pictures) {
+  const DrawnCase now = case_of(w, section_);
+  for (const SurfaceId id : pictures) drawn_[static_cast<std::size_t>(id)] = now;
 }
 
 // A fault ends the cycle where it arose: the later procedures would only

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
 #include "charts/charts.h"
 #include "model/window.h"
+#include "ui/drawn_case.h"
 
 namespace airfoil {
 
@@ -42,7 +44,8 @@ class Form1 {
   // The text of the last fault that ended a cycle, if any.
   const std::optional<std::string>& last_fault() const { return last_fault_; }
 
-  Plots& plots() { return plots_; }
+  // The case each picture was last drawn with.
+  const DrawnCases& drawn_cases() const { return drawn_; }
 
   // The step of a cycle that is running, for telling the user what a fault
   // there leaves valid.
@@ -55,10 +58,16 @@ class Form1 {
   void reference_point_cycle();
   // Runs `steps`; a Fault ends it, is reported, and the rest is skipped.
   void run_cycle(const std::function<void()>& steps);
+  // The geometry step, keeping the section it made for the pictures' cases.
+  void compute_section();
+  // Notes the case `pictures` were just drawn with.
+  void drawn(std::initializer_list<SurfaceId> pictures);
 
   Plots plots_;
   MessageSink& messages_;
   std::optional<std::string> last_fault_;
+  DrawnSection section_;
+  DrawnCases drawn_;
   Step step_ = Step::start_up;
 };
 

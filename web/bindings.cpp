@@ -24,6 +24,8 @@
 #include "session.h"
 #include "ui/export_csv.h"
 #include "ui/flow_scene.h"
+#include "ui/form_events.h"
+#include "ui/key_table.h"
 #include "ui/surface_layout.h"
 #include "ui/window_layout.h"
 
@@ -142,6 +144,9 @@ std::string layout() {
                                {"back", css_colour(s.BackColor)}});
   }
   out["tabOrder"] = kTabOrder;
+  for (const DataTable& table : kDataTables) {
+    out["tables"].push_back({{"file", table.file}, {"picture", surface_layout(table.picture).name}});
+  }
   for (const BarEvent& e : kBarEvents) {
     const ScrollBar& b = design.*(e.bar);
     out["bars"].push_back({{"control", e.control},
@@ -217,13 +222,12 @@ std::string svg(const std::string& name, double scale) {
   return picture_svg(plan_of(name, scale, false), labels, s.BackColor);
 }
 
-std::string csv(const std::string& table) {
-  const Window& w = current().form().w;
-  if (table == "section") return section_csv(w);
-  if (table == "circle") return circle_csv(w);
-  if (table == "lift") return lift_csv(w);
-  if (table == "moment") return moment_csv(w);
-  throw std::invalid_argument("no table called " + table);
+// The data table `name` ("section.csv", or "section") as the window drew it.
+std::string csv(const std::string& name) {
+  for (const DataTable& table : kDataTables) {
+    if (name == table.file || name + ".csv" == table.file) return table_text(table, current().form());
+  }
+  throw std::invalid_argument("no table called " + name);
 }
 
 // Applies one of the probe's actions; the text of a bad one is returned
@@ -460,7 +464,7 @@ std::string flow_texts() {
                                                           {"description", description}};
   }
   return Json{{"title", t(kFlowWindowTitle)},
-              {"menu", t(kFlowWindowMenuText)},
+              {"menu", translate(kKeysContext, key_entry(Command::flow).text)},
               {"readout", t(kFlowReadoutName)},
               {"planes", planes}}
       .dump();

@@ -620,8 +620,9 @@
   }
 
   function exportCsv(table) {
-    const blob = new Blob([core.csv(table)], { type: 'text/csv' });
-    download(table + '.csv', blob);
+    const file = layout.tables.find((t) => t.file === table || t.file === table + '.csv').file;
+    const blob = new Blob([core.csv(file)], { type: 'text/csv' });
+    download(file, blob);
     return blob;
   }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "form_fixture.h"
+#include "ui/form_events.h"
 #include "ui/window_layout.h"
 
 namespace airfoil::testing {

@@ -52,16 +52,18 @@ class CsvTest : public FormTest {
 TEST_F(CsvTest, BeforeAnyGeometryEachTableIsItsHeaderOnly) {
   start();
   form->HScroll_AlfaD_Change();  // charts drawn, but no section yet
-  EXPECT_EQ(section_csv(w()), "i,x_c,y_c,cp,one_minus_cp,cp_corrected\n");
-  EXPECT_EQ(circle_csv(w()), "i,xi,eta\n");
-  EXPECT_EQ(lift_csv(w()), "alpha_deg,cl,cl_corrected\n");
-  EXPECT_EQ(moment_csv(w()), "alpha_deg,cm,cm_corrected,xm_c\n");
+  EXPECT_EQ(section_csv(w(), drawn(form->drawn_cases(), SurfaceId::pressure)),
+            "i,x_c,y_c,cp,one_minus_cp,cp_corrected\n");
+  EXPECT_EQ(circle_csv(w(), drawn(form->drawn_cases(), SurfaceId::daire)), "i,xi,eta\n");
+  EXPECT_EQ(lift_csv(w(), drawn(form->drawn_cases(), SurfaceId::Picture_CL)), "alpha_deg,cl,cl_corrected\n");
+  EXPECT_EQ(moment_csv(w(), drawn(form->drawn_cases(), SurfaceId::Picture_CM)),
+            "alpha_deg,cm,cm_corrected,xm_c\n");
 }
 
 TEST_F(CsvTest, SectionRowsAreThePointsInDrawingOrder) {
   run();
   ASSERT_NE(w().Beta, 1.0);
-  const Table t = parse(section_csv(w()));
+  const Table t = parse(section_csv(w(), drawn(form->drawn_cases(), SurfaceId::pressure)));
   ASSERT_EQ(t.size(), 12u);
   for (int i = 1; i <= 11; ++i) {
     const auto& r = t[i];
@@ -80,7 +82,7 @@ TEST_F(CsvTest, SectionWithoutCorrectionLeavesItsColumnEmpty) {
   // A Mach number typed after the last drawing corrects nothing yet.
   for (const char* moo : {"0", "0.6"}) {
     w().Text_Moo.Text = moo;
-    const Table t = parse(section_csv(w()));
+    const Table t = parse(section_csv(w(), drawn(form->drawn_cases(), SurfaceId::pressure)));
     ASSERT_EQ(t.size(), 12u);
     for (std::size_t i = 1; i < t.size(); ++i) EXPECT_EQ(t[i][5], "") << moo;
   }
@@ -88,7 +90,7 @@ TEST_F(CsvTest, SectionWithoutCorrectionLeavesItsColumnEmpty) {
 
 TEST_F(CsvTest, CircleRowsAreTheCirclePoints) {
   run();
-  const Table t = parse(circle_csv(w()));
+  const Table t = parse(circle_csv(w(), drawn(form->drawn_cases(), SurfaceId::daire)));
   ASSERT_EQ(t.size(), 12u);
   for (int i = 1; i <= 11; ++i) {
     EXPECT_EQ(number(t[i][1]), w().Xc(i));
@@ -98,7 +100,7 @@ TEST_F(CsvTest, CircleRowsAreTheCirclePoints) {
 
 TEST_F(CsvTest, LiftRowsAreTheChartSamples) {
   run();
-  const Table t = parse(lift_csv(w()));
+  const Table t = parse(lift_csv(w(), drawn(form->drawn_cases(), SurfaceId::Picture_CL)));
   ASSERT_EQ(t.size(), 26u);
   for (int k = 0; k <= 24; ++k) {
     EXPECT_EQ(number(t[k + 1][0]), k - 12);
@@ -109,7 +111,7 @@ TEST_F(CsvTest, LiftRowsAreTheChartSamples) {
 
 TEST_F(CsvTest, MomentRowsAreTheChartSamplesAboutXM) {
   run();
-  const Table t = parse(moment_csv(w()));
+  const Table t = parse(moment_csv(w(), drawn(form->drawn_cases(), SurfaceId::Picture_CM)));
   ASSERT_EQ(t.size(), 26u);
   for (int k = 0; k <= 24; ++k) {
     EXPECT_EQ(number(t[k + 1][1]), w().CurveCM(k));

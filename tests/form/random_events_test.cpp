@@ -139,7 +139,9 @@ std::vector<std::string> texts(const Controls& c) {
 // pairs is left out, among them the start-up pair (0, 0).
 bool is_hole(int thickness, int camber) { return (7 * thickness + 3 * camber) % 5 == 0; }
 
-std::string write_catalogue_with_holes() {
+// Each case writes its own file: cases run side by side under ctest -j, and
+// one must never read a file another is still writing.
+std::string write_catalogue_with_holes(unsigned seed) {
   std::ifstream in(kCommittedCatalogue);
   std::string label;
   std::string count;
@@ -157,7 +159,8 @@ std::string write_catalogue_with_holes() {
       rows.push_back(row);
     }
   }
-  const auto path = std::filesystem::path(::testing::TempDir()) / "random_events_catalogue_with_holes.txt";
+  const auto path = std::filesystem::path(::testing::TempDir()) /
+                    ("random_events_catalogue_with_holes_seed" + std::to_string(seed) + ".txt");
   std::ofstream out(path);
   out << label << "\n" << rows.size() << "\n";
   for (const auto& row : rows) out << row << "\n";
@@ -176,7 +179,7 @@ class RandomEvents : public ::testing::TestWithParam<Scenario> {
   void SetUp() override {
     switch (GetParam().catalogue) {
       case Catalogue::Committed: path_ = kCommittedCatalogue; break;
-      case Catalogue::WithHoles: path_ = write_catalogue_with_holes(); break;
+      case Catalogue::WithHoles: path_ = write_catalogue_with_holes(GetParam().seed); break;
       case Catalogue::Missing: path_ = ::testing::TempDir() + "/no-such-dir/KATPE-D20G15.txt"; break;
     }
     rng_.seed(GetParam().seed);

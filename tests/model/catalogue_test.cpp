@@ -216,6 +216,10 @@ INSTANTIATE_TEST_SUITE_P(
         // later row by a column.
         Unreadable{kRow1 + "0.1,0,0.08,0\n0.2,0,0.1,0,0\n",
                    "4. satırda beş yerine dört değer var. Dosyanın başındaki 1 profil kullanılabilir."},
+        // A file saved on Windows: a CR before each line end is no line of
+        // its own, and the message still names the line at fault.
+        Unreadable{"label\r\n3\r\n0.12,0.02,0.1,0.05,0.3\r\n0.1,0,0.08,0\r\n0.2,0,0.1,0,0\r\n",
+                   "4. satırda beş yerine dört değer var. Dosyanın başındaki 1 profil kullanılabilir."},
         Unreadable{kRow1 + "0.1,0,0.08,0,0.3,0.5\n0.2,0,0.1,0,0\n",
                    "4. satırda beşten fazla değer var. Dosyanın başındaki 1 profil kullanılabilir."},
         Unreadable{kRow1 + "0.1,0,0.08,0,0.3,,\n0.2,0,0.1,0,0\n",

@@ -30,7 +30,7 @@ done
 # The window program's --zoom: named in --help, and a value that is not a
 # factor refused with exit 2 before any window opens (the settings of the
 # run go to a directory of their own).
-window="$1"
+window="$(readlink -f "$1")"  # absolute: the settings runs start in data/
 "$window" --help | grep -q -- "--zoom FACTOR" || fail "$(basename "$window") --help does not name --zoom"
 XDG_CONFIG_HOME="$(mktemp -d)" "$window" --zoom big >"$out" 2>"$err"; status=$?
 ((status == 2)) || fail "$(basename "$window") --zoom big exits $status"

@@ -17,10 +17,10 @@
 
 #include "model/recording_messages.h"
 #include "model/window.h"
-#include "ui/qt/about_window.h"
-#include "ui/qt/hscrollbar.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_box.h"
+#include "ui/qt/dialogs/about_window.h"
+#include "ui/qt/main/hscrollbar.h"
+#include "ui/qt/main/main_window.h"
+#include "ui/qt/main/picture_box.h"
 
 namespace airfoil::testing {
 

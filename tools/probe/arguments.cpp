@@ -2,16 +2,31 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <string_view>
 #include <system_error>
 
-#include "flow_options.h"
 #include "model/boundary_layer.h"
 #include "model/numtext.h"
 
 namespace airfoil::probe {
 
 namespace {
+
+// The point of an at= action, x/c and y/c: two finite numbers separated by a
+// comma, else a usage error.
+PlanePoint parse_flow_point(std::string_view text) {
+  const auto comma = text.find(',');
+  std::optional<double> x, y;
+  if (comma != std::string_view::npos) {
+    x = read_plain_number(text.substr(0, comma));
+    y = read_plain_number(text.substr(comma + 1));
+  }
+  if (!x || !y) {
+    throw UsageError("at=" + std::string(text) + ": at needs two numbers X,Y (x/c and y/c)");
+  }
+  return {*x, *y};
+}
 
 // A whole number, optionally signed. One too large for a long long is held
 // at the long long range: the scroll bar clamps it to its own range anyway.

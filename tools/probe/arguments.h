@@ -10,7 +10,7 @@
 
 #include "model/flow_field.h"
 #include "ui/form.h"
-#include "ui/window_layout.h"
+#include "ui/form_events.h"
 
 namespace airfoil::probe {
 

@@ -11,8 +11,8 @@
 
 #include "ui/export_csv.h"
 #include "ui/output_file.h"
-#include "ui/qt/exporter.h"
-#include "ui/qt/picture_labels.h"
+#include "ui/render/exporter.h"
+#include "ui/render/picture_labels.h"
 #include "ui/surface_layout.h"
 
 namespace airfoil::probe {
@@ -94,16 +94,8 @@ bool write_exports(const std::filesystem::path& dir, const Recordings& recording
     if (!write(file_of(dir, picture.name, ".png"), png(picture))) return false;
     if (!write(file_of(dir, picture.name, ".svg"), picture_svg(picture))) return false;
   }
-  const struct {
-    const char* name;
-    std::string (*make)(const Window&);
-  } tables[] = {{"section.csv", section_csv},
-                {"circle.csv", circle_csv},
-                {"lift.csv", lift_csv},
-                {"moment.csv", moment_csv}};
-  for (const auto& table : tables) {
-    const std::string text = table.make(form.w);
-    if (!write(dir / table.name, QByteArray::fromStdString(text))) return false;
+  for (const DataTable& table : kDataTables) {
+    if (!write(dir / table.file, QByteArray::fromStdString(table_text(table, form)))) return false;
   }
   if (!write(dir / "boundary_layer.csv",
              QByteArray::fromStdString(boundary_layer_csv(boundary_layer(form.w, re))))) {
@@ -112,7 +104,7 @@ bool write_exports(const std::filesystem::path& dir, const Recordings& recording
   if (!write(dir / "polar.csv", QByteArray::fromStdString(polar_csv(boundary_layer_polar(form.w, re))))) {
     return false;
   }
-  return write(dir / "handout.pdf", handout_pdf(all, form.w, QDate::currentDate()));
+  return write(dir / "handout.pdf", handout_pdf(all, handout_lines(form), QDate::currentDate()));
 }
 
 }  // namespace airfoil::probe

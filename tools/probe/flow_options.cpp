@@ -1,23 +1,9 @@
 #include "flow_options.h"
 
-#include "arguments.h"
 #include "model/numtext.h"
 #include "model/streamlines.h"
 
 namespace airfoil::probe {
-
-PlanePoint parse_flow_point(std::string_view text) {
-  const auto comma = text.find(',');
-  std::optional<double> x, y;
-  if (comma != std::string_view::npos) {
-    x = read_plain_number(text.substr(0, comma));
-    y = read_plain_number(text.substr(comma + 1));
-  }
-  if (!x || !y) {
-    throw UsageError("at=" + std::string(text) + ": at needs two numbers X,Y (x/c and y/c)");
-  }
-  return {*x, *y};
-}
 
 FlowProbe probe_flow(const WindowState& state, PlanePoint at) {
   FlowProbe probe{at, std::nullopt};

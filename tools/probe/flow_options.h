@@ -12,10 +12,6 @@
 
 namespace airfoil::probe {
 
-// The point of an at= action, x/c and y/c. Throws UsageError unless the
-// text is two finite numbers separated by a comma.
-PlanePoint parse_flow_point(std::string_view text);
-
 // The flow at one point of the airfoil plane as the state stood when it was
 // asked for: no velocity on or inside the section, nor before any geometry.
 struct FlowProbe {

@@ -1,20 +1,19 @@
 #include "ui/qt/boundary_layer/boundary_layer_window.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/export_csv.h"
-#include "ui/qt/fonts.h"
+#include "ui/key_table.h"
+#include "ui/render/fonts.h"
 
 namespace airfoil {
 
@@ -74,8 +73,7 @@ BoundaryLayerView::BoundaryLayerView(BoundaryLayerWindow& window, BoundaryLayerP
   setContextMenuPolicy(Qt::CustomContextMenu);
   menu_ = new QMenu(this);
   menu_->setObjectName(objectName() + "_menu");
-  connect(this, &QWidget::customContextMenuRequested, menu_,
-          [this](const QPoint& at) { menu_->popup(mapToGlobal(at)); });
+  popup_on_request(*this, *menu_);
 }
 
 void BoundaryLayerView::paintEvent(QPaintEvent*) {
@@ -87,6 +85,9 @@ BoundaryLayerWindow::BoundaryLayerWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName("Form_BoundaryLayer");
   setWindowTitle(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Sınır tabakası")));
   setAccessibleName(windowTitle());
+
+  // The pictures' menus save through these: made first.
+  dialogs = window_dialogs(*this);
 
   auto* pictures = new QGridLayout;
   pictures->setSpacing(4);
@@ -129,11 +130,8 @@ BoundaryLayerWindow::BoundaryLayerWindow() : QWidget(nullptr, Qt::Window) {
   layout->addLayout(pictures, 3);
   layout->addLayout(side, 1);
 
-  choose_path = [this](const QString& title, const QString& suggested, const QString& filter) {
-    return QFileDialog::getSaveFileName(this, title, suggested, filter);
-  };
-  report = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+  connect(new QShortcut(QKeySequence(key_entry(Command::close_window).shortcut), this), &QShortcut::activated,
+          this, &QWidget::close);
   show_reynolds();
   set_zoom(1.0);
 }
@@ -142,6 +140,13 @@ void BoundaryLayerWindow::set_state(const WindowState& state) {
   state_ = state;
   has_state_ = true;
   recompute();
+}
+
+void BoundaryLayerWindow::follow(const WindowState& s) {
+  const std::array<double, 8> key{s.Eps, s.Delta, s.AlfaD, s.Chord, s.Radius, s.BetaTE, s.xShift, s.pi};
+  if (followed_ == key) return;
+  followed_ = key;
+  set_state(s);
 }
 
 void BoundaryLayerWindow::set_zoom(double zoom) {
@@ -242,19 +247,8 @@ PaintedPicture BoundaryLayerWindow::picture(BoundaryLayerPlot p) const {
 void BoundaryLayerWindow::build_menu(BoundaryLayerView& view) {
   QMenu* menu = view.menu();
   const BoundaryLayerPlot p = view.plot();
-  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Resmi kopyala"))),
-          &QAction::triggered, this, [this, p] { copy_picture(picture(p)); });
-  menu->addSeparator();
-  for (const int scale : {1, 2, 4}) {
-    connect(menu->addAction(
-                translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Resmi PNG olarak kaydet (%1x)..."))
-                    .arg(scale)),
-            &QAction::triggered, this, [this, p, scale] { save_picture_as(p, PictureFormat::Png, scale); });
-  }
-  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Resmi SVG olarak kaydet..."))),
-          &QAction::triggered, this, [this, p] { save_picture_as(p, PictureFormat::Svg, 1); });
-  connect(menu->addAction(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Resmi PDF olarak kaydet..."))),
-          &QAction::triggered, this, [this, p] { save_picture_as(p, PictureFormat::Pdf, 1); });
+  fill_picture_menu(
+      *menu, [this, p] { return picture(p); }, dialogs);
   menu->addSeparator();
   connect(menu->addAction(translated(
               QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Sınır tabakası tablosunu CSV olarak kaydet..."))),
@@ -269,43 +263,10 @@ void BoundaryLayerWindow::build_menu(BoundaryLayerView& view) {
           });
 }
 
-void BoundaryLayerWindow::save_picture_as(BoundaryLayerPlot p, PictureFormat format, double scale) {
-  const PaintedPicture shown = picture(p);
-  QString suggested = shown.name;
-  QString filter;
-  switch (format) {
-    case PictureFormat::Png:
-      if (scale != 1) suggested += QStringLiteral("@%1x").arg(scale);
-      suggested += QStringLiteral(".png");
-      filter = translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "PNG resimleri (*.png)"));
-      break;
-    case PictureFormat::Svg:
-      suggested += QStringLiteral(".svg");
-      filter = translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "SVG çizimleri (*.svg)"));
-      break;
-    case PictureFormat::Pdf:
-      suggested += QStringLiteral(".pdf");
-      filter = translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "PDF belgeleri (*.pdf)"));
-      break;
-  }
-  const QString path =
-      choose_path(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Resmi kaydet")), suggested, filter);
-  if (path.isEmpty()) return;
-  const QString error = save_picture(shown, path, format, scale);
-  if (!error.isEmpty()) {
-    report(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "%1 yazılamadı: %2")).arg(path, error));
-  }
-}
-
 void BoundaryLayerWindow::save_table_as(const QString& name, const QByteArray& bytes) {
-  const QString path =
-      choose_path(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Tabloyu kaydet")), name,
-                  translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "CSV tabloları (*.csv)")));
-  if (path.isEmpty()) return;
-  const QString error = write_file(path, bytes);
-  if (!error.isEmpty()) {
-    report(translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "%1 yazılamadı: %2")).arg(path, error));
-  }
+  save_through(dialogs, translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Tabloyu kaydet")), name,
+               translated(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "CSV tabloları (*.csv)")),
+               [&](const QString& path) { return write_file(path, bytes); });
 }
 
 }  // namespace airfoil

@@ -1,8 +1,7 @@
 // The boundary-layer window: the section with its displacement thickness,
 // Cf and H along the chord, the lift-drag polar, and the numbers, at a
 // Reynolds number typed into its box. Modeless and one for the whole run,
-// like the flow window; the main window keeps it in step (see
-// boundary_layer_controller.h).
+// like the flow window; the main window keeps it in step with `follow`.
 #pragma once
 
 #include <QString>
@@ -10,9 +9,11 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
-#include "ui/qt/boundary_layer/boundary_layer_plots.h"
-#include "ui/qt/exporter.h"
+#include "ui/qt/dialogs/picture_menu.h"
+#include "ui/render/boundary_layer_plots.h"
+#include "ui/render/exporter.h"
 
 class QLabel;
 class QLineEdit;
@@ -48,6 +49,9 @@ class BoundaryLayerWindow : public QWidget {
 
   // The section and incidence of the main window; recomputed at once.
   void set_state(const WindowState& state);
+  // The same, only when the circle, the map's scaling or the incidence
+  // changed since the last call.
+  void follow(const WindowState& state);
   // Scales every font and size of the window.
   void set_zoom(double zoom);
   double zoom() const { return zoom_; }
@@ -65,14 +69,12 @@ class BoundaryLayerWindow : public QWidget {
   // One picture as the exporter draws it.
   PaintedPicture picture(BoundaryLayerPlot p) const;
 
-  // Asks where to save (empty cancels) and reports a failed write; tests
-  // answer for the user.
-  std::function<QString(const QString& title, const QString& suggested, const QString& filter)> choose_path;
-  std::function<void(const QString& text)> report;
+  // Asks where to save and reports a failed write; tests answer for the
+  // user.
+  SaveDialogs dialogs;
 
  private:
   void build_menu(BoundaryLayerView& view);
-  void save_picture_as(BoundaryLayerPlot p, PictureFormat format, double scale);
   void save_table_as(const QString& name, const QByteArray& bytes);
   void recompute();
   void show_reynolds();
@@ -82,6 +84,7 @@ class BoundaryLayerWindow : public QWidget {
   double re_ = kReynoldsDefault;
   double zoom_ = 1;
   BoundaryLayerCase case_;
+  std::optional<std::array<double, 8>> followed_;
   std::array<BoundaryLayerView*, 4> views_{};
   QLabel* numbers_ = nullptr;
   QLabel* re_label_ = nullptr;

@@ -1,0 +1,242 @@
+#include "ui/render/exporter.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "ui/output_file.h"
+#include "ui/render/qt_layout.h"
+
+namespace airfoil {
+
+namespace {
+
+QString translated(const char* text) { return QCoreApplication::translate("Exporter", text); }
+
+// The pictures are laid out for 96 dots per inch; vector outputs keep that
+// unit, so one logical pixel is 0.75 point on paper.
+constexpr int kLogicalDpi = 96;
+
+// The picture as SVG in its logical pixels, shown `scale` times as large.
+QByteArray svg_of(const PaintedPicture& picture, double scale) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(kLogicalDpi);
+  svg.setSize(QSize(qRound(picture.size.width() * scale), qRound(picture.size.height() * scale)));
+  svg.setViewBox(QRect(QPoint(0, 0), picture.size));
+  svg.setTitle(picture.name);
+  {
+    QPainter painter(&svg);
+    picture.paint(painter, 1.0, Placement::exact);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+PaintedPicture painted(const PictureContent& picture) {
+  return {picture.name, picture.size, to_qcolor(picture.back),
+          [picture](QPainter& painter, double scale, Placement placement) {
+            paint_picture(painter, picture, scale, placement);
+          }};
+}
+
+QImage picture_image(const PictureContent& picture, double scale) {
+  return picture_image(painted(picture), scale);
+}
+QByteArray picture_svg(const PictureContent& picture) { return picture_svg(painted(picture)); }
+QByteArray picture_pdf(const PictureContent& picture) { return picture_pdf(painted(picture)); }
+void copy_picture(const PictureContent& picture, const QImage& shown, double zoom) {
+  auto* data = new QMimeData;
+  data->setImageData(shown);
+  data->setData(QStringLiteral("image/svg+xml"), svg_of(painted(picture), zoom));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+QString save_picture(const PictureContent& picture, const QString& path, PictureFormat format, double scale) {
+  return save_picture(painted(picture), path, format, scale);
+}
+
+QImage picture_image(const PaintedPicture& picture, double scale) {
+  const QSize size(std::max(1, qRound(picture.size.width() * scale)),
+                   std::max(1, qRound(picture.size.height() * scale)));
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(picture.back);
+  QPainter painter(&image);
+  picture.paint(painter, scale, Placement::snapped);
+  return image;
+}
+
+QByteArray picture_svg(const PaintedPicture& picture) { return svg_of(picture, 1.0); }
+
+QByteArray picture_pdf(const PaintedPicture& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  pdf.setResolution(kLogicalDpi);
+  pdf.setTitle(picture.name);
+  const QSizeF points(picture.size.width() * 72.0 / kLogicalDpi, picture.size.height() * 72.0 / kLogicalDpi);
+  pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                QPageLayout::Portrait, QMarginsF()));
+  {
+    QPainter painter(&pdf);
+    picture.paint(painter, 1.0, Placement::exact);
+  }
+  return bytes;
+}
+
+QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std::vector<HandoutLine>& lines,
+                       const QDate& date) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  pdf.setResolution(kLogicalDpi);
+  pdf.setTitle(translated(QT_TRANSLATE_NOOP("Exporter", "Kanat profili ders notu")));
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                                QPageLayout::Millimeter));
+
+  // The page holds the window's client area as laid out (the pictures at
+  // their places, the facts where the input panel stands on screen) below a
+  // title line, scaled to fit.
+  const int client_width = twips_to_pixels(kClientWidth);
+  const int client_height = twips_to_pixels(kClientHeight);
+  const int title_height = 28;
+  const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+  const double fit = std::min(page.width() / static_cast<double>(client_width),
+                              page.height() / static_cast<double>(client_height + title_height));
+
+  QPainter painter(&pdf);
+  painter.scale(fit, fit);
+  QFont title_font = painter.font();
+  title_font.setPointSizeF(12);
+  title_font.setBold(true);
+  painter.setFont(title_font);
+  painter.drawText(QRect(0, 0, client_width, title_height), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromUtf8(kWindowCaption));
+  QFont small = title_font;
+  small.setBold(false);
+  small.setPointSizeF(9);
+  painter.setFont(small);
+  painter.drawText(QRect(0, 0, client_width, title_height), Qt::AlignRight | Qt::AlignVCenter,
+                   date.toString(Qt::ISODate));
+
+  painter.translate(0, title_height);
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    const SurfaceLayout& place = kSurfaceLayouts[i];
+    painter.save();
+    painter.translate(twips_to_pixels(place.Left), twips_to_pixels(place.Top));
+    paint_picture(painter, pictures[i], 1.0, Placement::exact);
+    painter.setPen(QPen(Qt::gray, 0));
+    painter.drawRect(QRectF(0, 0, pictures[i].size.width(), pictures[i].size.height()));
+    painter.restore();
+  }
+
+  // The facts, in the space of the input panel below the circle picture.
+  const SurfaceLayout& circle = surface_layout(SurfaceId::daire);
+  QPoint at(twips_to_pixels(circle.Left), twips_to_pixels(circle.Top + circle.Height) + 24);
+  painter.setPen(Qt::black);
+  for (const HandoutLine& line : lines) {
+    QFont font = small;
+    font.setBold(line.heading);
+    painter.setFont(font);
+    painter.drawText(at, QString::fromStdString(render(line.text, [](const std::string& source) {
+                       return QCoreApplication::translate(kHandoutContext, source.c_str()).toStdString();
+                     })));
+    at.ry() += 19;
+  }
+  painter.end();
+  return bytes;
+}
+
+void copy_picture(const PaintedPicture& picture) {
+  auto* data = new QMimeData;
+  data->setImageData(picture_image(picture));
+  data->setData(QStringLiteral("image/svg+xml"), picture_svg(picture));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+namespace {
+
+// Why a file could not be written, from the system's error number, in the
+// user's language: the system's own text is English (or the C library's
+// language), not the window's.
+QString reason_of(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT: return translated(QT_TRANSLATE_NOOP("Exporter", "diskte yer kalmadı"));
+    case EFBIG:
+      return translated(QT_TRANSLATE_NOOP("Exporter", "dosya, izin verilen en büyük boyutu aşıyor"));
+    case EACCES:
+    case EPERM: return translated(QT_TRANSLATE_NOOP("Exporter", "bu klasöre yazma izniniz yok"));
+    case EROFS: return translated(QT_TRANSLATE_NOOP("Exporter", "disk yalnızca okunabilir"));
+    case EISDIR: return translated(QT_TRANSLATE_NOOP("Exporter", "bu ad bir klasöre ait"));
+    case ENOENT:
+    case ENOTDIR: return translated(QT_TRANSLATE_NOOP("Exporter", "klasör yok"));
+    default: return translated(QT_TRANSLATE_NOOP("Exporter", "sistem hatası %1")).arg(error);
+  }
+}
+
+}  // namespace
+
+QString write_file(const QString& path, const QByteArray& bytes) {
+  // What QSaveFile would refuse with an English text of its own, or (as the
+  // superuser) not refuse at all.
+  const QFileInfo target(path);
+  if (target.isDir()) return reason_of(EISDIR);
+  const QString kept = target.exists()
+                           ? translated(QT_TRANSLATE_NOOP("Exporter", "; önceki dosya olduğu gibi duruyor"))
+                           : QString();
+  if (write_protected(QFile::encodeName(path).toStdString()))
+    return translated(QT_TRANSLATE_NOOP("Exporter", "dosya yazmaya karşı korumalı")) + kept;
+
+  QSaveFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return reason_of(errno != 0 ? errno : EACCES) + kept;
+  // The write lands in a buffer; a full disk shows only at the flush. Qt's
+  // commit() renames the new file into place even after a failed buffered
+  // write, so every step is checked and a failure cancels the save before
+  // the old file is touched.
+  errno = 0;
+  const bool written =
+      file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+  if (!written) {
+    const int error = errno != 0 ? errno : EIO;
+    file.cancelWriting();
+    return reason_of(error) + kept;
+  }
+  errno = 0;
+  if (!file.commit()) return reason_of(errno != 0 ? errno : EIO) + kept;
+  return {};
+}
+
+QString save_picture(const PaintedPicture& picture, const QString& path, PictureFormat format, double scale) {
+  switch (format) {
+    case PictureFormat::Svg: return write_file(path, picture_svg(picture));
+    case PictureFormat::Pdf: return write_file(path, picture_pdf(picture));
+    case PictureFormat::Png: break;
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!picture_image(picture, scale).save(&buffer, "PNG")) {
+    return translated(QT_TRANSLATE_NOOP("Exporter", "resim kodlanamadı"));
+  }
+  return write_file(path, png);
+}
+
+}  // namespace airfoil
