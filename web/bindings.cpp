@@ -25,7 +25,9 @@
 #include "ui/export_csv.h"
 #include "ui/flow_scene.h"
 #include "ui/form_events.h"
+#include "ui/help_content.h"
 #include "ui/key_table.h"
+#include "ui/picture_texts.h"
 #include "ui/surface_layout.h"
 #include "ui/window_layout.h"
 
@@ -470,6 +472,40 @@ std::string flow_texts() {
       .dump();
 }
 
+// What assistive technology says of each control and picture, in the page's
+// language: {object: {name, description, tooltip}}; a picture's description
+// holds the numbers of the case it was drawn with.
+std::string control_texts() {
+  const auto t = [](const char* source) { return translate(kControlsContext, source); };
+  Json out = Json::object();
+  for (const ControlText& entry : kControlTexts) {
+    out[entry.object] = {
+        {"name", t(entry.name)}, {"description", t(entry.description)}, {"tooltip", t(entry.description)}};
+  }
+  const DrawnCases& cases = current().form().drawn_cases();
+  for (std::size_t i = 0; i < kPictureTexts.size(); ++i) {
+    const std::string meaning = t(kPictureTexts[i].description);
+    Json entry{{"name", t(kPictureTexts[i].name)}};
+    if (!cases[i]) {
+      entry["description"] = t(kNotDrawnYet) + " " + meaning;
+      entry["tooltip"] = t(kNotDrawnYet);
+    } else {
+      const std::string now = render(picture_numbers(static_cast<SurfaceId>(i), *cases[i]),
+                                     [](const std::string& s) { return translate(kControlsContext, s); });
+      entry["description"] = now + " " + meaning;
+      entry["tooltip"] = meaning + "\n" + now;
+    }
+    out[kSurfaceLayouts[i].name.data()] = std::move(entry);
+  }
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The help (F1) as HTML, in the page's language.
+std::string help() {
+  return help_html([](const char* context, const char* source) { return translate(context, source); },
+                   AIRFOIL_VERSION);
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(pelmora) {
@@ -493,6 +529,8 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("flowDrawing", &flow_drawing);
   emscripten::function("flowPointer", &flow_pointer);
   emscripten::function("flowTexts", &flow_texts);
+  emscripten::function("controlTexts", &control_texts);
+  emscripten::function("help", &help);
 }
 
 }  // namespace airfoil::web

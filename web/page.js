@@ -338,6 +338,24 @@
     refresh();
   }
 
+  // Names, descriptions and tooltips of the controls and pictures, the
+  // pictures' with the numbers of the case they were drawn with.
+  function applyControlTexts() {
+    for (const [id, t] of Object.entries(JSON.parse(core.controlTexts()))) {
+      const element = $(id);
+      if (!element) continue;
+      element.setAttribute('aria-label', t.name);
+      element.setAttribute('aria-description', t.description);
+      element.title = t.tooltip;
+    }
+  }
+
+  function openHelp() {
+    const dialog = $('Form_Help');
+    dialog.querySelector('.help-text').innerHTML = core.help();
+    if (!dialog.open) dialog.showModal();
+  }
+
   function refresh() {
     const controls = JSON.parse(core.controls());
     for (const [name, value] of Object.entries(controls)) {
@@ -345,6 +363,7 @@
       else if ($(name) && $(name).value !== value) $(name).value = value;
     }
     drawAll();
+    applyControlTexts();
     updateFlow();
     showMessages();
   }
@@ -578,6 +597,9 @@
       if (e.key === 'F2' && !e.ctrlKey && !e.altKey && !e.metaKey) {
         e.preventDefault();
         openFlowView();
+      } else if (e.key === 'F1' && !e.ctrlKey && !e.altKey && !e.metaKey) {
+        e.preventDefault();
+        openHelp();
       }
     });
   }
@@ -662,6 +684,8 @@
     $('Form_About').querySelector('.title').textContent = tr('Form1', layout.about.caption);
     $('MessageBox').querySelector('.title').textContent = layout.messageCaption;
     $('Mn_Language').value = language;
+    applyControlTexts();
+    if ($('Form_Help').open) openHelp();
     // Message boxes already raised keep their text; new ones follow the choice.
   }
 

@@ -176,6 +176,13 @@ test('keys and clicks run the designed events', async () => {
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
 
+  // F1 opens the help, which lists the keys; Escape closes it.
+  await page.keyboard.press('F1');
+  assert.equal(await page.$eval('#Form_Help', (d) => d.open), true);
+  assert.match(await page.$eval('#Form_Help', (d) => d.textContent), /F2/);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_Help', (d) => d.open), false);
+
   // The About window opens from its menu and Escape closes it.
   await page.click('#Mn_About');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
@@ -209,13 +216,15 @@ test('English by ?lang=en and remembered; Turkish by default', async () => {
   await again.close();
 });
 
-test('the accessibility tree names every control', { todo: 'the names and descriptions come with the shared control texts' }, async () => {
+test('the accessibility tree names every control', async () => {
   const page = await open();
   const tree = await page.accessibility.snapshot({ interestingOnly: false });
   const named = {};
   const walk = (node) => {
-    if (['textbox', 'scrollbar', 'img', 'button', 'menuitem', 'combobox'].includes(node.role)) {
-      named[node.role] = (named[node.role] || []).concat(node.name || '');
+    // Chromium calls a picture's role "image"; the page sets the ARIA "img".
+    const role = node.role === 'image' ? 'img' : node.role;
+    if (['textbox', 'scrollbar', 'img', 'button', 'menuitem', 'combobox'].includes(role)) {
+      named[role] = (named[role] || []).concat(node.name || '');
     }
     for (const child of node.children || []) walk(child);
   };
@@ -224,6 +233,10 @@ test('the accessibility tree names every control', { todo: 'the names and descri
   assert.equal(named.scrollbar.length, 5);
   assert.equal(named.img.length, 5);
   for (const names of Object.values(named)) for (const name of names) assert.notEqual(name.trim(), '');
+  // A drawn picture's description carries the numbers it was drawn with.
+  await page.click('#Picture_CL');
+  const cl = await page.$eval('#Text_CL', (e) => e.value);
+  assert.ok((await page.$eval('#Picture_CL', (e) => e.getAttribute('aria-description'))).includes(cl));
   await page.close();
 });
 
