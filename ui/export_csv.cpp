@@ -1,7 +1,8 @@
 #include "ui/export_csv.h"
 
-#include <charconv>
 #include <optional>
+
+#include "model/numtext.h"
 
 namespace airfoil {
 
@@ -59,12 +60,6 @@ std::optional<double> divided(double value, const std::optional<double>& beta) {
 }
 
 }  // namespace
-
-std::string shortest_text(double x) {
-  char buffer[32];
-  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, x);
-  return std::string(buffer, r.ptr);
-}
 
 std::string section_csv(const Window& w, const std::optional<DrawnCase>& drawn) {
   Rows rows("i,x_c,y_c,cp,one_minus_cp,cp_corrected");
