@@ -91,7 +91,7 @@ class CatalogueFile {
   void read_body(CatalogueField& field, std::size_t limit, std::size_t keep);
 
   int fd_ = -1;
-  char buffer_[1 << 16];
+  char buffer_[1 << 16]{};
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool at_end_ = false;

@@ -9,10 +9,11 @@
 namespace airfoil {
 
 struct DecimalScan {
-  bool found = false;     // a mantissa with at least one digit was seen
-  std::size_t end = 0;    // one past the last character that belongs to the number
-  double value = 0;       // correctly rounded; +/- largest double on overflow; never -0
-  bool overflow = false;  // the number is too large for a double
+  bool found = false;      // a mantissa with at least one digit was seen
+  std::size_t end = 0;     // one past the last character that belongs to the number
+  double value = 0;        // correctly rounded; +/- largest double on overflow; never -0
+  bool overflow = false;   // the number is too large for a double
+  bool underflow = false;  // the number is not zero but too small for a double; value is 0
 };
 
 // Scans the longest decimal number at the start of `text`: optional sign,

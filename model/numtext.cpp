@@ -3,8 +3,10 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
+#include "model/c_numbers.h"
 #include "model/decimal_scan.h"
 #include "model/window.h"
 
@@ -118,19 +120,13 @@ DecimalScan scan_decimal(std::string_view t, bool skip_blanks, bool comma_point)
   if (scale > kExponentLimit) scale = kExponentLimit;
   if (scale < -kExponentLimit) scale = -kExponentLimit;
 
-  const std::string compact = "0." + digits + "e" + std::to_string(scale);
-  double magnitude = 0;
-  const auto [ptr, ec] = std::from_chars(compact.data(), compact.data() + compact.size(), magnitude);
-  (void)ptr;
-  if (ec == std::errc::result_out_of_range) {
-    if (scale > 0) {
-      out.overflow = true;
-      magnitude = DBL_MAX;
-    } else {
-      magnitude = 0;  // too small for a double: it reads as zero
-    }
-  } else if (ec != std::errc()) {
-    magnitude = 0;
+  const double magnitude_read = c_strtod("0." + digits + "e" + std::to_string(scale));
+  double magnitude = magnitude_read;
+  if (std::isinf(magnitude_read)) {
+    out.overflow = true;
+    magnitude = DBL_MAX;
+  } else if (magnitude_read == 0) {
+    out.underflow = true;  // too small for a double: it reads as zero
   }
   if (magnitude == 0) return out;
   out.value = negative ? -magnitude : magnitude;
@@ -144,9 +140,8 @@ std::string general_format(double x) {
   // Round to 15 significant digits first; whether the plain or the exponent
   // form is used is then decided on the rounded value, so 999999999999999.9
   // (which rounds to 1E+15) is shown in exponent form.
-  char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
-  const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+  const std::string printed = c_printf('e', 14, x);
+  const std::string_view s(printed);
 
   const bool negative = s.front() == '-';
   const std::size_t mantissa_start = negative ? 1 : 0;
@@ -196,15 +191,110 @@ double round_half_even(double x, int decimals) {
   // that every double is already its own rounding.
   if (decimals > 1074) return x == 0 ? 0.0 : x;
 
-  // The fixed-point conversion of the standard library works on the exact
-  // binary value and sends an exact tie to the even digit; reading the
-  // shortest text back gives the double nearest the rounded decimal.
-  std::string text(static_cast<std::size_t>(decimals) + 330, '\0');
-  const auto res =
-      std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, decimals);
-  double rounded = 0;
-  std::from_chars(text.data(), res.ptr, rounded);
+  // The fixed-point conversion of the C library works on the exact binary
+  // value and sends an exact tie to the even digit; reading the text back
+  // gives the double nearest the rounded decimal.
+  const double rounded = c_strtod(c_printf('f', decimals, x));
   return rounded == 0 ? 0.0 : rounded;
+}
+
+namespace {
+
+// The digits and the decimal exponent of printf's exponent form of a
+// positive number: "1.250e-07" gives "1250" and -7.
+void split_exponent_form(const std::string& printed, std::string& digits, int& exponent) {
+  const std::size_t e = printed.find('e');
+  digits.clear();
+  for (std::size_t k = 0; k < e; ++k) {
+    if (printed[k] != '.') digits.push_back(printed[k]);
+  }
+  exponent = std::atoi(printed.c_str() + e + 1);
+}
+
+// One unit up in the last of `digits`, carrying; 999 becomes 100 a power of
+// ten higher.
+void step_up(std::string& digits, int& exponent) {
+  for (std::size_t k = digits.size(); k-- > 0;) {
+    if (digits[k] != '9') {
+      ++digits[k];
+      return;
+    }
+    digits[k] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+  digits.pop_back();
+  ++exponent;
+}
+
+std::string exponent_form(const std::string& digits, int exponent) {
+  std::string out(1, digits[0]);
+  if (digits.size() > 1) {
+    out += '.';
+    out.append(digits, 1);
+  }
+  out += exponent < 0 ? "e-" : "e+";
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  if (magnitude < 10) out += '0';
+  return out + std::to_string(magnitude);
+}
+
+}  // namespace
+
+std::string shortest_text(double x) {
+  if (std::isnan(x)) return std::signbit(x) ? "-nan" : "nan";
+  if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
+  if (x == 0) return std::signbit(x) ? "-0" : "0";
+  const double a = std::fabs(x);
+
+  // The fewest significant digits that read back as the number: the nearest
+  // decimal of each length is tried, and where it falls below the number, the
+  // next one up too (the gap below a power of two is half the gap above, so
+  // only the upper neighbour can be inside when the nearest is not).
+  // Seventeen digits always read back.
+  std::string digits;
+  int exponent = 0;
+  for (int precision = 0; precision <= 16; ++precision) {
+    const std::string printed = c_printf('e', precision, a);
+    split_exponent_form(printed, digits, exponent);
+    const double nearest = c_strtod(printed);
+    if (nearest == a) break;
+    if (nearest < a) {
+      step_up(digits, exponent);
+      if (c_strtod(exponent_form(digits, exponent)) == a) break;
+    }
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  const int n = static_cast<int>(digits.size());
+  std::string plain;
+  if (exponent < 0) {
+    plain = "0.";
+    plain.append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+  } else if (exponent + 1 > n) {
+    // A whole number past the shortest digits is written with all of its
+    // exact digits, not the shortest ones padded with zeros: the same length,
+    // and every digit true.
+    plain = c_printf('f', 0, a);
+  } else if (exponent + 1 == n) {
+    plain = digits;
+  } else {
+    plain.assign(digits, 0, static_cast<std::size_t>(exponent + 1)).append(1, '.');
+    plain.append(digits, static_cast<std::size_t>(exponent + 1));
+  }
+  const std::string scientific = exponent_form(digits, exponent);
+  const std::string& shorter = plain.size() <= scientific.size() ? plain : scientific;
+  if (x > 0) return shorter;
+  std::string negative(1, '-');
+  return negative.append(shorter);
+}
+
+std::string fixed_text(double x, int decimals) { return c_printf('f', decimals < 0 ? 0 : decimals, x); }
+
+std::optional<double> read_plain_number(std::string_view text) {
+  if (text.empty() || text.front() == '+') return std::nullopt;
+  const DecimalScan scan = scan_decimal(text, false);
+  if (!scan.found || scan.end != text.size() || scan.overflow || scan.underflow) return std::nullopt;
+  return scan.value;
 }
 
 LeadingNumber read_leading_number(std::string_view text) {

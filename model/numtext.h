@@ -2,6 +2,7 @@
 // Locale-independent: '.' is the decimal point everywhere.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,5 +33,21 @@ struct LeadingNumber {
 // rest is ignored; text that does not begin with a number reads 0. "nan",
 // "inf" and hexadecimal forms are not numbers here.
 LeadingNumber read_leading_number(std::string_view text);
+
+// The shortest decimal text that reads back as exactly x: the plain form or
+// the exponent form ("1e+22", "2.5e-07"), whichever is shorter, the plain one
+// on a tie (a whole number in plain form with all its exact digits); "-0" for
+// negative zero, "inf", "-inf" and "nan" for the rest.
+std::string shortest_text(double x);
+
+// x with exactly `decimals` digits after the point, rounded on its exact
+// binary value, ties to even ("-0.0000" stays as it is).
+std::string fixed_text(double x, int decimals);
+
+// A whole text that is one plain decimal number and nothing else: digits with
+// an optional point and an optional exponent, an optional leading '-', no
+// blanks. Nothing when the text is anything else, or its number lies outside
+// the range of a double (zero excepted).
+std::optional<double> read_plain_number(std::string_view text);
 
 }  // namespace airfoil

@@ -3,6 +3,7 @@
 # packages.sh). Safe to run again: only what is missing is installed.
 #   bash scripts/setup.sh       everything: build, run, test, check, package
 #   bash scripts/setup.sh run   only what building and running the program needs
+#   bash scripts/setup.sh web   only what building the web page needs
 # Installing needs root: a user who is not root is asked for sudo.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -11,9 +12,14 @@ source "$here/packages.sh"
 
 case "${1:-all}" in
   run) packages=("${run_packages[@]}") ;;
-  all) packages=("${run_packages[@]}" "${dev_packages[@]}") ;;
-  *) echo "usage: bash scripts/setup.sh [run|all]" >&2; exit 2 ;;
+  web) packages=("${web_packages[@]}") ;;
+  all) packages=("${run_packages[@]}" "${web_packages[@]}" "${dev_packages[@]}") ;;
+  *) echo "usage: bash scripts/setup.sh [run|web|all]" >&2; exit 2 ;;
 esac
+
+# The web tests' runner comes from npm; a node that brings its own npm (and
+# conflicts with Debian's) is left as it is.
+if [[ "${1:-all}" != run ]] && ! command -v npm >/dev/null; then packages+=(npm); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,3 +6,4 @@ bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
+bash "$root/scripts/web-test.sh"

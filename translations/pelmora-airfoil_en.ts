@@ -1395,4 +1395,11 @@
         <translation>The choice could not be remembered: %1. It holds for this session only.</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Katalog aç...</source>
+        <translation>Open catalogue...</translation>
+    </message>
+</context>
 </TS>

@@ -1,11 +1,12 @@
 #include "ui/export_csv.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "model/coefficients.h"
+
+#include "model/numtext.h"
 
 namespace airfoil {
 
@@ -90,12 +91,6 @@ std::string table(const Window& w, const std::optional<DrawnCase>& drawn, const 
 }
 
 }  // namespace
-
-std::string shortest_text(double x) {
-  char buffer[32];
-  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, x);
-  return std::string(buffer, r.ptr);
-}
 
 std::string section_csv(const Window& w, const std::optional<DrawnCase>& drawn) {
   return table(w, drawn, "i,x_c,y_c,cp,one_minus_cp,cp_corrected",

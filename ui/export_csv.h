@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/boundary_layer.h"
+#include "model/numtext.h"
 #include "model/window.h"
 #include "ui/drawn_case.h"
 #include "ui/form.h"
@@ -59,8 +60,5 @@ std::string table_text(const DataTable& table, const Form1& form);
 std::string boundary_layer_csv(const BoundaryLayer& layer);
 // alpha_deg,cl,cd; cd empty where the boundary layer has no drag.
 std::string polar_csv(const std::vector<PolarPoint>& polar);
-
-// The shortest decimal text that reads back as exactly x.
-std::string shortest_text(double x);
 
 }  // namespace airfoil

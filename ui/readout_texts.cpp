@@ -1,7 +1,6 @@
 #include "ui/readout_texts.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "charts/references.h"
 #include "model/numtext.h"
@@ -42,12 +41,6 @@ const char* style_text(LineStyle style) {
 }
 
 }  // namespace
-
-std::string fixed_text(double x, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, x);
-  return buffer;
-}
 
 Phrase number_or_reason(const std::optional<double>& x, NoValue why, int decimals) {
   return x ? number(*x, decimals) : Phrase(why_text(why));

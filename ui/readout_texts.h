@@ -15,9 +15,6 @@ namespace airfoil {
 // Translation context of the readouts' texts.
 inline constexpr const char* kReadoutsContext = "Readouts";
 
-// `x` with `decimals` digits after the point, '.' whatever the locale.
-std::string fixed_text(double x, int decimals);
-
 // A readout that may be no number: the number, or why there is none.
 Phrase number_or_reason(const std::optional<double>& x, NoValue why, int decimals);
 

@@ -166,6 +166,9 @@ inline constexpr std::array<const char*, 18> kTabOrder{
     "Text_xM", "HScroll_xM",    "Text_Moo",
 };
 
+// The caption of every message box.
+inline constexpr const char* kMessageCaption = "PelmoraAirfoil";
+
 // The menu bar's one item.
 inline constexpr const char* kAboutMenuName = "Mn_About";
 inline constexpr const char* kAboutMenuText = "About";

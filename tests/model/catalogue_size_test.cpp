@@ -57,10 +57,14 @@ void load_capped(const std::string& path, bool message, const std::function<bool
 // reads as zero bytes and takes no room on the disk.
 void sparse_file(const std::string& path, const std::string& head, off_t size) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(::write(fd, head.data(), head.size()), static_cast<ssize_t>(head.size()));
-  ASSERT_EQ(::ftruncate(fd, size), 0);
+  if (fd < 0) {
+    ADD_FAILURE() << "cannot create " << path;
+    return;
+  }
+  const bool written = ::write(fd, head.data(), head.size()) == static_cast<ssize_t>(head.size());
+  const bool sized = ::ftruncate(fd, size) == 0;
   ::close(fd);
+  ASSERT_TRUE(written && sized) << path;
 }
 
 bool refused(const Window& w) { return w.nCatalog == 0; }

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "model/window.h"
@@ -159,6 +163,40 @@ TEST(ReadLeadingNumberLongText, DigitsBeyondTheKeptOnesStillDecideATie) {
   const std::string tie = "9007199254740993";
   EXPECT_EQ(read_leading_number(tie).value, 9007199254740992.0);
   EXPECT_EQ(read_leading_number(tie + "." + std::string(5000, '0') + "1").value, 9007199254740994.0);
+}
+
+// The texts the program writes and reads go through the C library so that
+// every build writes the same digits; the C++ library's exact conversions are
+// the oracle, over doubles of every magnitude (random bit patterns) and over
+// the short decimals a window shows.
+TEST(PortableConversions, WriteAndReadWhatTheExactConversionsDo) {
+  std::mt19937_64 random(20261208);
+  std::vector<double> sample{0.1, 1e22, 1e23, 5e-324, DBL_MAX, 0x1p-1022, 0x1p60, 123456789012345680000.0};
+  for (int k = 0; k < 20000; ++k) {
+    std::uint64_t bits = random();
+    double x = 0;
+    std::memcpy(&x, &bits, sizeof x);
+    if (std::isfinite(x)) sample.push_back(x);
+    sample.push_back(static_cast<double>(static_cast<int>(bits % 200001) - 100000) / 1000);
+  }
+  for (const double x : sample) {
+    char text[64];
+    const auto shortest = std::to_chars(text, text + sizeof text, x);
+    ASSERT_EQ(shortest_text(x), std::string(text, shortest.ptr)) << x;
+    const auto sci = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 14);
+    const std::string written(text, sci.ptr);
+    double read = 0;
+    const bool in_range = std::from_chars(text, sci.ptr, read).ec == std::errc();
+    ASSERT_EQ(read_plain_number(written), in_range ? std::optional(read) : std::nullopt) << written;
+  }
+}
+
+TEST(PortableConversions, PlainNumbersOnly) {
+  for (const char* text : {"", "+1", " 1", "1 ", "1e", "0x10", "nan", "inf", "1,5", "1e999", "1e-999"}) {
+    EXPECT_FALSE(read_plain_number(text)) << text;
+  }
+  EXPECT_EQ(read_plain_number("-.5"), -0.5);
+  EXPECT_EQ(read_plain_number("5.e1"), 50);
 }
 
 struct IndexCase {

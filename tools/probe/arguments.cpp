@@ -7,20 +7,11 @@
 #include <system_error>
 
 #include "model/boundary_layer.h"
+#include "model/numtext.h"
 
 namespace airfoil::probe {
 
 namespace {
-
-std::optional<double> read_number(std::string_view text) {
-  double x = 0;
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, x);
-  if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(x)) {
-    return std::nullopt;
-  }
-  return x;
-}
 
 // The point of an at= action, x/c and y/c: two finite numbers separated by a
 // comma, else a usage error.
@@ -28,8 +19,8 @@ PlanePoint parse_flow_point(std::string_view text) {
   const auto comma = text.find(',');
   std::optional<double> x, y;
   if (comma != std::string_view::npos) {
-    x = read_number(text.substr(0, comma));
-    y = read_number(text.substr(comma + 1));
+    x = read_plain_number(text.substr(0, comma));
+    y = read_plain_number(text.substr(comma + 1));
   }
   if (!x || !y) {
     throw UsageError("at=" + std::string(text) + ": at needs two numbers X,Y (x/c and y/c)");
@@ -62,14 +53,14 @@ long long parse_whole(std::string_view key, std::string_view text) {
 
 // A chord Reynolds number, 1e5 to 1e8: a plain decimal or exponent form.
 double parse_reynolds(std::string_view text) {
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
-      !reynolds_in_range(value)) {
+  const std::optional<double> value = read_plain_number(text);
+  if (!value || !reynolds_in_range(*value)) {
     throw UsageError("re=" + std::string(text) + ": re needs a Reynolds number from 1e5 to 1e8");
   }
-  return value;
+  return *value;
 }
+
+}  // namespace
 
 Action parse_action(std::string_view argument) {
   if (argument == "pin" || argument == "unpin") {
@@ -142,8 +133,6 @@ Action parse_action(std::string_view argument) {
   }
   throw UsageError("unknown action '" + std::string(key) + "'");
 }
-
-}  // namespace
 
 Options parse_arguments(int argc, const char* const* argv) {
   Options options;

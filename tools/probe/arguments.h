@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/flow_field.h"
@@ -43,6 +44,10 @@ struct Options {
   bool help = false;
   bool version = false;
 };
+
+// One action as the command line writes it ("thickness=12", "moo=0.5",
+// "click=daire", "at=0.5,0.1"). Throws UsageError on anything else.
+Action parse_action(std::string_view argument);
 
 // Reads argv[1..argc-1]. Throws UsageError on anything it cannot run.
 Options parse_arguments(int argc, const char* const* argv);

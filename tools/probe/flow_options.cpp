@@ -1,22 +1,9 @@
 #include "flow_options.h"
 
-#include <charconv>
-#include <cmath>
-#include <system_error>
-
+#include "model/numtext.h"
 #include "model/streamlines.h"
 
 namespace airfoil::probe {
-
-namespace {
-
-void append_shortest(std::string& out, double x) {
-  char buffer[40];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-  out.append(buffer, result.ptr);
-}
-
-}  // namespace
 
 FlowProbe probe_flow(const WindowState& state, PlanePoint at) {
   FlowProbe probe{at, std::nullopt};
@@ -36,11 +23,11 @@ std::string flow_csv(const WindowState& state) {
     for (const PlanePoint& p : line.airfoil) {
       out += std::to_string(k + 1);
       out += ',';
-      append_shortest(out, line.psi);
+      out += shortest_text(line.psi);
       out += ',';
-      append_shortest(out, p.x);
+      out += shortest_text(p.x);
       out += ',';
-      append_shortest(out, p.y);
+      out += shortest_text(p.y);
       out += '\n';
     }
   }

@@ -37,7 +37,8 @@ struct FlowWindowOpen : OpenWindow {
 };
 
 // The mouse moved to `at` over a picture, as the platform delivers it.
-void move_mouse(QWidget* view, QPointF at) {
+void move_mouse(QWidget* view, Point picture_at) {
+  const QPointF at = to_qpoint(picture_at);
   QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(view, &move);
 }
@@ -153,7 +154,7 @@ TEST(FlowWindow, KeysMoveAProbeNoTooltipCoversAndTheTrailingEdgeIsNoStagnationPo
   const double step = (shown.view.x_max - shown.view.x_min) / 40;
   EXPECT_NEAR(moved.x - first.x, step, 1e-9);
   EXPECT_NEAR(moved.y - first.y, step / 5, 1e-9);
-  const QPoint at = to_picture(shown, moved).toPoint();
+  const QPoint at = to_qpoint(to_picture(shown, moved)).toPoint();
   QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
   QApplication::sendEvent(view, &help);
   EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
@@ -206,7 +207,7 @@ TEST(FlowWindow, PdfCarriesTheColourMapAtPrintResolution) {
   FlowWindowOpen open;
   click(open.picture(SurfaceId::profil));
   FlowWindow* flow = open.press_f2();
-  const int samples = static_cast<int>(std::ceil(flow->scene().of(Plane::circle).plot.width() * 300 / 96));
+  const int samples = static_cast<int>(std::ceil(flow->scene().of(Plane::circle).plot.w * 300 / 96));
   EXPECT_TRUE(picture_pdf(flow->picture(Plane::circle)).contains("/Width " + QByteArray::number(samples)));
 }
 

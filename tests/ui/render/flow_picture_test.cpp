@@ -9,6 +9,7 @@
 
 #include "charts/colour_map.h"
 #include "ui/render/flow_picture.h"
+#include "ui/render/qt_layout.h"
 #include "ui_support.h"
 
 namespace airfoil::testing {
@@ -48,9 +49,10 @@ const QColor kBodyGrey(215, 215, 215);
 TEST(FlowPicture, ColourBarShowsEachTickValuesColourBesideIt) {
   const FlowShot shot;
   const QImage image = shot.paint(Plane::airfoil);
-  const QRectF plot = shot.scene->of(Plane::airfoil).plot;
+  const Rect& area = shot.scene->of(Plane::airfoil).plot;
+  const QRectF plot(area.x, area.y, area.w, area.h);
   // The bar stands a margin right of the plot, below two lines of tick text.
-  const double top = plot.top() + QFontMetricsF(shot.style.tick_font()).height() * 2.2;
+  const double top = plot.top() + QFontMetricsF(to_qfont(shot.style.tick_font())).height() * 2.2;
   const double x = plot.right() + shot.style.margin() + shot.style.colour_bar_width() / 2;
   for (const double cp : {0.0, -1.0, -2.0}) {
     const double y = top + (plot.bottom() - top) * (kCpColourMax - cp) / (kCpColourMax - kCpColourMin);
@@ -65,11 +67,11 @@ TEST(FlowPicture, StagnationPointsAreMarkedInTheirOwnPlane) {
   const StagnationPoints s = stagnation_points(shot.field);
   const QImage airfoil = shot.paint(Plane::airfoil);
   const QImage circle = shot.paint(Plane::circle);
-  const QPointF front_z = to_picture(shot.scene->of(Plane::airfoil), s.front.airfoil);
+  const QPointF front_z = to_qpoint(to_picture(shot.scene->of(Plane::airfoil), s.front.airfoil));
   const QPointF front_zeta =
-      to_picture(shot.scene->of(Plane::circle), {s.front.zeta.real(), s.front.zeta.imag()});
+      to_qpoint(to_picture(shot.scene->of(Plane::circle), {s.front.zeta.real(), s.front.zeta.imag()}));
   const QPointF rear_zeta =
-      to_picture(shot.scene->of(Plane::circle), {s.rear.zeta.real(), s.rear.zeta.imag()});
+      to_qpoint(to_picture(shot.scene->of(Plane::circle), {s.rear.zeta.real(), s.rear.zeta.imag()}));
   EXPECT_EQ(shot.at(airfoil, front_z), QColor(Qt::white));
   EXPECT_EQ(shot.at(circle, front_zeta), QColor(Qt::white));
   EXPECT_EQ(shot.at(circle, rear_zeta), QColor(Qt::white));
@@ -84,9 +86,9 @@ TEST(FlowPicture, BodyIsDrawnAtItsTrueSize) {
   const QImage circle = shot.paint(Plane::circle);
   const PlanePoint centre{shot.field.centre.real(), shot.field.centre.imag()};
   const double r = shot.field.R;
-  EXPECT_EQ(shot.at(circle, to_picture(circle_plane, centre)), kBodyGrey);
-  EXPECT_EQ(shot.at(circle, to_picture(circle_plane, {centre.x, centre.y + 0.9 * r})), kBodyGrey);
-  EXPECT_NE(shot.at(circle, to_picture(circle_plane, {centre.x, centre.y + 1.1 * r})), kBodyGrey);
+  EXPECT_EQ(shot.at(circle, to_qpoint(to_picture(circle_plane, centre))), kBodyGrey);
+  EXPECT_EQ(shot.at(circle, to_qpoint(to_picture(circle_plane, {centre.x, centre.y + 0.9 * r}))), kBodyGrey);
+  EXPECT_NE(shot.at(circle, to_qpoint(to_picture(circle_plane, {centre.x, centre.y + 1.1 * r}))), kBodyGrey);
 
   // The section's thickest point, half inside and a little outside.
   const std::vector<PlanePoint> outline = section_outline(shot.field, 721);
@@ -94,8 +96,8 @@ TEST(FlowPicture, BodyIsDrawnAtItsTrueSize) {
       *std::max_element(outline.begin(), outline.end(), [](PlanePoint a, PlanePoint b) { return a.y < b.y; });
   const FlowPlane& airfoil_plane = shot.scene->of(Plane::airfoil);
   const QImage airfoil = shot.paint(Plane::airfoil);
-  EXPECT_EQ(shot.at(airfoil, to_picture(airfoil_plane, {top.x, top.y / 2})), kBodyGrey);
-  EXPECT_NE(shot.at(airfoil, to_picture(airfoil_plane, {top.x, top.y * 1.3})), kBodyGrey);
+  EXPECT_EQ(shot.at(airfoil, to_qpoint(to_picture(airfoil_plane, {top.x, top.y / 2}))), kBodyGrey);
+  EXPECT_NE(shot.at(airfoil, to_qpoint(to_picture(airfoil_plane, {top.x, top.y * 1.3}))), kBodyGrey);
 }
 
 }  // namespace

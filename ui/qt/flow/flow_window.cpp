@@ -21,43 +21,12 @@ namespace {
 
 QString translated(const char* source) { return QCoreApplication::translate("FlowWindow", source); }
 
-// The window's size at the designed scale: two square planes of about 500
-// pixels and the status line.
-constexpr int kWidth = 1000, kHeight = 540;
-constexpr int kMinimumWidth = 480, kMinimumHeight = 280;
+QString plane_name(Plane p) { return translated(flow_plane_name_source(p)); }
 
-QString number(double x) {
-  // Four decimals with a point, as the program writes numbers (one separator
-  // in the whole window); a rounded negative zero would read as a sign
-  // without a value.
-  QString text = QString::number(x, 'f', 4);
-  if (text == QStringLiteral("-0.0000")) text.remove(0, 1);
-  return text;
-}
-
-QString velocity_text(const Velocity& v) {
-  return QStringLiteral("u = %1, v = %2, |V| = %3, Cp = %4")
-      .arg(number(v.u), number(v.v), number(v.speed), number(v.Cp));
-}
-
-QString plane_name(Plane p) {
-  return p == Plane::airfoil ? translated(QT_TRANSLATE_NOOP("FlowWindow", "Profil düzlemindeki akış"))
-                             : translated(QT_TRANSLATE_NOOP("FlowWindow", "Daire düzlemindeki akış"));
-}
-
-QString plane_description(Plane p) {
-  return p == Plane::airfoil
-             ? translated(QT_TRANSLATE_NOOP(
-                   "FlowWindow",
-                   "Kesitin çevresindeki akış: eşit ψ adımlarında akım çizgileri, kalın siyah çizgi bölen "
-                   "akım çizgisi (ψ = 0), beyaz noktalar burundaki durma noktası ve firar kenarı; arkada "
-                   "basınç katsayısı Cp renk ölçeğiyle. Sağ tık resmi kopyalar ya da kaydeder."))
-             : translated(QT_TRANSLATE_NOOP(
-                   "FlowWindow",
-                   "Kesiti üreten dairenin çevresindeki akış; z = ζ + 1/ζ dönüşümü bu resmi "
-                   "profil düzlemine çevirir. Akım çizgileri, bölen akım çizgisi, iki durma "
-                   "noktası (biri ζ = 1'de, firar kenarının karşılığı) ve Cp renk ölçeği. Sağ "
-                   "tık resmi kopyalar ya da kaydeder."));
+// A composed text of the flow window in the current language.
+QString rendered(const Phrase& phrase) {
+  return QString::fromStdString(
+      render(phrase, [](const std::string& source) { return translated(source.c_str()).toStdString(); }));
 }
 
 }  // namespace
@@ -127,10 +96,10 @@ void FlowPlaneView::resizeEvent(QResizeEvent* event) {
 
 FlowWindow::FlowWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName("Form_Flow");
-  setWindowTitle(translated(QT_TRANSLATE_NOOP("FlowWindow", "Akış alanı")));
+  setWindowTitle(translated(kFlowWindowTitle));
   setAccessibleName(windowTitle());
-  resize(kWidth, kHeight);
-  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  resize(kFlowWindowWidth, kFlowWindowHeight);
+  setMinimumSize(kFlowWindowMinimumWidth, kFlowWindowMinimumHeight);
 
   airfoil_ = new FlowPlaneView(*this, Plane::airfoil);
   circle_ = new FlowPlaneView(*this, Plane::circle);
@@ -138,14 +107,14 @@ FlowWindow::FlowWindow() : QWidget(nullptr, Qt::Window) {
   status_->setObjectName("FlowReadout");
   status_->setTextFormat(Qt::PlainText);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  status_->setAccessibleName(translated(QT_TRANSLATE_NOOP("FlowWindow", "Fare konumundaki akış")));
+  status_->setAccessibleName(translated(kFlowReadoutName));
 
   auto* planes = new QHBoxLayout;
-  planes->setSpacing(4);
+  planes->setSpacing(kFlowWindowSpacing);
   planes->addWidget(airfoil_, 1);
   planes->addWidget(circle_, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setContentsMargins(kFlowWindowMargin, kFlowWindowMargin, kFlowWindowMargin, kFlowWindowMargin);
   layout->addLayout(planes, 1);
   layout->addWidget(status_);
 
@@ -168,7 +137,7 @@ void FlowWindow::set_field(std::optional<FlowField> field, double alfa_degrees) 
   // The point under the mouse now has another flow.
   if (hovered_) {
     const auto [plane, point] = *hovered_;
-    const QPointF at = to_picture(scene().of(plane), point);
+    const QPointF at = to_qpoint(to_picture(scene().of(plane), point));
     hover(plane, at);
   }
   update_texts();
@@ -206,7 +175,7 @@ void FlowWindow::hover(Plane p, std::optional<QPointF> at) {
   std::optional<std::pair<Plane, PlanePoint>> now;
   if (at && field_) {
     const FlowPlane& plane = scene().of(p);
-    if (plane.plot.contains(*at)) now = std::pair{p, to_plane(plane, *at)};
+    if (plane.plot.contains(at->x(), at->y())) now = std::pair{p, to_plane(plane, to_point(*at))};
   }
   hovered_ = now;
   status_->setText(readout());
@@ -217,77 +186,29 @@ void FlowWindow::hover(Plane p, std::optional<QPointF> at) {
 void FlowWindow::probe(Plane p, int dx, int dy, bool fine) {
   if (!field_) return;
   const FlowPlane& plane = scene().of(p);
-  QPointF at = plane.plot.center();
+  const Rect& plot = plane.plot;
+  QPointF at(plot.x + plot.w / 2, plot.y + plot.h / 2);
   if (hovered_ && hovered_->first == p) {
-    const double step = plane.plot.width() / (fine ? 200.0 : 40.0);
-    at = to_picture(plane, hovered_->second) + QPointF(dx * step, dy * step);
-    at.setX(std::clamp(at.x(), plane.plot.left(), plane.plot.right() - 0.5));
-    at.setY(std::clamp(at.y(), plane.plot.top(), plane.plot.bottom() - 0.5));
+    const double step = plot.w / (fine ? 200.0 : 40.0);
+    at = to_qpoint(to_picture(plane, hovered_->second)) + QPointF(dx * step, dy * step);
+    at.setX(std::clamp(at.x(), plot.x, plot.right() - 0.5));
+    at.setY(std::clamp(at.y(), plot.y, plot.bottom() - 0.5));
   }
   by_keyboard_ = true;
   hover(p, at);
 }
 
 std::optional<PlanePoint> FlowWindow::mark_in(Plane p) const {
-  if (!hovered_ || !field_) return std::nullopt;
-  // The mouse pointer shows where it reads; a key's probe point has only
-  // this ring to show it, in its own plane too.
-  if (hovered_->first == p) return by_keyboard_ ? std::optional(hovered_->second) : std::nullopt;
-  const auto here = flow_at(*field_, hovered_->first, hovered_->second);
-  if (!here) return std::nullopt;
-  return p == Plane::airfoil ? here->airfoil : PlanePoint{here->zeta.real(), here->zeta.imag()};
+  return flow_mark_in(field_, hovered_, p, by_keyboard_);
 }
 
-QString FlowWindow::readout() const {
-  if (!field_) return flow_hint_text();
-  if (!hovered_) {
-    return translated(QT_TRANSLATE_NOOP(
-        "FlowWindow",
-        "Fareyi bir düzlemin üzerinde gezdirin (ya da Tab ile bir düzleme gelip ok tuşlarına "
-        "basın): o noktadaki hız ve Cp burada görünür, noktanın öteki düzlemdeki karşılığı "
-        "işaretlenir."));
-  }
-  const auto [plane, p] = *hovered_;
-  const auto here = flow_at(*field_, plane, p);
-  if (plane == Plane::airfoil) {
-    const QString where = QStringLiteral("x/c = %1, y/c = %2").arg(number(p.x), number(p.y));
-    if (!here) {
-      return where +
-             translated(QT_TRANSLATE_NOOP("FlowWindow", ": kesitin içinde ya da üzerinde; burada akış yok."));
-    }
-    return where + QStringLiteral(":  ") + velocity_text(here->section);
-  }
-  const QString where = QString::fromUtf8("ζ = (%1, %2)").arg(number(p.x), number(p.y));
-  if (!here) {
-    return where + translated(QT_TRANSLATE_NOOP("FlowWindow",
-                                                ": dairenin içinde; dairenin içi akışın parçası değildir."));
-  }
-  return where +
-         QString::fromUtf8(" → x/c = %1, y/c = %2").arg(number(here->airfoil.x), number(here->airfoil.y)) +
-         QStringLiteral(":  ") + velocity_text(here->circle);
-}
+QString FlowWindow::readout() const { return rendered(flow_readout(field_, hovered_)); }
 
 void FlowWindow::update_texts() {
   status_->setText(readout());
   for (FlowPlaneView* view : {airfoil_, circle_}) {
     const QString name = plane_name(view->plane());
-    QString description = plane_description(view->plane());
-    if (!field_) {
-      description = flow_hint_text() + QLatin1Char(' ') + description;
-    } else {
-      description = translated(QT_TRANSLATE_NOOP("FlowWindow", "Hücum açısı %1 derece."))
-                        .arg(QString::number(alfa_degrees_, 'g', 6)) +
-                    QLatin1Char(' ') + description;
-    }
-    if (field_ && view->plane() == Plane::airfoil) {
-      if (const auto edge = flow_at_zeta(*field_, Complex(1, 0))) {
-        description += QLatin1Char(' ') +
-                       translated(QT_TRANSLATE_NOOP("FlowWindow",
-                                                    "Firar kenarı bir durma noktası değildir: akış sivri "
-                                                    "uçtan serbest akım hızının %1 katıyla ayrılır."))
-                           .arg(QString::number(edge->section.speed, 'f', 2));
-      }
-    }
+    const QString description = rendered(flow_plane_description(field_, alfa_degrees_, view->plane()));
     // No tooltip: a long one would cover the very point being read. The
     // readout below the planes says what is under the mouse or the probe.
     view->setAccessibleName(name);
@@ -299,7 +220,7 @@ PaintedPicture FlowWindow::picture(Plane p) {
   const std::shared_ptr<const FlowScene> shown = (scene(), scene_);
   const FlowStyle style = style_;
   return {p == Plane::airfoil ? QStringLiteral("flow-airfoil") : QStringLiteral("flow-circle"),
-          shown->of(p).size, Qt::white,
+          QSize(shown->of(p).width, shown->of(p).height), Qt::white,
           [shown, style, p](QPainter& painter, double scale, Placement placement) {
             painter.save();
             painter.scale(scale, scale);

@@ -6,10 +6,9 @@
 #include <QWidget>
 
 #include "model/window.h"
+#include "ui/window_layout.h"
 
 namespace airfoil {
-
-inline constexpr const char* kMessageCaption = "PelmoraAirfoil";
 
 // A composed message in the language of the running application: every
 // source through the translation, the parts filled in after.

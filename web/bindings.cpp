@@ -1,0 +1,536 @@
+// The web page's view of the core: the window run headless (the probe's
+// session), the window's tables as JSON, and each picture as device shapes
+// for a canvas or as SVG. The page's script only turns DOM events into these
+// calls and draws what they return; every number, text, place and colour
+// comes from here.
+
+#include <emscripten/bind.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "arguments.h"
+#include "charts/device_plan.h"
+#include "charts/picture_svg.h"
+#include "model/flow_field.h"
+#include "model/numtext.h"
+#include "model/phrase.h"
+#include "session.h"
+#include "ui/export_csv.h"
+#include "ui/flow_scene.h"
+#include "ui/form_events.h"
+#include "ui/help_content.h"
+#include "ui/key_table.h"
+#include "ui/picture_texts.h"
+#include "ui/surface_layout.h"
+#include "ui/window_layout.h"
+
+namespace airfoil::web {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The built-in catalogue, embedded in the page's file system at this path.
+constexpr const char* kBuiltInCatalogue = "/data/KATPE-D20G15.txt";
+
+std::unique_ptr<probe::Session> session;
+// The English translation, context -> Turkish source -> English; used when
+// the page shows English.
+std::map<std::string, std::map<std::string, std::string>> translation_tables;
+bool english = false;
+
+std::string translate(const std::string& context, const std::string& source) {
+  if (!english) return source;
+  const auto table = translation_tables.find(context);
+  if (table == translation_tables.end()) return source;
+  const auto found = table->second.find(source);
+  return found == table->second.end() || found->second.empty() ? source : found->second;
+}
+
+probe::Session& current() {
+  if (!session) session = std::make_unique<probe::Session>(kBuiltInCatalogue);
+  return *session;
+}
+
+std::string css_colour(Colour c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+  return text;
+}
+
+// The families the layout was drawn with first, then installed families of
+// the same metrics, as a CSS list.
+const char* css_family(Family family) {
+  switch (family) {
+    case Family::symbol: return "'Times New Roman', 'Liberation Serif', Tinos, 'DejaVu Serif', serif";
+    case Family::verdana:
+      return "Verdana, 'DejaVu Sans', 'Bitstream Vera Sans', 'Liberation Sans', sans-serif";
+    case Family::arial: break;
+  }
+  return "Arial, 'Liberation Sans', Arimo, 'Nimbus Sans', 'DejaVu Sans', sans-serif";
+}
+
+Json font_json(const Font& f) {
+  return {{"family", css_family(f.family)},
+          {"points", f.points},
+          {"italic", f.italic},
+          {"bold", f.bold},
+          {"underline", f.underline}};
+}
+
+Json place_json(const Place& p) { return {p.left, p.top, p.width, p.height}; }
+
+const char* face_name(Face face) {
+  switch (face) {
+    case Face::greek: return "greek";
+    case Face::tick: return "tick";
+    case Face::name: return "name";
+    case Face::dialog: break;
+  }
+  return "dialog";
+}
+
+// The window's description: places and sizes in twips, texts, fonts,
+// colours, the Tab order and the events each control raises.
+std::string layout() {
+  const Controls design;
+  Json out;
+  out["caption"] = kWindowCaption;
+  out["messageCaption"] = kMessageCaption;
+  out["client"] = {kClientWidth, kClientHeight};
+  out["twipsPerPixel"] = 15;
+  Json faces = Json::object();
+  for (const Face face : {Face::dialog, Face::greek, Face::tick, Face::name}) {
+    faces[face_name(face)] = font_json(font_of(face));
+  }
+  out["faces"] = faces;
+  for (const FrameLayout& f : kFrames) {
+    out["frames"].push_back({{"name", f.name}, {"caption", f.caption}, {"place", place_json(f.place)}});
+  }
+  for (const InputRow& row : kInputRows) {
+    out["rows"].push_back({{"label", row.label},
+                           {"text", row.text},
+                           {"face", face_name(row.face)},
+                           {"labelPlace", place_json(label_place(row))},
+                           {"box", row.box},
+                           {"boxPlace", place_json(box_place(row))},
+                           {"bar", row.bar},
+                           {"barPlace", place_json(bar_place(row))}});
+  }
+  for (const FrameItem& item : kFrameItems) {
+    out["frameItems"].push_back({{"frame", item.frame},
+                                 {"name", item.name},
+                                 {"isBox", item.is_box},
+                                 {"text", item.text},
+                                 {"place", place_json(item.place)}});
+  }
+  for (const Annotation& a : kAnnotations) {
+    out["annotations"].push_back({{"surface", surface_layout(a.surface).name},
+                                  {"name", a.name},
+                                  {"text", a.text},
+                                  {"face", face_name(a.face)},
+                                  {"place", place_json(a.place)}});
+  }
+  out["annotationColour"] = css_colour(kAnnotationText);
+  for (const SurfaceLayout& s : kSurfaceLayouts) {
+    out["surfaces"].push_back({{"name", s.name},
+                               {"place", Json{s.Left, s.Top, s.Width, s.Height}},
+                               {"pixels", Json{s.pixel_width(), s.pixel_height()}},
+                               {"back", css_colour(s.BackColor)}});
+  }
+  out["tabOrder"] = kTabOrder;
+  for (const DataTable& table : kDataTables) {
+    out["tables"].push_back({{"file", table.file}, {"picture", surface_layout(table.picture).name}});
+  }
+  for (const BarEvent& e : kBarEvents) {
+    const ScrollBar& b = design.*(e.bar);
+    out["bars"].push_back({{"control", e.control},
+                           {"key", e.key},
+                           {"min", b.Min},
+                           {"max", b.Max},
+                           {"small", b.SmallChange},
+                           {"large", b.LargeChange},
+                           {"value", b.Value}});
+  }
+  out["menu"] = {{"name", kAboutMenuName}, {"text", kAboutMenuText}};
+  Json about;
+  about["caption"] = kAboutCaption;
+  about["size"] = {kAboutWidth, kAboutHeight};
+  about["back"] = css_colour(kLightYellow);
+  for (const AboutLabel& l : kAboutLabels) {
+    about["labels"].push_back({{"name", l.name},
+                               {"text", l.text},
+                               {"place", place_json(l.place)},
+                               {"font", font_json(l.font)},
+                               {"colour", css_colour(l.colour)},
+                               {"centredWrapped", l.centred_wrapped}});
+  }
+  out["about"] = about;
+  out["flow"] = {{"size", {kFlowWindowWidth, kFlowWindowHeight}},
+                 {"minimum", {kFlowWindowMinimumWidth, kFlowWindowMinimumHeight}},
+                 {"margin", kFlowWindowMargin},
+                 {"spacing", kFlowWindowSpacing}};
+  return out.dump();
+}
+
+const SurfaceLayout& surface_named(const std::string& name) {
+  const SurfaceLayout* s = find_surface_layout(name);
+  if (s == nullptr) throw std::invalid_argument("no picture called " + name);
+  return *s;
+}
+
+std::size_t index_of(const SurfaceLayout& s) { return static_cast<std::size_t>(&s - kSurfaceLayouts.data()); }
+
+// Snapped to the device's pixels for a canvas or an image; exact for SVG,
+// which a reader enlarges.
+DevicePlan plan_of(const std::string& name, double scale, bool snapped = true) {
+  const SurfaceLayout& s = surface_named(name);
+  const RecordingSurface& r = current().surface(index_of(s));
+  return plan_picture(r.calls(), r.scale_at_start(), s.pixel_width(), s.pixel_height(), scale, s.BackColor,
+                      s.ForeColor, 1, snapped);
+}
+
+// A picture at `scale` device pixels per logical pixel, as
+// {width, height, shapes: [[kind, x1, y1, x2, y2, pen, "#rrggbb"], ...]},
+// kind 0 fill, 1 line, 2 dot, 3 ring.
+std::string plan(const std::string& name, double scale, bool exact) {
+  const DevicePlan p = plan_of(name, scale, !exact);
+  Json shapes = Json::array();
+  for (const DeviceShape& s : p.shapes) {
+    shapes.push_back({static_cast<int>(s.kind), s.x1, s.y1, s.x2, s.y2, s.pen, css_colour(s.colour)});
+  }
+  return Json{{"width", p.width}, {"height", p.height}, {"shapes", shapes}}.dump();
+}
+
+// The picture as SVG, with the axis names and tick values that sit on it.
+std::string svg(const std::string& name, double scale) {
+  const SurfaceLayout& s = surface_named(name);
+  std::vector<SvgLabel> labels;
+  for (const Annotation& a : kAnnotations) {
+    if (surface_layout(a.surface).name != s.name) continue;
+    const Font f = font_of(a.face);
+    // Twips to device pixels; a point is 20 twips.
+    const double px = scale / 15.0;
+    labels.push_back({a.text, a.place.left * px, a.place.top * px, a.place.width * px, a.place.height * px,
+                      css_family(f.family), f.points * 20 * px, f.italic, f.bold});
+  }
+  return picture_svg(plan_of(name, scale, false), labels, s.BackColor);
+}
+
+// The data table `name` ("section.csv", or "section") as the window drew it.
+std::string csv(const std::string& name) {
+  for (const DataTable& table : kDataTables) {
+    if (name == table.file || name + ".csv" == table.file) return table_text(table, current().form());
+  }
+  throw std::invalid_argument("no table called " + name);
+}
+
+// Applies one of the probe's actions; the text of a bad one is returned
+// (empty when it was applied), for the page to raise as an error.
+std::string act(const std::string& action) {
+  try {
+    current().act(probe::parse_action(action));
+    return "";
+  } catch (const probe::UsageError& e) {
+    return e.what();
+  }
+}
+
+std::string report() { return current().report(); }
+
+// The controls as {name: value or text}.
+std::string controls() {
+  Json out = Json::object();
+  for_each_control(current().form().w, [&](const char* name, const auto& control) {
+    using T = std::decay_t<decltype(control)>;
+    if constexpr (std::is_same_v<T, ScrollBar>) {
+      out[name] = control.Value;
+    } else {
+      out[name] = control.Text;
+    }
+  });
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// What a user typed into a text box stays there until a procedure writes it.
+void set_text(const std::string& name, const std::string& text) {
+  for_each_control(current().form().w, [&](const char* control_name, auto& control) {
+    using T = std::decay_t<decltype(control)>;
+    if constexpr (std::is_same_v<T, TextBox>) {
+      if (name == control_name) control.Text = text;
+    }
+  });
+}
+
+// A scroll bar moved by the user to `value`: its Change event runs when the
+// value changed, as the control raises it.
+void scroll(const std::string& name, double value) {
+  for (const BarEvent& e : kBarEvents) {
+    if (name == e.control) {
+      Form1& form = current().form();
+      if (set_scroll_value(form.w.*(e.bar), static_cast<long long>(value))) (form.*(e.change))();
+    }
+  }
+}
+
+void click(const std::string& name) {
+  const SurfaceLayout& s = surface_named(name);
+  Form1& form = current().form();
+  (form.*(kClickEvents[index_of(s)].click))();
+}
+
+void moo_return() { current().form().Text_Moo_Return(); }
+
+// The page's language, and the translation as {context: {source: text}}.
+void set_language(bool to_english, const std::string& tables_json) {
+  english = to_english;
+  translation_tables.clear();
+  const Json tables = Json::parse(tables_json, nullptr, false);
+  if (!tables.is_object()) return;
+  for (const auto& [context, table] : tables.items()) {
+    if (!table.is_object()) continue;
+    for (const auto& [source, text] : table.items()) {
+      if (text.is_string()) translation_tables[context][source] = text.get<std::string>();
+    }
+  }
+}
+
+// The message boxes shown so far, in the page's language.
+std::string messages() {
+  Json out = Json::array();
+  for (const Phrase& phrase : current().message_phrases()) {
+    out.push_back(render(phrase, [](const std::string& source) { return translate("Messages", source); }));
+  }
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// Starts the window again from the catalogue at `path` (a file the teacher
+// opened, or the built-in one when empty): start-up reads it with the same
+// reader and says the same things about it.
+void restart(const std::string& path) {
+  session.reset();
+  session = std::make_unique<probe::Session>(path.empty() ? kBuiltInCatalogue : path);
+}
+
+// The flow at x/c, y/c: {u, v, cp}, or null on or inside the section and
+// before any geometry.
+std::string flow_at(double x, double y) {
+  const probe::FlowProbe p = probe::probe_flow(current().form().w, {x, y});
+  if (!p.velocity) return "null";
+  return Json{{"u", p.velocity->u}, {"v", p.velocity->v}, {"cp", p.velocity->Cp}}.dump();
+}
+
+// The English translation as the desktop program's translators keep it; the
+// page reads its contexts.
+std::string translations() {
+  std::ifstream file("/data/pelmora-airfoil_en.ts", std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// --- The flow-field view (F2) ---------------------------------------------
+
+// The CSS font of a layout font: points at 96 dots per inch.
+std::string css_font(const Font& f) {
+  return std::string(f.italic ? "italic " : "") + (f.bold ? "bold " : "") +
+         shortest_text(f.points * 96 / 72) + "px " + css_family(f.family);
+}
+
+// The page's fonts measured by its canvas: `measure` is a script object with
+// advance(font, text), ascent(font), descent(font) and height(font).
+class PageMetrics : public TextMetrics {
+ public:
+  explicit PageMetrics(emscripten::val measure) : measure_(std::move(measure)) {}
+  double advance(const Font& font, const std::string& text) const override {
+    return measure_.call<double>("advance", css_font(font), text);
+  }
+  double ascent(const Font& font) const override { return measure_.call<double>("ascent", css_font(font)); }
+  double descent(const Font& font) const override { return measure_.call<double>("descent", css_font(font)); }
+  double height(const Font& font) const override { return measure_.call<double>("height", css_font(font)); }
+
+ private:
+  emscripten::val measure_;
+};
+
+struct FlowView {
+  std::unique_ptr<PageMetrics> metrics;
+  FlowStyle style;
+  std::optional<FlowField> field;
+  std::shared_ptr<const FlowScene> scene;
+  std::optional<std::pair<Plane, PlanePoint>> hovered;
+};
+FlowView flow_view;
+
+Plane plane_named(const std::string& name) { return name == "circle" ? Plane::circle : Plane::airfoil; }
+
+std::string css_argb(std::uint32_t c) {
+  if (c == 0) return "";
+  char text[40];
+  std::snprintf(text, sizeof text, "rgba(%u,%u,%u,%s)", (c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF,
+                shortest_text(((c >> 24) & 0xFF) / 255.0).c_str());
+  return text;
+}
+
+Json image_json(const ArgbImage& image) {
+  Json pixels = Json::array();
+  for (const std::uint32_t p : image.pixels) pixels.push_back(p);
+  return {{"width", image.width}, {"height", image.height}, {"argb", std::move(pixels)}};
+}
+
+// Builds the scene of the state as it is now for two pictures of `width` x
+// `height` logical pixels each; the page calls it when the view opens, when
+// its size changes and after every event of the main window.
+void flow_open(int width, int height, double zoom, emscripten::val measure) {
+  flow_view.metrics = std::make_unique<PageMetrics>(std::move(measure));
+  flow_view.style.zoom = zoom;
+  flow_view.field = flow_field(current().form().w);
+  flow_view.scene = make_flow_scene(flow_view.field, current().form().w.AlfaD, {width, height},
+                                    {width, height}, flow_view.style, *flow_view.metrics);
+  if (!flow_view.field) flow_view.hovered.reset();
+}
+
+// One plane's drawing as {width, height, shapes: [...], images: [...]}.
+std::string flow_drawing(const std::string& name) {
+  if (!flow_view.scene) return "null";
+  const Plane p = plane_named(name);
+  const std::string title =
+      translate("FlowWindow", flow_plane_title_source(p)) + flow_title_suffix(*flow_view.scene, p);
+  const FlowDrawing d = draw_flow_plane(*flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
+                                        translate("FlowWindow", flow_hint_source()),
+                                        flow_mark_in(flow_view.field, flow_view.hovered, p));
+  static const char* const kinds[] = {"fill",    "text",    "wrapped", "baseline", "image", "polyline",
+                                      "polygon", "ellipse", "frame",   "line",     "clip",  "unclip"};
+  Json images = Json::array();
+  std::map<const ArgbImage*, int> image_index;
+  Json shapes = Json::array();
+  for (const FlowShape& shape : d.shapes) {
+    Json out{{"kind", kinds[static_cast<int>(shape.kind)]},
+             {"rect", {shape.rect.x, shape.rect.y, shape.rect.w, shape.rect.h}},
+             {"pen", css_argb(shape.pen)},
+             {"width", shape.pen_width},
+             {"round", shape.round},
+             {"fill", css_argb(shape.fill)}};
+    if (!shape.points.empty()) {
+      Json points = Json::array();
+      for (const Point& q : shape.points) {
+        points.push_back(q.x);
+        points.push_back(q.y);
+      }
+      out["points"] = std::move(points);
+    }
+    if (!shape.text.empty()) {
+      out["text"] = shape.text;
+      out["font"] = css_font(shape.font);
+    }
+    if (shape.image != nullptr) {
+      auto [at, added] = image_index.emplace(shape.image, static_cast<int>(images.size()));
+      if (added) images.push_back(image_json(*shape.image));
+      out["image"] = at->second;
+    }
+    shapes.push_back(std::move(out));
+  }
+  return Json{
+      {"width", d.width}, {"height", d.height}, {"shapes", std::move(shapes)}, {"images", std::move(images)}}
+      .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The pointer at (x, y) of plane `name`'s picture, or off both pictures
+// (empty name). Returns the readout in the page's language.
+std::string flow_pointer(const std::string& name, double x, double y) {
+  flow_view.hovered.reset();
+  if (!name.empty() && flow_view.scene && flow_view.field) {
+    const Plane p = plane_named(name);
+    const FlowPlane& plane = flow_view.scene->of(p);
+    if (plane.plot.contains(x, y)) flow_view.hovered = std::pair{p, to_plane(plane, Point{x, y})};
+  }
+  return render(flow_readout(flow_view.field, flow_view.hovered),
+                [](const std::string& source) { return translate("FlowWindow", source); });
+}
+
+// The view's texts in the page's language: its title, menu entry, the
+// readout's name, and each plane's name and description.
+std::string flow_texts() {
+  const auto t = [](const char* source) { return translate("FlowWindow", source); };
+  Json planes = Json::object();
+  for (const Plane p : {Plane::airfoil, Plane::circle}) {
+    const std::string description =
+        render(flow_plane_description(flow_view.field, current().form().w.AlfaD, p),
+               [](const std::string& s) { return translate("FlowWindow", s); });
+    planes[p == Plane::airfoil ? "airfoil" : "circle"] = {{"name", t(flow_plane_name_source(p))},
+                                                          {"description", description}};
+  }
+  return Json{{"title", t(kFlowWindowTitle)},
+              {"menu", translate(kKeysContext, key_entry(Command::flow).text)},
+              {"readout", t(kFlowReadoutName)},
+              {"planes", planes}}
+      .dump();
+}
+
+// What assistive technology says of each control and picture, in the page's
+// language: {object: {name, description, tooltip}}; a picture's description
+// holds the numbers of the case it was drawn with.
+std::string control_texts() {
+  const auto t = [](const char* source) { return translate(kControlsContext, source); };
+  Json out = Json::object();
+  for (const ControlText& entry : kControlTexts) {
+    out[entry.object] = {
+        {"name", t(entry.name)}, {"description", t(entry.description)}, {"tooltip", t(entry.description)}};
+  }
+  const DrawnCases& cases = current().form().drawn_cases();
+  for (std::size_t i = 0; i < kPictureTexts.size(); ++i) {
+    const std::string meaning = t(kPictureTexts[i].description);
+    Json entry{{"name", t(kPictureTexts[i].name)}};
+    if (!cases[i]) {
+      entry["description"] = t(kNotDrawnYet) + " " + meaning;
+      entry["tooltip"] = t(kNotDrawnYet);
+    } else {
+      const std::string now = render(picture_numbers(static_cast<SurfaceId>(i), *cases[i]),
+                                     [](const std::string& s) { return translate(kControlsContext, s); });
+      entry["description"] = now + " " + meaning;
+      entry["tooltip"] = meaning + "\n" + now;
+    }
+    out[kSurfaceLayouts[i].name.data()] = std::move(entry);
+  }
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The help (F1) as HTML, in the page's language.
+std::string help() {
+  return help_html([](const char* context, const char* source) { return translate(context, source); },
+                   AIRFOIL_VERSION);
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(pelmora) {
+  emscripten::function("layout", &layout);
+  emscripten::function("plan", &plan);
+  emscripten::function("svg", &svg);
+  emscripten::function("csv", &csv);
+  emscripten::function("act", &act);
+  emscripten::function("report", &report);
+  emscripten::function("controls", &controls);
+  emscripten::function("setText", &set_text);
+  emscripten::function("scroll", &scroll);
+  emscripten::function("click", &click);
+  emscripten::function("mooReturn", &moo_return);
+  emscripten::function("setLanguage", &set_language);
+  emscripten::function("messages", &messages);
+  emscripten::function("restart", &restart);
+  emscripten::function("flowAt", &flow_at);
+  emscripten::function("translations", &translations);
+  emscripten::function("flowOpen", &flow_open);
+  emscripten::function("flowDrawing", &flow_drawing);
+  emscripten::function("flowPointer", &flow_pointer);
+  emscripten::function("flowTexts", &flow_texts);
+  emscripten::function("controlTexts", &control_texts);
+  emscripten::function("help", &help);
+}
+
+}  // namespace airfoil::web

@@ -1,0 +1,734 @@
+// The page around the core: builds the window from the core's layout table,
+// turns DOM events into the window's events, and draws the device shapes the
+// core plans for each picture. Every number, text, place and colour comes
+// from the core; nothing here decides what the program computes or shows.
+'use strict';
+
+(function () {
+  const TWIPS_PER_POINT = 20;  // the definition of a twip
+  let core = null;
+  let layout = null;
+  let language = 'tr';
+  let translations = {};  // context -> {source: translation}
+  let messagesShown = 0;
+  let shownTexts = [];  // every message box the page has shown since start-up
+  const bars = {};  // control name -> the scroll bar's element and settings
+
+  const $ = (id) => document.getElementById(id);
+
+  // --- Language ----------------------------------------------------------
+
+  function readTranslations(tsText) {
+    const doc = new DOMParser().parseFromString(tsText, 'application/xml');
+    const out = {};
+    for (const context of doc.querySelectorAll('context')) {
+      const name = context.querySelector('name').textContent;
+      const table = (out[name] = {});
+      for (const message of context.querySelectorAll('message')) {
+        const translation = message.querySelector('translation');
+        if (translation && translation.textContent) {
+          table[message.querySelector('source').textContent] = translation.textContent;
+        }
+      }
+    }
+    return out;
+  }
+
+  function tr(context, text) {
+    if (language !== 'en') return text;
+    const table = translations[context] || {};
+    return table[text] || text;
+  }
+
+  function chooseLanguage() {
+    const asked = new URLSearchParams(location.search).get('lang');
+    let remembered = null;
+    try {
+      remembered = localStorage.getItem('pelmora.lang');
+    } catch (e) { /* storage may be off for file:// pages */ }
+    return asked === 'en' || asked === 'tr' ? asked : remembered === 'en' ? 'en' : 'tr';
+  }
+
+  function setLanguage(lang) {
+    language = lang;
+    try {
+      localStorage.setItem('pelmora.lang', lang);
+    } catch (e) { /* as above */ }
+    core.setLanguage(lang === 'en', JSON.stringify(translations));
+    document.documentElement.lang = lang;
+    applyTexts();
+  }
+
+  // --- Places and fonts ----------------------------------------------------
+
+  function place(element, p) {
+    const px = layout.twipsPerPixel;
+    Object.assign(element.style, {
+      left: p[0] / px + 'px', top: p[1] / px + 'px', width: p[2] / px + 'px', height: p[3] / px + 'px',
+    });
+  }
+
+  function setFont(element, font) {
+    // A point is 20 twips; the page measures in CSS pixels of 15 twips.
+    element.style.fontFamily = font.family;
+    element.style.fontSize = (font.points * TWIPS_PER_POINT) / layout.twipsPerPixel + 'px';
+    element.style.fontStyle = font.italic ? 'italic' : 'normal';
+    element.style.fontWeight = font.bold ? 'bold' : 'normal';
+    element.style.textDecoration = font.underline ? 'underline' : 'none';
+  }
+
+  function make(tag, id, parent, cls) {
+    const element = document.createElement(tag);
+    if (id) element.id = id;
+    if (cls) element.className = cls;
+    parent.appendChild(element);
+    return element;
+  }
+
+  // --- The window --------------------------------------------------------
+
+  function buildWindow() {
+    const form = $('Form1');
+    place(form, [0, 0, layout.client[0], layout.client[1]]);
+    setFont(form, layout.faces.dialog);
+
+    const frames = {};
+    for (const f of layout.frames) {
+      const frame = make('fieldset', f.name, form, 'frame');
+      place(frame, f.place);
+      frame.dataset.caption = f.caption;
+      if (f.caption) make('legend', null, frame).dataset.text = f.caption;
+      frames[f.name] = frame;
+    }
+    for (const row of layout.rows) {
+      const label = make('label', row.label, frames.Frame1, 'label');
+      place(label, row.labelPlace);
+      setFont(label, layout.faces[row.face]);
+      label.dataset.text = row.text;
+      label.htmlFor = row.box;
+      const box = make('input', row.box, frames.Frame1, 'box');
+      place(box, row.boxPlace);
+      makeBar(row.bar, frames.Frame1, row.barPlace);
+    }
+    for (const item of layout.frameItems) {
+      const frame = frames[item.frame];
+      if (item.isBox) {
+        place(make('input', item.name, frame, 'box'), item.place);
+      } else {
+        const label = make('label', item.name, frame, 'label');
+        place(label, item.place);
+        label.dataset.text = item.text;
+      }
+    }
+    for (const s of layout.surfaces) makePicture(s);
+    for (const a of layout.annotations) {
+      const label = make('span', a.name, $(a.surface), 'annotation');
+      place(label, a.place);
+      setFont(label, layout.faces[a.face]);
+      label.style.color = layout.annotationColour;
+      label.style.background = layout.surfaces.find((s) => s.name === a.surface).back;
+      label.dataset.text = a.text;
+      label.setAttribute('aria-hidden', 'true');
+    }
+    layout.tabOrder.forEach((name, k) => { $(name).tabIndex = k + 1; });
+
+    for (const box of form.querySelectorAll('input.box')) {
+      box.type = 'text';
+      box.spellcheck = false;
+      box.addEventListener('input', () => core.setText(box.id, box.value));
+    }
+    $('Text_Moo').addEventListener('keydown', (e) => {
+      if (e.key === 'Enter') {
+        e.preventDefault();
+        run(() => core.mooReturn());
+      }
+    });
+
+    const about = $('Mn_About');
+    about.addEventListener('click', openAbout);
+    $('Mn_Language').addEventListener('change', (e) => setLanguage(e.target.value));
+    $('Mn_Catalogue').addEventListener('change', async (e) => {
+      const file = e.target.files[0];
+      if (file) openCatalogue(new Uint8Array(await file.arrayBuffer()));
+      e.target.value = '';
+    });
+  }
+
+  // Starts the window again from a teacher's own catalogue (its bytes), or
+  // from the built-in one (null): start-up reads it with the same reader and
+  // shows the same messages about it.
+  function openCatalogue(bytes) {
+    if (bytes === null || bytes === undefined) {
+      core.restart('');
+    } else {
+      core.FS.mkdirTree('/user');
+      core.FS.writeFile('/user/KATPE-D20G15.txt', bytes);
+      core.restart('/user/KATPE-D20G15.txt');
+    }
+    messagesShown = 0;
+    shownTexts = [];
+    refresh();
+  }
+
+  // A scroll bar: arrows step by the small change, a press in the track by
+  // the large change toward the press, the thumb drags; keys as on the
+  // desktop. Its Change event runs when the value settles at a new place.
+  function makeBar(name, parent, where) {
+    const s = layout.bars.find((b) => b.control === name);
+    const bar = make('div', name, parent, 'scrollbar');
+    place(bar, where);
+    bar.setAttribute('role', 'scrollbar');
+    bar.setAttribute('aria-orientation', 'horizontal');
+    bar.setAttribute('aria-valuemin', s.min);
+    bar.setAttribute('aria-valuemax', s.max);
+    bar.setAttribute('aria-controls', name.replace('HScroll_', 'Text_'));
+    const less = make('span', null, bar, 'arrow less');
+    const track = make('span', null, bar, 'track');
+    const thumb = make('span', null, track, 'thumb');
+    const more = make('span', null, bar, 'arrow more');
+    bars[name] = { element: bar, settings: s, thumb, track, value: s.value };
+
+    const to = (value) => run(() => core.scroll(name, value));
+    const current = () => bars[name].value;
+    less.addEventListener('pointerdown', (e) => { e.preventDefault(); bar.focus(); to(current() - s.small); });
+    more.addEventListener('pointerdown', (e) => { e.preventDefault(); bar.focus(); to(current() + s.small); });
+    track.addEventListener('pointerdown', (e) => {
+      e.preventDefault();
+      bar.focus();
+      if (e.target === thumb) return dragThumb(name, e);
+      const thumbBox = thumb.getBoundingClientRect();
+      to(current() + (e.clientX < thumbBox.left ? -s.large : s.large));
+    });
+    bar.addEventListener('keydown', (e) => {
+      const step = { ArrowRight: s.small, ArrowDown: s.small, ArrowLeft: -s.small, ArrowUp: -s.small,
+        PageDown: s.large, PageUp: -s.large }[e.key];
+      if (step !== undefined) to(current() + step);
+      else if (e.key === 'Home') to(s.min);
+      else if (e.key === 'End') to(s.max);
+      else return;
+      e.preventDefault();
+    });
+  }
+
+  function dragThumb(name, down) {
+    const b = bars[name];
+    const s = b.settings;
+    const trackBox = b.track.getBoundingClientRect();
+    const span = trackBox.width - b.thumb.offsetWidth;
+    const start = b.value;
+    let value = start;
+    const move = (e) => {
+      const delta = span > 0 ? ((e.clientX - down.clientX) / span) * (s.max - s.min) : 0;
+      value = Math.min(s.max, Math.max(s.min, Math.round(start + delta)));
+      showBar(name, value);
+    };
+    const up = () => {
+      removeEventListener('pointermove', move);
+      removeEventListener('pointerup', up);
+      removeEventListener('pointercancel', up);
+      run(() => core.scroll(name, value));
+    };
+    addEventListener('pointermove', move);
+    addEventListener('pointerup', up);
+    addEventListener('pointercancel', up);
+  }
+
+  function showBar(name, value) {
+    const b = bars[name];
+    const s = b.settings;
+    b.value = value;
+    b.element.setAttribute('aria-valuenow', value);
+    const fraction = s.max > s.min ? (value - s.min) / (s.max - s.min) : 0;
+    b.thumb.style.left = `calc((100% - var(--thumb)) * ${fraction})`;
+  }
+
+  function makePicture(s) {
+    const picture = make('div', s.name, $('Form1'), 'picture');
+    place(picture, s.place);
+    picture.style.background = s.back;
+    picture.setAttribute('role', 'img');
+    const canvas = make('canvas', null, picture);
+    canvas.style.width = s.pixels[0] + 'px';
+    canvas.style.height = s.pixels[1] + 'px';
+    picture.addEventListener('click', () => { picture.focus(); run(() => core.click(s.name)); });
+    picture.addEventListener('keydown', (e) => {
+      if ((e.key === ' ' || e.key === 'Enter') && !e.ctrlKey && !e.altKey && !e.metaKey) {
+        e.preventDefault();
+        run(() => core.click(s.name));
+      } else if (e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey)) {
+        e.preventDefault();
+        openExports(s.name);
+      }
+    });
+    picture.addEventListener('contextmenu', (e) => { e.preventDefault(); openExports(s.name); });
+  }
+
+  // --- Drawing -------------------------------------------------------------
+
+  const FILL = 0, LINE = 1, DOT = 2, RING = 3;
+
+  function drawPlan(context, plan) {
+    context.save();
+    context.beginPath();
+    context.rect(0, 0, plan.width, plan.height);
+    context.clip();
+    for (const [kind, x1, y1, x2, y2, pen, colour] of plan.shapes) {
+      context.fillStyle = context.strokeStyle = colour;
+      context.lineWidth = pen;
+      if (kind === FILL) {
+        context.fillRect(0, 0, plan.width, plan.height);
+      } else if (kind === DOT) {
+        context.fillRect(x1, y1, pen, pen);
+      } else if (kind === LINE) {
+        context.lineCap = 'square';
+        context.beginPath();
+        context.moveTo(x1, y1);
+        context.lineTo(x2, y2);
+        context.stroke();
+      } else if (kind === RING) {
+        context.beginPath();
+        context.arc(x1, y1, x2, 0, 2 * Math.PI);
+        context.stroke();
+      }
+    }
+    context.restore();
+  }
+
+  // The labels on a picture, as the page shows them, for an exported image.
+  function drawLabels(context, name, scale) {
+    context.save();
+    context.scale(scale, scale);
+    for (const label of $(name).querySelectorAll('.annotation')) {
+      const x = label.offsetLeft, y = label.offsetTop, w = label.offsetWidth, h = label.offsetHeight;
+      const style = getComputedStyle(label);
+      context.fillStyle = style.backgroundColor;
+      context.fillRect(x, y, w, h);
+      context.save();
+      context.beginPath();
+      context.rect(x, y, w, h);
+      context.clip();
+      context.fillStyle = style.color;
+      context.font = `${style.fontStyle} ${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+      context.textBaseline = 'middle';
+      context.fillText(label.textContent, x, y + h / 2);
+      context.restore();
+    }
+    context.restore();
+  }
+
+  function drawPicture(name) {
+    const ratio = window.devicePixelRatio || 1;
+    const plan = JSON.parse(core.plan(name, ratio, false));
+    const canvas = $(name).querySelector('canvas');
+    if (canvas.width !== plan.width) canvas.width = plan.width;
+    if (canvas.height !== plan.height) canvas.height = plan.height;
+    drawPlan(canvas.getContext('2d'), plan);
+  }
+
+  function drawAll() {
+    for (const s of layout.surfaces) drawPicture(s.name);
+  }
+
+  // --- Events --------------------------------------------------------------
+
+  // Runs one window event in the core, then shows what it left: the
+  // controls, the pictures, and any message boxes it raised.
+  function run(event) {
+    event();
+    refresh();
+  }
+
+  // Names, descriptions and tooltips of the controls and pictures, the
+  // pictures' with the numbers of the case they were drawn with.
+  function applyControlTexts() {
+    for (const [id, t] of Object.entries(JSON.parse(core.controlTexts()))) {
+      const element = $(id);
+      if (!element) continue;
+      element.setAttribute('aria-label', t.name);
+      element.setAttribute('aria-description', t.description);
+      element.title = t.tooltip;
+    }
+  }
+
+  function openHelp() {
+    const dialog = $('Form_Help');
+    dialog.querySelector('.help-text').innerHTML = core.help();
+    if (!dialog.open) dialog.showModal();
+  }
+
+  function refresh() {
+    const controls = JSON.parse(core.controls());
+    for (const [name, value] of Object.entries(controls)) {
+      if (bars[name]) showBar(name, value);
+      else if ($(name) && $(name).value !== value) $(name).value = value;
+    }
+    drawAll();
+    applyControlTexts();
+    updateFlow();
+    showMessages();
+  }
+
+  function showMessages() {
+    const all = JSON.parse(core.messages());
+    const dialog = $('MessageBox');
+    const queue = all.slice(messagesShown);
+    messagesShown = all.length;
+    shownTexts = shownTexts.concat(queue);
+    const next = () => {
+      if (queue.length === 0 || dialog.open) return;
+      dialog.querySelector('p').textContent = queue.shift();
+      dialog.showModal();
+    };
+    dialog.onclose = next;
+    next();
+  }
+
+  function openAbout() {
+    const dialog = $('Form_About');
+    dialog.showModal();
+  }
+
+  function buildAbout() {
+    const a = layout.about;
+    const dialog = $('Form_About');
+    const body = dialog.querySelector('.about');
+    place(body, [0, 0, a.size[0], a.size[1]]);
+    body.style.background = a.back;
+    for (const l of a.labels) {
+      const label = make('div', 'About_' + l.name, body, 'label' + (l.centredWrapped ? ' centred' : ''));
+      place(label, l.place);
+      setFont(label, l.font);
+      label.style.color = l.colour;
+      label.textContent = l.text;
+    }
+  }
+
+  // --- The flow field (F2) ------------------------------------------------
+
+  // The page's fonts as the core measures them for the flow pictures.
+  const measure = (() => {
+    const context = document.createElement('canvas').getContext('2d');
+    const metrics = (font, text) => {
+      context.font = font;
+      return context.measureText(text);
+    };
+    return {
+      advance: (font, text) => metrics(font, text).width,
+      ascent: (font) => metrics(font, 'Hg').fontBoundingBoxAscent,
+      descent: (font) => metrics(font, 'Hg').fontBoundingBoxDescent,
+      height: (font) => {
+        const m = metrics(font, 'Hg');
+        return m.fontBoundingBoxAscent + m.fontBoundingBoxDescent;
+      },
+    };
+  })();
+
+  const flowPlanes = { airfoil: 'FlowAirfoil', circle: 'FlowCircle' };
+  let pointer = null;  // [plane, x, y] over a flow picture, or null
+
+  function argbImage(image) {
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    const context = canvas.getContext('2d');
+    const data = context.createImageData(image.width, image.height);
+    image.argb.forEach((p, k) => {
+      data.data.set([(p >>> 16) & 255, (p >>> 8) & 255, p & 255, p >>> 24], 4 * k);
+    });
+    context.putImageData(data, 0, 0);
+    return canvas;
+  }
+
+  function wrappedLines(context, text, width) {
+    const lines = [];
+    let line = '';
+    for (const word of text.split(' ')) {
+      const tried = line ? line + ' ' + word : word;
+      if (line && context.measureText(tried).width > width) {
+        lines.push(line);
+        line = word;
+      } else {
+        line = tried;
+      }
+    }
+    return line ? lines.concat(line) : lines;
+  }
+
+  // Draws a flow drawing of the core: plain shapes and texts in logical
+  // pixels, at `scale` device pixels each.
+  function drawFlowShapes(context, drawing, scale) {
+    const images = drawing.images.map(argbImage);
+    context.save();
+    context.scale(scale, scale);
+    for (const s of drawing.shapes) {
+      const [x, y, w, h] = s.rect;
+      const p = s.points || [];
+      context.lineWidth = s.width;
+      context.strokeStyle = s.pen || 'transparent';
+      context.fillStyle = s.fill || 'transparent';
+      context.lineCap = s.round ? 'round' : 'square';
+      context.lineJoin = s.round ? 'round' : 'bevel';
+      const path = (close) => {
+        context.beginPath();
+        for (let k = 0; k < p.length; k += 2) context[k ? 'lineTo' : 'moveTo'](p[k], p[k + 1]);
+        if (close) context.closePath();
+      };
+      const stroke = () => { if (s.pen && s.width > 0) context.stroke(); };
+      switch (s.kind) {
+        case 'fill': context.fillRect(x, y, w, h); break;
+        case 'text':
+        case 'wrapped':
+        case 'baseline': {
+          context.font = s.font;
+          context.fillStyle = s.pen;
+          if (s.kind === 'baseline') {
+            context.textBaseline = 'alphabetic';
+            context.textAlign = 'left';
+            context.fillText(s.text, p[0], p[1]);
+          } else if (s.kind === 'text') {
+            context.textBaseline = 'middle';
+            context.textAlign = 'left';
+            context.fillText(s.text, x, y + h / 2);
+          } else {
+            context.textBaseline = 'middle';
+            context.textAlign = 'center';
+            const lines = wrappedLines(context, s.text, w);
+            const step = measure.height(s.font);
+            lines.forEach((line, k) => context.fillText(line, x + w / 2, y + h / 2 + (k - (lines.length - 1) / 2) * step));
+          }
+          break;
+        }
+        case 'image':
+          context.imageSmoothingEnabled = true;
+          context.drawImage(images[s.image], x, y, w, h);
+          break;
+        case 'polyline': path(false); stroke(); break;
+        case 'polygon': path(true); if (s.fill) context.fill(); stroke(); break;
+        case 'ellipse':
+          context.beginPath();
+          context.ellipse(p[0], p[1], w, h, 0, 0, 2 * Math.PI);
+          if (s.fill) context.fill();
+          stroke();
+          break;
+        case 'frame': context.beginPath(); context.rect(x, y, w, h); stroke(); break;
+        case 'line': path(false); stroke(); break;
+        case 'clip': context.save(); context.beginPath(); context.rect(x, y, w, h); context.clip(); break;
+        case 'unclip': context.restore(); break;
+      }
+    }
+    context.restore();
+  }
+
+  function drawFlow() {
+    const ratio = window.devicePixelRatio || 1;
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      const drawing = JSON.parse(core.flowDrawing(plane));
+      if (!drawing) continue;
+      const canvas = $(id);
+      canvas.width = Math.round(drawing.width * ratio);
+      canvas.height = Math.round(drawing.height * ratio);
+      drawFlowShapes(canvas.getContext('2d'), drawing, ratio);
+    }
+  }
+
+  function flowOpen() {
+    return $('Form_Flow').open;
+  }
+
+  // The flow of the state as it is now, at the pictures' present size.
+  function updateFlow() {
+    if (!flowOpen()) return;
+    const canvas = $('FlowAirfoil');
+    core.flowOpen(Math.max(1, canvas.clientWidth), Math.max(1, canvas.clientHeight), 1, measure);
+    const texts = JSON.parse(core.flowTexts());
+    $('FlowTitle').textContent = texts.title;
+    $('FlowReadout').setAttribute('aria-label', texts.readout);
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      $(id).setAttribute('aria-label', texts.planes[plane].name);
+      $(id).setAttribute('aria-description', texts.planes[plane].description);
+      $(id).title = texts.planes[plane].description;
+    }
+    showPointer();
+  }
+
+  function showPointer() {
+    $('FlowReadout').textContent = pointer ? core.flowPointer(...pointer) : core.flowPointer('', 0, 0);
+    drawFlow();
+  }
+
+  function openFlowView() {
+    const dialog = $('Form_Flow');
+    if (!dialog.open) {
+      const f = layout.flow;
+      Object.assign(dialog.style, {
+        width: f.size[0] + 'px', height: f.size[1] + 'px', minWidth: f.minimum[0] + 'px',
+        minHeight: f.minimum[1] + 'px', padding: f.margin + 'px', gap: f.spacing + 'px',
+      });
+      dialog.querySelector('.planes').style.gap = f.spacing + 'px';
+      dialog.show();
+    }
+    updateFlow();
+    $('FlowAirfoil').focus();
+  }
+
+  function buildFlow() {
+    const dialog = $('Form_Flow');
+    $('Mn_Flow').addEventListener('click', openFlowView);
+    dialog.addEventListener('keydown', (e) => {
+      if (e.key === 'Escape') {
+        e.preventDefault();
+        dialog.close();
+      }
+    });
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      const canvas = $(id);
+      canvas.addEventListener('pointermove', (e) => {
+        const box = canvas.getBoundingClientRect();
+        pointer = [plane, e.clientX - box.left, e.clientY - box.top];
+        showPointer();
+      });
+      canvas.addEventListener('pointerleave', () => {
+        pointer = null;
+        showPointer();
+      });
+    }
+    new ResizeObserver(() => updateFlow()).observe($('FlowAirfoil'));
+    document.addEventListener('keydown', (e) => {
+      if (e.key === 'F2' && !e.ctrlKey && !e.altKey && !e.metaKey) {
+        e.preventDefault();
+        openFlowView();
+      } else if (e.key === 'F1' && !e.ctrlKey && !e.altKey && !e.metaKey) {
+        e.preventDefault();
+        openHelp();
+      }
+    });
+  }
+
+  // --- Exports -------------------------------------------------------------
+
+  function download(name, blob) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  // The picture with its labels at `scale` times its size on a 96 dpi screen.
+  function pictureCanvas(name, scale) {
+    const plan = JSON.parse(core.plan(name, scale, false));
+    const canvas = document.createElement('canvas');
+    canvas.width = plan.width;
+    canvas.height = plan.height;
+    const context = canvas.getContext('2d');
+    drawPlan(context, plan);
+    drawLabels(context, name, scale);
+    return canvas;
+  }
+
+  function exportPng(name, scale) {
+    return new Promise((resolve) => pictureCanvas(name, scale).toBlob((blob) => {
+      download(`${name}@${scale}x.png`, blob);
+      resolve(blob);
+    }, 'image/png'));
+  }
+
+  function exportSvg(name) {
+    const blob = new Blob([core.svg(name, 1)], { type: 'image/svg+xml' });
+    download(name + '.svg', blob);
+    return blob;
+  }
+
+  function exportCsv(table) {
+    const file = layout.tables.find((t) => t.file === table || t.file === table + '.csv').file;
+    const blob = new Blob([core.csv(file)], { type: 'text/csv' });
+    download(file, blob);
+    return blob;
+  }
+
+  function openExports(name) {
+    const dialog = $('Exports');
+    dialog.dataset.picture = name;
+    dialog.showModal();
+  }
+
+  function buildExports() {
+    const dialog = $('Exports');
+    dialog.addEventListener('click', (e) => {
+      const button = e.target.closest('button[data-export]');
+      if (!button) return;
+      const [kind, arg] = button.dataset.export.split(':');
+      const name = dialog.dataset.picture;
+      if (kind === 'png') exportPng(name, Number(arg));
+      else if (kind === 'svg') exportSvg(name);
+      else if (kind === 'csv') exportCsv(arg);
+      else if (kind === 'print') window.print();
+      dialog.close();
+    });
+  }
+
+  // --- Texts ---------------------------------------------------------------
+
+  function applyTexts() {
+    document.title = tr('Form1', layout.caption);
+    $('Caption').textContent = document.title;
+    for (const element of document.querySelectorAll('[data-text]')) {
+      element.textContent = tr(element.dataset.context || 'Form1', element.dataset.text);
+    }
+    $('Mn_About').textContent = tr('Form1', layout.menu.text);
+    $('Mn_Flow').textContent = JSON.parse(core.flowTexts()).menu;
+    updateFlow();
+    $('Form_About').setAttribute('aria-label', tr('Form1', layout.about.caption));
+    $('Form_About').querySelector('.title').textContent = tr('Form1', layout.about.caption);
+    $('MessageBox').querySelector('.title').textContent = layout.messageCaption;
+    $('Mn_Language').value = language;
+    applyControlTexts();
+    if ($('Form_Help').open) openHelp();
+    // Message boxes already raised keep their text; new ones follow the choice.
+  }
+
+  // --- Start ---------------------------------------------------------------
+
+  function start(module) {
+    core = module;
+    layout = JSON.parse(core.layout());
+    translations = readTranslations(core.translations());
+    buildWindow();
+    buildAbout();
+    buildExports();
+    buildFlow();
+    setLanguage(chooseLanguage());
+    refresh();
+    addEventListener('resize', drawAll);
+    // A move to a screen of another pixel ratio, or a browser zoom, changes
+    // devicePixelRatio: the canvases are drawn again at the new resolution.
+    const watchRatio = () => {
+      matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+        drawAll();
+        watchRatio();
+      }, { once: true });
+    };
+    watchRatio();
+
+    window.pelmora = {
+      act(action) {
+        const error = core.act(String(action));
+        if (error) throw new Error(error);
+        refresh();
+      },
+      report: () => JSON.parse(core.report()),
+      openCatalogue,
+      shownMessages: () => shownTexts.slice(),
+      layout: () => layout,
+      plan: (name, scale, exact = false) => core.plan(name, scale, exact),
+      exportPng, exportSvg, exportCsv,
+      setLanguage,
+      flowPointer: (plane, x, y) => { pointer = plane ? [plane, x, y] : null; showPointer(); return $('FlowReadout').textContent; },
+    };
+    document.body.dataset.ready = 'true';
+  }
+
+  PelmoraCore().then(start);
+})();

@@ -1,0 +1,312 @@
+// The web page in headless Chromium, driven by real input events: the probe's
+// stored event sequences give the same reports, keys and clicks do what they
+// do on the desktop, every control has an accessible name, the page works
+// from the disk with the network off, and the downloads hold what the
+// pictures show. Usage: node test/run.js SITE_DIR PROJECT_DIR
+'use strict';
+
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const puppeteer = require('puppeteer-core');
+
+const site = path.resolve(process.argv[2] || path.join(__dirname, '../../build-web/site'));
+const project = path.resolve(process.argv[3] || path.join(__dirname, '../..'));
+const pageUrl = 'file://' + path.join(site, 'index.html');
+const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'pelmora-chromium-'));
+const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'pelmora-downloads-'));
+let browser;
+
+before(async () => {
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`,
+      '--allow-file-access-from-files'],
+  });
+});
+
+after(async () => {
+  await browser.close();
+  fs.rmSync(profile, { recursive: true, force: true });
+  fs.rmSync(downloads, { recursive: true, force: true });
+});
+
+// A fresh page at `url`, ready when the core has started, with every request
+// it made kept in `requests`.
+async function open(url = pageUrl, { offline = false, ratio = 1 } = {}) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 900, height: 620, deviceScaleFactor: ratio });
+  if (offline) await page.setOfflineMode(true);
+  page.requests = [];
+  page.on('request', (request) => page.requests.push(request.url()));
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(String(error)));
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready="true"]', { timeout: 10000 });
+  return page;
+}
+
+// Texts and structure exactly, numbers to 1e-12 relative: the browser's
+// maths library may round the last bit differently, nothing more. A number
+// in an array is measured against the largest of its array, the scale of
+// that quantity; and a few units in the last place of 1 are allowed absolutely,
+// since a coefficient that cancels to zero (1 - q^2 on a flat plate) is left
+// with such a remainder of 1 by either maths library.
+function expectSame(actual, expected, where, scale = 0) {
+  if (typeof expected === 'number' && typeof actual === 'number') {
+    const size = Math.max(Math.abs(expected), scale);
+    const allowed = Math.max(1e-12 * size, 8 * Number.EPSILON);
+    assert.ok(Math.abs(actual - expected) <= allowed, `${where}: ${actual} != ${expected}`);
+    return;
+  }
+  assert.equal(Array.isArray(actual), Array.isArray(expected), where);
+  if (Array.isArray(expected)) {
+    assert.equal(actual.length, expected.length, where);
+    const largest = Math.max(0, ...expected.filter((x) => typeof x === 'number').map(Math.abs));
+    expected.forEach((x, k) => expectSame(actual[k], x, `${where}[${k}]`, largest));
+  } else if (expected !== null && typeof expected === 'object') {
+    assert.equal(typeof actual, 'object', where);
+    assert.deepEqual(Object.keys(actual), Object.keys(expected), where);
+    for (const key of Object.keys(expected)) expectSame(actual[key], expected[key], `${where}.${key}`);
+  } else {
+    assert.equal(actual, expected, where);
+  }
+}
+
+const report = (page) => page.evaluate(() => window.pelmora.report());
+
+test('the stored probe runs give the same reports in the page', async () => {
+  const { runs } = JSON.parse(fs.readFileSync(path.join(project, 'tests/tools/probe_runs.json'), 'utf8'));
+  assert.ok(runs.length >= 6);
+  const page = await open();
+  for (const run of runs) {
+    await page.evaluate((text) => window.pelmora.openCatalogue(text), run.catalogue);
+    for (const action of run.actions) await page.evaluate((a) => window.pelmora.act(a), action);
+    const got = await report(page);
+    assert.equal(got.messages.length, run.expected.messages.length, run.name);
+    // The shown boxes are dialogs in the page: as many as the report holds.
+    const shown = await page.evaluate(() => window.pelmora.shownMessages());
+    assert.deepEqual(shown, got.messages, run.name);
+    delete got.messages;
+    const expected = { ...run.expected };
+    delete expected.messages;
+    expectSame(got, expected, run.name);
+  }
+  // A teacher's own file through the page's file chooser starts the window again from it.
+  const chooser = await page.$('#Mn_Catalogue');
+  await chooser.uploadFile(path.join(project, 'tests/tools/probe_runs.json'));
+  await page.waitForFunction(() => window.pelmora.report().state.nCatalog === 0);
+  assert.ok((await report(page)).messages.length > 0, 'a file that is no catalogue is reported');
+  await chooser.uploadFile(path.join(project, 'data/KATPE-D20G15.txt'));
+  await page.waitForFunction(() => window.pelmora.report().state.nCatalog > 0);
+  assert.deepEqual((await report(page)).messages, []);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('keys and clicks run the designed events', async () => {
+  const page = await open();
+  const controls = async () => (await report(page)).controls;
+
+  // Tab walks the controls in the designed order.
+  const order = await page.evaluate(() => window.pelmora.layout().tabOrder);
+  await page.focus('#' + order[0]);
+  const walked = [order[0]];
+  for (let k = 1; k < order.length; ++k) {
+    await page.keyboard.press('Tab');
+    walked.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(walked, order);
+
+  // Arrow keys step a bar by its small change, PageDown by its large one.
+  await page.focus('#HScroll_Thickness');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('ArrowRight');
+  await page.focus('#HScroll_xM');
+  await page.keyboard.press('PageDown');
+  let c = await controls();
+  assert.equal(c.HScroll_Thickness, 2);
+  assert.equal(c.Text_Thickness, '0.02');
+  assert.equal(c.HScroll_xM, 5);
+  assert.equal(await page.$eval('#Text_Thickness', (e) => e.value), '0.02');
+
+  // A click on an arrow steps too; a click on a picture runs the full cycle
+  // and the picture shows the drawing.
+  const arrow = await page.$('#HScroll_Camber .more');
+  await arrow.click();
+  await page.click('#daire');
+  c = await controls();
+  assert.equal(c.HScroll_Camber, 1);
+  assert.notEqual(c.Text_CL, '0');
+  const colours = await page.$eval('#daire canvas', (canvas) => {
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    const seen = new Set();
+    for (let i = 0; i < data.length; i += 4) seen.add((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
+    return seen.size;
+  });
+  assert.ok(colours >= 3, 'background, axes and circle');
+
+  // Return in Moo recomputes with the typed Mach number; the corrected
+  // curve comes with it.
+  const before = (await report(page)).surfaces.pressure.calls.length;
+  await page.click('#Text_Moo', { clickCount: 3 });
+  await page.keyboard.type('0.5');
+  await page.keyboard.press('Enter');
+  const after = await report(page);
+  assert.equal(after.controls.Text_Moo, '0.5');
+  assert.ok(after.surfaces.pressure.calls.length > before);
+
+  // F2 opens the flow field; the pointer over the section's plane reads the
+  // flow there, the same flow the probe's at= action reports.
+  await page.keyboard.press('F2');
+  assert.equal(await page.$eval('#Form_Flow', (d) => d.open), true);
+  const plane = await (await page.$('#FlowAirfoil')).boundingBox();
+  await page.mouse.move(plane.x + plane.width * 0.3, plane.y + plane.height * 0.3);
+  const readout = await page.$eval('#FlowReadout', (e) => e.textContent);
+  const [x, y, u, v, , cp] = readout.match(/-?\d+\.\d+/g).map(Number);
+  await page.evaluate((at) => window.pelmora.act(at), `at=${x},${y}`);
+  const probe = (await report(page)).points[0];
+  for (const [shown, exact] of [[u, probe.u], [v, probe.v], [cp, probe.cp]]) {
+    assert.ok(Math.abs(shown - exact) <= 5.1e-5 + 1e-3 * Math.abs(exact), readout);
+  }
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
+
+  // F1 opens the help, which lists the keys; Escape closes it.
+  await page.keyboard.press('F1');
+  assert.equal(await page.$eval('#Form_Help', (d) => d.open), true);
+  assert.match(await page.$eval('#Form_Help', (d) => d.textContent), /F2/);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_Help', (d) => d.open), false);
+
+  // The About window opens from its menu and Escape closes it.
+  await page.click('#Mn_About');
+  assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_About', (d) => d.open), false);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the pictures are drawn again at the device resolution when it changes', async () => {
+  const page = await open();
+  const sizes = () => page.$$eval('.picture canvas', (all) => all.map((c) => [c.width, c.height,
+    parseFloat(c.style.width), parseFloat(c.style.height)]));
+  for (const [w, h, cssW, cssH] of await sizes()) assert.deepEqual([w, h], [cssW, cssH]);
+  await page.setViewport({ width: 900, height: 620, deviceScaleFactor: 2 });
+  // A headless page renders no frame until asked; a screen would show one.
+  await page.screenshot();
+  await page.waitForFunction(() => document.querySelector('#daire canvas').width > 300, { polling: 50 });
+  for (const [w, h, cssW, cssH] of await sizes()) assert.deepEqual([w, h], [2 * cssW, 2 * cssH]);
+  await page.close();
+});
+
+test('English by ?lang=en and remembered; Turkish by default', async () => {
+  const page = await open(pageUrl + '?lang=en');
+  assert.equal(await page.$eval('#Frame3 legend', (e) => e.textContent), 'Compressibility effect');
+  await page.close();
+  const again = await open();
+  assert.equal(await again.$eval('#Frame3 legend', (e) => e.textContent), 'Compressibility effect');
+  await again.select('#Mn_Language', 'tr');
+  assert.equal(await again.$eval('#Frame3 legend', (e) => e.textContent), 'Sıkıştırılabilme etkisi');
+  await again.close();
+});
+
+test('the accessibility tree names every control', async () => {
+  const page = await open();
+  const tree = await page.accessibility.snapshot({ interestingOnly: false });
+  const named = {};
+  const walk = (node) => {
+    // Chromium calls a picture's role "image"; the page sets the ARIA "img".
+    const role = node.role === 'image' ? 'img' : node.role;
+    if (['textbox', 'scrollbar', 'img', 'button', 'menuitem', 'combobox'].includes(role)) {
+      named[role] = (named[role] || []).concat(node.name || '');
+    }
+    for (const child of node.children || []) walk(child);
+  };
+  walk(tree);
+  assert.equal(named.textbox.length, 8);
+  assert.equal(named.scrollbar.length, 5);
+  assert.equal(named.img.length, 5);
+  for (const names of Object.values(named)) for (const name of names) assert.notEqual(name.trim(), '');
+  // A drawn picture's description carries the numbers it was drawn with.
+  await page.click('#Picture_CL');
+  const cl = await page.$eval('#Text_CL', (e) => e.value);
+  assert.ok((await page.$eval('#Picture_CL', (e) => e.getAttribute('aria-description'))).includes(cl));
+  await page.close();
+});
+
+test('from the disk with the network off, nothing is fetched', async () => {
+  const page = await open(pageUrl, { offline: true });
+  await page.evaluate(() => window.pelmora.act('thickness=12'));
+  assert.equal((await report(page)).controls.Text_Thickness, '0.12');
+  for (const url of page.requests) assert.match(url, /^(file|data):/);
+  await page.close();
+  const bytes = fs.readdirSync(site).reduce((sum, f) => sum + fs.statSync(path.join(site, f)).size, 0);
+  assert.ok(bytes < 1.5 * 1024 * 1024, `the site is ${bytes} bytes`);
+});
+
+test('the downloads hold what the pictures show', async () => {
+  const page = await open();
+  const session = await page.target().createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.evaluate(() => {
+    window.pelmora.act('thickness=12');
+    window.pelmora.act('camber=4');
+    window.pelmora.act('alfa=6');
+  });
+  const state = (await report(page)).state;
+  await page.evaluate(async () => {
+    await window.pelmora.exportPng('profil', 1);
+    window.pelmora.exportSvg('profil');
+    window.pelmora.exportCsv('section');
+  });
+  const file = async (name) => {
+    const where = path.join(downloads, name);
+    for (let k = 0; k < 100 && !fs.existsSync(where); ++k) await new Promise((r) => setTimeout(r, 50));
+    return fs.readFileSync(where);
+  };
+
+  // CSV: one row per surface point, the numbers the state holds.
+  const rows = (await file('section.csv')).toString().trim().split('\n');
+  assert.equal(rows.length, state.nP + 1);
+  const first = rows[1].split(',').map(Number);
+  assert.equal(first[1], state.Xp[1]);
+  assert.equal(first[2], state.Yp[1]);
+
+  // PNG: the same pixels as the picture on the page, away from its labels.
+  const png = (await file('profil@1x.png')).toString('base64');
+  const differing = await page.evaluate(async (data) => {
+    const image = await createImageBitmap(await (await fetch('data:image/png;base64,' + data)).blob());
+    const shown = document.querySelector('#profil canvas');
+    const copy = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    copy.drawImage(image, 0, 0);
+    const a = copy.getImageData(0, 0, image.width, image.height).data;
+    const b = shown.getContext('2d').getImageData(0, 0, shown.width, shown.height).data;
+    const labels = [...document.querySelectorAll('#profil .annotation')].map((l) =>
+      [l.offsetLeft, l.offsetTop, l.offsetLeft + l.offsetWidth, l.offsetTop + l.offsetHeight]);
+    let count = 0;
+    for (let y = 0; y < image.height; ++y) {
+      for (let x = 0; x < image.width; ++x) {
+        if (labels.some(([l, t, r, btm]) => x >= l - 1 && x <= r && y >= t - 1 && y <= btm)) continue;
+        const i = 4 * (y * image.width + x);
+        if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) ++count;
+      }
+    }
+    return image.width === shown.width && image.height === shown.height ? count : -1;
+  }, png);
+  assert.equal(differing, 0);
+
+  // SVG: a line for every line the picture draws, and its labels' texts.
+  const svg = (await file('profil.svg')).toString();
+  const lines = await page.evaluate(() => JSON.parse(window.pelmora.plan('profil', 1, true)).shapes
+    .filter((s) => s[0] === 1).length);
+  assert.equal((svg.match(/<line /g) || []).length, lines);
+  assert.ok(lines > 10);
+  for (const label of ['y/c', 'x/c', '0.2', '-0.2', '1.0']) assert.ok(svg.includes(`>${label.trim()}`) || svg.includes(label));
+  await page.close();
+});
