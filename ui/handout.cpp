@@ -49,9 +49,7 @@ std::vector<HandoutLine> handout_lines(const Form1& form) {
 }
 
 HandoutStrip handout_strip(const Form1& form) {
-  HandoutStrip strip{readout_lines(form.readouts()), reference_legend(form.w)};
-  if (!strip.legend.empty()) strip.legend.insert(strip.legend.begin(), legend_heading());
-  return strip;
+  return {readout_lines(form.readouts()), headed_legend(form.w)};
 }
 
 }  // namespace airfoil

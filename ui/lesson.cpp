@@ -1,7 +1,6 @@
 #include "ui/lesson.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -32,9 +31,10 @@ std::optional<TypedNumber> read_typed_number(std::string_view text) {
   if (digits.find('.') == std::string::npos) std::replace(digits.begin(), digits.end(), ',', '.');
   if (!digits.empty() && digits.front() == '+') digits.erase(0, 1);
   if (digits.empty()) return std::nullopt;
-  const char* end = digits.data() + digits.size();
-  const auto result = std::from_chars(digits.data(), end, typed.value);
-  if (result.ec != std::errc() || result.ptr != end || !std::isfinite(typed.value)) return std::nullopt;
+  // The one reader of plain numbers, the same in the window and on the page.
+  const std::optional<double> value = read_plain_number(digits);
+  if (!value) return std::nullopt;
+  typed.value = *value;
   return typed;
 }
 

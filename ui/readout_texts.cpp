@@ -79,7 +79,12 @@ std::vector<Phrase> reference_legend(const Window& w) {
   return lines;
 }
 
-Phrase legend_heading() { return Phrase(QT_TRANSLATE_NOOP("Readouts", "Referanslar (kesikli çizgiler):")); }
+std::vector<Phrase> headed_legend(const Window& w) {
+  std::vector<Phrase> lines = reference_legend(w);
+  if (!lines.empty())
+    lines.insert(lines.begin(), Phrase(QT_TRANSLATE_NOOP("Readouts", "Referanslar (kesikli çizgiler):")));
+  return lines;
+}
 
 std::vector<Phrase> readout_lines(const Readouts& r) {
   if (!r.geometry) return {Phrase(why_text(NoValue::no_geometry))};

@@ -26,8 +26,9 @@ Phrase short_notice(const Readouts& r);
 
 // One line per pinned case: its pattern's name and its t/c, f/c, alpha, Moo.
 std::vector<Phrase> reference_legend(const Window& w);
-// The legend's heading where it stands apart from the pictures.
-Phrase legend_heading();
+// The legend under its heading, where it stands apart from the pictures;
+// empty when nothing is pinned.
+std::vector<Phrase> headed_legend(const Window& w);
 
 // The lines of readouts: CL and CM (corrected, with the Mach number drawn),
 // the zero-lift angle, the slope, the aerodynamic centre, the peak and the

@@ -59,6 +59,17 @@ QByteArray picture_pdf(const PictureContent& picture);
 QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std::vector<HandoutLine>& lines,
                        const HandoutStrip& strip, const QDate& date);
 
+// The height in logical pixels of the strip of readouts and the references'
+// legend below the window on paper.
+inline constexpr int kStripHeight = 104;
+// Paints `strip` from the painter's origin across `width` logical pixels.
+void paint_strip(QPainter& painter, const HandoutStrip& strip, int width);
+
+// `picture` with the pinned references' legend below it, one line each, so
+// that a picture saved on its own still says which dashed curve is which;
+// `picture` itself when nothing is pinned.
+PaintedPicture with_legend(PaintedPicture picture, const std::vector<Phrase>& legend);
+
 // Puts the picture on the clipboard as it is seen: `shown`, its pixels on
 // screen, as the image, and SVG sized `zoom` times the designed size.
 void copy_picture(const PictureContent& picture, const QImage& shown, double zoom);

@@ -286,11 +286,25 @@ TEST(WindowKeys, CtrlPPrintsTheWindowAndCtrlShiftSSavesTheHandout) {
     return dir.filePath(suggested);
   };
   open.window->activateWindow();
+  QTest::keyClick(open.window.get(), Qt::Key_K, Qt::ControlModifier);  // a pinned reference
   QTest::keyClick(open.window.get(), Qt::Key_P, Qt::ControlModifier);
   QTest::keyClick(open.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   for (const char* name : {"printed.pdf", "handout.pdf"}) {
-    EXPECT_EQ(count_pages(contents(dir.filePath(name))), 1) << name;
+    const QByteArray pdf = contents(dir.filePath(name));
+    EXPECT_EQ(count_pages(pdf), 1) << name;
+    // Both carry the readouts and the references' legend below the window.
+    const QString text = read_pdf("pdftotext", pdf);
+    for (const char* said :
+         {"Mkritik = ", "x_ac/c = ", "Referanslar (kesikli çizgiler):", "kesikli: t/c 0.12"}) {
+      EXPECT_TRUE(text.contains(QString::fromUtf8(said))) << name << ": " << said << "\n"
+                                                          << text.toStdString();
+    }
   }
+  // A picture saved on its own says which dashed curve is which.
+  for (QAction* action : open.exports().menu(SurfaceId::Picture_CL)->actions()) {
+    if (action->text().contains("PDF olarak kaydet") && !action->text().contains("Ders")) action->trigger();
+  }
+  EXPECT_TRUE(read_pdf("pdftotext", contents(dir.filePath("Picture_CL.pdf"))).contains("kesikli: t/c 0.12"));
   // The pictures and controls go to paper as vectors, not as one bitmap of
   // the window at the printer's resolution.
   EXPECT_FALSE(QString::fromLatin1(contents(dir.filePath("printed.pdf")))
