@@ -2,12 +2,19 @@
 // pictures show the references dashed, and the pressure picture says when
 // the correction no longer holds.
 
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
+#include "ui/export_csv.h"
 #include "ui/qt/main/lesson_notes.h"
 #include "ui/qt/readouts/readouts_window.h"
 #include "ui_support.h"
@@ -55,6 +62,29 @@ TEST(LessonWindow, KeysPinShowReadoutsAndTheNoticeFollowsTheDrawnMach) {
 
   QTest::keyClick(open.window.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_TRUE(open.window->form().w.references.empty());
+  // The camber sweep saved from its menu: one row per catalogue section, the
+  // live section's CL the one the window shows.
+  SweepChart* sweep = readouts->sweep_chart(0);
+  ASSERT_NE(sweep, nullptr);
+  QTemporaryDir dir;
+  sweep->dialogs.choose_path = [&](const QString&, const QString& suggested, const QString&) {
+    return dir.filePath(suggested);
+  };
+  for (QAction* action : sweep->menu()->actions()) {
+    if (action->text().contains("CSV")) action->trigger();
+  }
+  QFile csv(dir.filePath("sweep_cl_camber.csv"));
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  const QStringList rows = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(rows.value(0), "ratio,cl,cm");
+  EXPECT_GT(rows.size(), 10);
+  const Window& w = open.window->form().w;
+  const QString live = "0.04," + QString::fromStdString(shortest_text(w.CL)) + ",";
+  EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const QString& row) { return row.startsWith(live); }))
+      << live.toStdString() << "\n"
+      << rows.join('\n').toStdString();
+  EXPECT_EQ(picture_image(sweep->picture()).size(), sweep->size());
+
   readouts->close();
   EXPECT_TRUE(open.messages.shown.empty());
 }

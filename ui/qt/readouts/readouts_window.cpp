@@ -1,9 +1,11 @@
 #include "ui/qt/readouts/readouts_window.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QShortcut>
@@ -13,6 +15,7 @@
 #include <utility>
 
 #include "charts/colours.h"
+#include "ui/export_csv.h"
 #include "ui/key_table.h"
 #include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
@@ -33,8 +36,44 @@ QString said(const Phrase& phrase) {
   }));
 }
 
-SweepChart::SweepChart(QString title, QWidget* parent) : QWidget(parent), title_(std::move(title)) {
+SweepChart::SweepChart(QString title, QString name, QWidget* parent)
+    : QWidget(parent), title_(std::move(title)), name_(std::move(name)) {
   setMinimumSize(260, 150);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  dialogs = window_dialogs(*this);
+  menu_ = new QMenu(this);
+  fill_picture_menu(
+      *menu_, [this] { return picture(); }, dialogs,
+      PictureData{name_ + QStringLiteral(".csv"), [this] { return QByteArray::fromStdString(table()); }});
+  popup_on_request(*this, *menu_);
+}
+
+PaintedPicture SweepChart::picture() const {
+  // The text is sized in the chart's own pixels, so that it keeps its place
+  // on a device of any resolution.
+  QFont text = font();
+  text.setPixelSize(QFontInfo(font()).pixelSize());
+  return {name_, size(), to_qcolor(kLightYellow),
+          [this, text, size = size()](QPainter& p, double scale, Placement) {
+            p.save();
+            p.scale(scale, scale);
+            p.setFont(text);
+            paint(p, size);
+            p.restore();
+          }};
+}
+
+std::string SweepChart::table() const {
+  std::string out = "ratio,cl,cm\n";
+  for (const SweepPoint& s : points_) {
+    out += shortest_text(s.ratio);
+    out += ',';
+    out += shortest_text(s.cl);
+    out += ',';
+    out += shortest_text(s.cm);
+    out += '\n';
+  }
+  return out;
 }
 
 void SweepChart::set_points(std::vector<SweepPoint> points, double live_ratio, bool moment) {
@@ -48,9 +87,15 @@ void SweepChart::set_points(std::vector<SweepPoint> points, double live_ratio, b
 // the sign of CM and the growth of CL both read at a glance.
 void SweepChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), to_qcolor(kLightYellow));
+  paint(p, size());
+}
+
+void SweepChart::paint(QPainter& p, QSize size) const {
+  const int w = size.width();
+  const int h = size.height();
+  p.fillRect(QRect(QPoint(0, 0), size), to_qcolor(kLightYellow));
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.drawText(QRect(4, 2, width() - 8, 16), Qt::AlignLeft, title_);
+  p.drawText(QRect(4, 2, w - 8, 16), Qt::AlignLeft, title_);
   if (points_.empty()) return;
   const auto value = [&](const SweepPoint& s) { return moment_ ? s.cm : s.cl; };
   double lo = 0, hi = 0;
@@ -60,7 +105,7 @@ void SweepChart::paintEvent(QPaintEvent*) {
   }
   if (hi - lo < 1e-9) hi = lo + 1;
   const double x0 = points_.front().ratio, x1 = std::max(points_.back().ratio, x0 + 1e-9);
-  const QRectF area(36, 22, width() - 46, height() - 40);
+  const QRectF area(36, 22, w - 46, h - 40);
   const auto at = [&](double x, double y) {
     return QPointF(area.left() + (x - x0) / (x1 - x0) * area.width(),
                    area.bottom() - (y - lo) / (hi - lo) * area.height());
@@ -129,10 +174,14 @@ ReadoutsWindow::ReadoutsWindow() {
   legend_ = new QLabel(this);
   legend_->setObjectName("Label_References");
   grid->addWidget(legend_, row + 1, 0, 1, 3);
-  sweeps_ = {new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CL − kamburluk f/c")), this),
-             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CM (xM) − kamburluk f/c")), this),
-             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CL − kalınlık t/c")), this),
-             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CM (xM) − kalınlık t/c")), this)};
+  sweeps_ = {new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CL − kamburluk f/c")),
+                            QStringLiteral("sweep_cl_camber"), this),
+             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CM (xM) − kamburluk f/c")),
+                            QStringLiteral("sweep_cm_camber"), this),
+             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CL − kalınlık t/c")),
+                            QStringLiteral("sweep_cl_thickness"), this),
+             new SweepChart(tr_(QT_TRANSLATE_NOOP("Readouts", "CM (xM) − kalınlık t/c")),
+                            QStringLiteral("sweep_cm_thickness"), this)};
   auto* charts = new QGridLayout;
   for (int i = 0; i < 4; ++i) charts->addWidget(sweeps_[static_cast<std::size_t>(i)], i / 2, i % 2);
   grid->addLayout(charts, row + 2, 0, 1, 3);

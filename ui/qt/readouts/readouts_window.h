@@ -7,27 +7,42 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "model/readouts.h"
 #include "ui/lesson.h"
+#include "ui/qt/dialogs/picture_menu.h"
 #include "ui/readout_texts.h"
 
 class QLabel;
+class QMenu;
+class QPainter;
 
 namespace airfoil {
 
 // CL or CM against a swept ratio, the live value marked: one small chart.
 class SweepChart : public QWidget {
  public:
-  SweepChart(QString title, QWidget* parent);
+  // `name` is the file name offered when the chart is saved.
+  SweepChart(QString title, QString name, QWidget* parent);
   void set_points(std::vector<SweepPoint> points, double live_ratio, bool moment);
+  // The chart as it shows now, for the picture menu's copy and saves.
+  PaintedPicture picture() const;
+  // ratio,cl,cm: the swept sections, in the picture menu's CSV.
+  std::string table() const;
+  QMenu* menu() const { return menu_; }
+  SaveDialogs dialogs;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void paint(QPainter& p, QSize size) const;
+
   QString title_;
+  QString name_;
+  QMenu* menu_ = nullptr;
   std::vector<SweepPoint> points_;
   double live_ratio_ = 0;
   bool moment_ = false;
@@ -47,6 +62,8 @@ class ReadoutsWindow : public QWidget {
   void show_case(const Window& w, const Readouts& r);
   // The notice's text; empty when the correction holds.
   QString notice() const;
+  // The sweeps: CL and CM against camber, then against thickness.
+  SweepChart* sweep_chart(std::size_t k) const { return sweeps_.at(k); }
   // The value text of readout row `key` ("cl", "m_crit", ...).
   QString value_text(const char* key) const;
 
