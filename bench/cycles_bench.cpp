@@ -10,6 +10,7 @@
 
 #include "bench_support.h"
 #include "charts/recording_surface.h"
+#include "ui/lesson.h"
 #include "ui/surface_layout.h"
 #ifdef AIRFOIL_HAVE_PICTURES
 #include <QImage>
@@ -89,6 +90,35 @@ BENCHMARK_CAPTURE(BM_painter, full_cycle, &Form1::profil_Click);
 BENCHMARK_CAPTURE(BM_painter, geometry_cycle, &Form1::HScroll_nP_Change);
 BENCHMARK_CAPTURE(BM_painter, incidence_cycle, &Form1::HScroll_AlfaD_Change);
 BENCHMARK_CAPTURE(BM_painter, reference_point_cycle, &Form1::HScroll_xM_Change);
+
+// A lesson's comparison: four lesson cases pinned, the live one at Moo 0.6
+// (corrected curves and the sonic line), and after each full cycle the
+// readouts the window shows, then the five pictures painted.
+void BM_painter_four_references(benchmark::State& state) {
+  Rig<RecordingSurface> rig(recording_surfaces());
+  for (std::size_t k = 1; k <= 4; ++k) {
+    apply_preset(rig.form, kPresets[k]);
+    pin_case(rig.form);
+  }
+  apply_preset(rig.form, kPresets[5]);
+  std::array<QImage, 5> images;
+  for (std::size_t k = 0; k < 5; ++k) {
+    const SurfaceLayout& entry = kSurfaceLayouts[k];
+    images[k] = QImage(entry.pixel_width(), entry.pixel_height(), QImage::Format_RGB32);
+  }
+  for (auto _ : state) {
+    rig.form.profil_Click();
+    benchmark::DoNotOptimize(rig.form.readouts());
+    for (std::size_t k = 0; k < 5; ++k) {
+      const SurfaceLayout& entry = kSurfaceLayouts[k];
+      QPainter painter(&images[k]);
+      paint_calls(painter, rig.surfaces[k]->calls(), rig.surfaces[k]->scale_at_start(), images[k].size(), 1.0,
+                  entry.BackColor, entry.ForeColor);
+    }
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_painter_four_references);
 #endif
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "charts/charts.h"
 #include "charts/drawing.h"
+#include "charts/references.h"
 #include "model/coefficients.h"
 
 namespace airfoil {
@@ -19,6 +20,7 @@ void basınc_ciz(Window& w, Plots& p) {
   for (int j = 0; j <= 5; ++j) {
     line(s, 0, -j, 1, -j, j == 0 ? w.colBlack : w.colGreen);
   }
+  draw_references(s, w, Picture::pressure);
   two_part_outline(
       s, w,
       [&](double i) {
@@ -29,11 +31,14 @@ void basınc_ciz(Window& w, Plots& p) {
   // Prandtl-Glauert: at a subsonic free-stream Mach number the pressure
   // coefficient grows by 1 / Beta. The corrected curve is one polygon
   // through all points, not split at the leading edge.
-  if (const std::optional<double> beta = store_beta(w, BetaAtZeroMach::StoreOne)) {
+  if (const std::optional<double> beta = store_beta(w, BetaAtZeroMach::StoreOne, w.drawn_moo.pressure)) {
     const auto corrected = [&](double i) { return -(1 - corrected_for_compressibility(w.Cp(i), *beta)); };
     for (double i = 2; i <= w.nP; i += 1) {
       line(s, w.Xp(i - 1), corrected(i - 1), w.Xp(i), corrected(i), kMagenta);
     }
+    // Where the local flow turns sonic: once the corrected peak rises above
+    // this line the linear correction no longer describes the flow.
+    sonic_line(s, w.drawn_moo.pressure);
   }
 }
 

@@ -6,6 +6,11 @@
 
 namespace airfoil {
 
+// How a line or circle is stroked. The live case is always solid; a pinned
+// reference gets a pattern of its own, so that it stays apart from the live
+// curves and from the other references in black-and-white print too.
+enum class LineStyle { solid, dash, dot, dash_dot, dash_dot_dot };
+
 // A picture surface: the four drawing operations the charts use, plus the
 // surface's background and foreground colours. Coordinates arrive in single
 // precision, in the user coordinates set by the last Scale (upper-left and
@@ -24,6 +29,8 @@ class Surface {
 
   Colour BackColor = 0;
   Colour ForeColor = 0;
+  // The stroke of the calls that follow; a Cls does not reset it.
+  LineStyle line_style = LineStyle::solid;
 };
 
 // The five surfaces of the main window.

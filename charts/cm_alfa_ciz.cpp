@@ -1,6 +1,7 @@
 #include "charts/charts.h"
 #include "charts/coefficient_chart.h"
 #include "charts/drawing.h"
+#include "charts/references.h"
 #include "model/coefficients.h"
 #include "model/numtext.h"
 
@@ -13,10 +14,14 @@ void CM_Alfa_ciz(Window& w, Plots& p) {
   Surface& s = p.Picture_CM;
   clear_and_scale(s, -16.0f, -2.4f, 16.0f, 2.0f);
   coefficient_grid(s, w, -2, 20);
+  draw_references(s, w, Picture::moment);
 
   // Before any geometry there is no chord and no moment: the chart shows its
   // grid only and the text keeps what it shows.
-  if (w.Chord == 0) return;
+  if (w.Chord == 0) {
+    w.drawn_moo.moment = 0;
+    return;
+  }
 
   for (int k = 0; k <= 24; ++k) {
     w.CurveAlfa(k) = k - 12;
@@ -27,7 +32,7 @@ void CM_Alfa_ciz(Window& w, Plots& p) {
   coefficient_marker(s, w, current, w.colRed);
   w.Text1.Text = general_format(round_half_even(current, 5));
 
-  compressibility_overlay(w, s, w.CurveCM, current);
+  compressibility_overlay(w, s, w.CurveCM, current, w.drawn_moo.moment);
 }
 
 }  // namespace airfoil

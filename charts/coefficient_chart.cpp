@@ -17,19 +17,20 @@ void coefficient_grid(Surface& s, const Window& w, double top, int last_j) {
   }
 }
 
-void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor, Colour colour) {
+void coefficient_curve(Surface& s, const WindowState& w, const Table<30>& values, double factor,
+                       Colour colour) {
   for (int k = 1; k <= 24; ++k) {
     line(s, w.CurveAlfa(k - 1), -corrected_for_compressibility(values(k - 1), factor), w.CurveAlfa(k),
          -corrected_for_compressibility(values(k), factor), colour);
   }
 }
 
-void coefficient_marker(Surface& s, const Window& w, double value, Colour colour) {
+void coefficient_marker(Surface& s, const WindowState& w, double value, Colour colour) {
   circle(s, w.AlfaD, -value, 0.4, colour);
 }
 
-void compressibility_overlay(Window& w, Surface& s, const Table<30>& values, double current) {
-  if (const std::optional<double> beta = store_beta(w, BetaAtZeroMach::KeepLast)) {
+void compressibility_overlay(Window& w, Surface& s, const Table<30>& values, double current, double& drawn) {
+  if (const std::optional<double> beta = store_beta(w, BetaAtZeroMach::KeepLast, drawn)) {
     coefficient_curve(s, w, values, *beta, kMagenta);
     coefficient_marker(s, w, corrected_for_compressibility(current, *beta), kMagenta);
   }

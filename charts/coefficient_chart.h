@@ -15,15 +15,17 @@ void coefficient_grid(Surface& s, const Window& w, double top, int last_j);
 
 // The 24 segments through samples 0 to 24 of `values` against CurveAlfa,
 // each value corrected by the compressibility `factor` (1: as it is).
-void coefficient_curve(Surface& s, const Window& w, const Table<30>& values, double factor, Colour colour);
+void coefficient_curve(Surface& s, const WindowState& w, const Table<30>& values, double factor,
+                       Colour colour);
 
 // The marker of the current angle: a circle of radius 0.4 (horizontal units,
 // so 0.4 degrees) at (AlfaD, -value).
-void coefficient_marker(Surface& s, const Window& w, double value, Colour colour);
+void coefficient_marker(Surface& s, const WindowState& w, double value, Colour colour);
 
 // The Prandtl-Glauert overlay: when Text_Moo holds a Mach number other than
 // 0 with |Moo| < 1, Beta is stored and the curve and marker are drawn again,
 // corrected, in magenta.
-void compressibility_overlay(Window& w, Surface& s, const Table<30>& values, double current);
+// `drawn` receives the Mach number of the overlay, 0 when none is drawn.
+void compressibility_overlay(Window& w, Surface& s, const Table<30>& values, double current, double& drawn);
 
 }  // namespace airfoil

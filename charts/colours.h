@@ -16,6 +16,11 @@ inline constexpr Colour kBlue = rgb(0, 0, 255);
 // The curves corrected for compressibility.
 inline constexpr Colour kMagenta = rgb(255, 0, 255);
 
+// The pinned references, one each, muted so that the live red, blue and
+// magenta stay in front; each also has its own dash pattern.
+inline constexpr Colour kReferenceColours[4] = {rgb(112, 112, 112), rgb(150, 100, 50), rgb(40, 120, 120),
+                                                rgb(120, 70, 140)};
+
 // The background of every picture and of the About window.
 inline constexpr Colour kLightYellow = rgb(255, 255, 192);
 

@@ -70,8 +70,8 @@ void plan_line(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call, 
       plan.shapes.push_back(
           {DeviceShape::Kind::Dot, inside->x1 - half, inside->y1 - half, 0, 0, pen, colour});
     } else {
-      plan.shapes.push_back(
-          {DeviceShape::Kind::Line, inside->x1, inside->y1, inside->x2, inside->y2, pen, colour, true});
+      plan.shapes.push_back({DeviceShape::Kind::Line, inside->x1, inside->y1, inside->x2, inside->y2, pen,
+                             colour, true, call.style});
     }
     return;
   }
@@ -85,7 +85,8 @@ void plan_line(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call, 
   }
   // Through the centres of the pen squares at both ends: with square caps the
   // stroke covers exactly the pen squares along the way.
-  plan.shapes.push_back({DeviceShape::Kind::Line, x1 + half, y1 + half, x2 + half, y2 + half, pen, colour});
+  plan.shapes.push_back(
+      {DeviceShape::Kind::Line, x1 + half, y1 + half, x2 + half, y2 + half, pen, colour, false, call.style});
 }
 
 void plan_circle(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call, double pen, bool snapped) {
@@ -118,10 +119,21 @@ void plan_circle(DevicePlan& plan, const DeviceMap& map, const SurfaceCall& call
                            double(anchor(cy, whole, static_cast<int>(plan.height))), 0, 0, pen, colour});
     return;
   }
-  plan.shapes.push_back({DeviceShape::Kind::Ring, cx, cy, r, 0, pen, colour});
+  plan.shapes.push_back({DeviceShape::Kind::Ring, cx, cy, r, 0, pen, colour, false, call.style});
 }
 
 }  // namespace
+
+std::vector<double> dash_pattern(LineStyle style) {
+  switch (style) {
+    case LineStyle::solid: break;
+    case LineStyle::dash: return {6, 4};
+    case LineStyle::dot: return {1.5, 3};
+    case LineStyle::dash_dot: return {6, 3, 1.5, 3};
+    case LineStyle::dash_dot_dot: return {6, 3, 1.5, 3, 1.5, 3};
+  }
+  return {};
+}
 
 DevicePlan plan_picture(const std::vector<SurfaceCall>& calls,
                         const std::optional<std::array<float, 4>>& start_scale, int logical_width,

@@ -26,7 +26,16 @@ struct DeviceShape {
   double pen = 1;
   Colour colour = 0;
   bool round = false;
+  // A Line or Ring of a pinned reference or the sonic line is drawn in a
+  // dash pattern; consecutive dashed lines that join end to start are one
+  // curve, stroked as one so the dashes run evenly along it.
+  LineStyle style = LineStyle::solid;
 };
+
+// The dash pattern of `style` in pen widths, dash and gap alternating; empty
+// for solid. Long enough to tell apart on a projector and in black-and-white
+// print.
+std::vector<double> dash_pattern(LineStyle style);
 
 struct DevicePlan {
   double width = 1, height = 1;  // device pixels; whole numbers when snapped

@@ -41,7 +41,7 @@ inline void clear_and_scale(Surface& s, float x1, float y1, float x2, float y2) 
 // splits at the whole number below it, so it stays one unbroken polygon with
 // no gap and no doubled segment at the leading edge.
 template <class PointAt>
-void two_part_outline(Surface& s, const Window& w, PointAt at, Colour first, Colour second) {
+void two_part_outline(Surface& s, const WindowState& w, PointAt at, Colour first, Colour second) {
   auto segment = [&](double i, Colour colour) {
     const std::pair<double, double> a = at(i);
     const std::pair<double, double> b = at(i + 1);

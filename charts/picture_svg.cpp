@@ -32,6 +32,22 @@ std::string escaped(const std::string& text) {
 // precise as the plan and never depends on the locale.
 std::string n(double x) { return shortest_text(x); }
 
+// The dash pattern of a shape in its pen widths, as SVG lengths.
+std::string dashes(const DeviceShape& s) {
+  std::string out;
+  for (const double length : dash_pattern(s.style)) {
+    if (!out.empty()) out += ' ';
+    out += n(length * s.pen);
+  }
+  return out;
+}
+
+// Whether dashed line `b` goes on where dashed line `a` ends, in the same pen.
+bool joins(const DeviceShape& a, const DeviceShape& b) {
+  return b.kind == DeviceShape::Kind::Line && b.style == a.style && b.colour == a.colour && b.pen == a.pen &&
+         b.x1 == a.x2 && b.y1 == a.y2;
+}
+
 // One element written attribute by attribute into the document.
 class Element {
  public:
@@ -72,9 +88,31 @@ std::string picture_svg(const DevicePlan& plan, const std::vector<SvgLabel>& lab
   out += "<clipPath id=\"picture\">";
   Element(out, "rect")("width", w)("height", h).close();
   out += "</clipPath>\n<g clip-path=\"url(#picture)\" shape-rendering=\"crispEdges\">\n";
-  for (const DeviceShape& s : plan.shapes) {
+  for (std::size_t i = 0; i < plan.shapes.size(); ++i) {
+    const DeviceShape& s = plan.shapes[i];
     const std::string colour = css_colour(s.colour);
     const std::string pen = n(s.pen);
+    if (s.kind == DeviceShape::Kind::Line && s.style != LineStyle::solid) {
+      // A dashed curve is one polyline, so that its dashes run evenly
+      // along it instead of restarting at every segment.
+      std::string points;
+      const auto point = [&points](double x, double y) {
+        if (!points.empty()) points += ' ';
+        points += n(x);
+        points += ',';
+        points += n(y);
+      };
+      point(s.x1, s.y1);
+      point(s.x2, s.y2);
+      while (i + 1 < plan.shapes.size() && joins(plan.shapes[i], plan.shapes[i + 1])) {
+        ++i;
+        point(plan.shapes[i].x2, plan.shapes[i].y2);
+      }
+      Element(out, "polyline")("points", points)("fill", "none")("stroke", colour)("stroke-width", pen)(
+          "stroke-dasharray", dashes(s))
+          .close();
+      continue;
+    }
     switch (s.kind) {
       case DeviceShape::Kind::Fill:
         Element(out, "rect")("width", w)("height", h)("fill", colour).close();

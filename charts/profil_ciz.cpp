@@ -2,6 +2,7 @@
 
 #include "charts/charts.h"
 #include "charts/drawing.h"
+#include "charts/references.h"
 
 namespace airfoil {
 
@@ -19,6 +20,7 @@ void profil_ciz(Window& w, Plots& p) {
   line(d, 0, -2, 0, 2);
   line(d, -w.Eps - 0.1, -w.Delta, -w.Eps + 0.1, -w.Delta);
   line(d, -w.Eps, -w.Delta - 0.1, -w.Eps, -w.Delta + 0.1);
+  draw_references(d, w, Picture::daire);
   two_part_outline(
       d, w,
       [&](double i) {
@@ -38,6 +40,7 @@ void profil_ciz(Window& w, Plots& p) {
     const double y = j / 10.0;
     line(a, 0, y, 1, y, j == 0 ? w.colBlack : w.colGreen);
   }
+  draw_references(a, w, Picture::profil);
   two_part_outline(
       a, w,
       [&](double i) {

@@ -13,11 +13,14 @@ namespace airfoil {
 struct SurfaceCall {
   enum class Op { Cls, Scale, Line, Circle };
   Op op = Op::Cls;
-  std::vector<float> args;       // the numbers as handed to the surface
-  std::optional<Colour> colour;  // none for Cls, Scale and a foreground Line
+  std::vector<float> args;             // the numbers as handed to the surface
+  std::optional<Colour> colour;        // none for Cls, Scale and a foreground Line
+  LineStyle style = LineStyle::solid;  // the surface's line style at the call
 };
 
 const char* op_name(SurfaceCall::Op op);
+// "solid", "dash", "dot", "dash-dot", "dash-dot-dot".
+const char* style_name(LineStyle style);
 
 class RecordingSurface : public Surface {
  public:

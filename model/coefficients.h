@@ -21,6 +21,15 @@ double lift_coefficient_at_degrees(const WindowState& w, double alfa_degrees);
 // check Chord first. A non-finite value is a Fault.
 double moment_coefficient(const WindowState& w, double alpha, double L);
 
+// CM about any point x/c = x of the chord line; moment_coefficient is this
+// about xM.
+double moment_coefficient_about(const WindowState& w, double alpha, double L, double x);
+
+// The aerodynamic centre at angle alpha (radians): the x/c about which
+// dCM/d alpha = 0 there. None where no point has that property (the lift's
+// lever arm does not change with alpha). Needs a geometry (Chord != 0).
+std::optional<double> aerodynamic_centre(const WindowState& w, double alpha);
+
 // The same at an angle given in degrees.
 double moment_coefficient_at_degrees(const WindowState& w, double alfa_degrees, double L);
 
@@ -40,7 +49,8 @@ inline double corrected_for_compressibility(double value, double factor) { retur
 enum class BetaAtZeroMach { StoreOne, KeepLast };
 
 // Reads Moo and stores Beta by the chart's rule. Returns Beta when a corrected
-// curve is to be drawn (0 < |Moo| < 1), nothing otherwise.
-std::optional<double> store_beta(Window& w, BetaAtZeroMach rule);
+// curve is to be drawn (0 < |Moo| < 1), nothing otherwise; `drawn` receives
+// the Mach number of that curve, 0 when none is drawn.
+std::optional<double> store_beta(Window& w, BetaAtZeroMach rule, double& drawn);
 
 }  // namespace airfoil

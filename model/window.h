@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/phrase.h"
 
@@ -255,6 +256,17 @@ inline constexpr const char* kMooOutOfRange =
 // The catalogue file name, resolved against the working directory.
 inline constexpr const char* kCatalogueFileName = "KATPE-D20G15.txt";
 
+// A pinned case: the window state as it was drawn when the user pinned it
+// (section, flow, chart samples and reference point), kept unchanged and
+// drawn again under the live case until it is unpinned.
+struct PinnedCase {
+  WindowState state;
+  double moo = 0;  // the Mach number its pressure chart was drawn with, 0 for none
+};
+
+// How many cases can be pinned at once.
+inline constexpr std::size_t kMaxReferences = 4;
+
 // Where start-up reads the catalogue, and, when the working directory's copy
 // was passed over for another, why: start-up says so before reading.
 struct CatalogueSource {
@@ -270,6 +282,18 @@ struct Window : WindowState, Controls {
   std::string catalogue_path = kCatalogueFileName;
   std::optional<Phrase> catalogue_passed_over;  // shown by Form_Load first
   bool moo_reported = false;                    // the Moo range message was shown in this cycle
+
+  // The Mach number each picture last drew its corrected curve with; 0 when
+  // it drew none. A number typed into Text_Moo counts only once a picture has
+  // read it, so the readouts and the handout speak of what is on the screen.
+  struct DrawnMach {
+    double pressure = 0;
+    double lift = 0;
+    double moment = 0;
+  } drawn_moo;
+
+  // The pinned cases, oldest first; at most kMaxReferences.
+  std::vector<PinnedCase> references;
 
   void message(const Phrase& phrase) const {
     if (messages != nullptr) messages->show_phrase(phrase);

@@ -42,8 +42,14 @@ struct DrawnSection {
   double Camber = 0;
 };
 
-// The case of a drawing made now from `w`, of the section `section`.
-DrawnCase case_of(const Window& w, const DrawnSection& section);
+// The case of a drawing made now from `w`, of the section `section`;
+// `corrected_moo` is the Mach number the picture drew its corrected curve
+// with (the chart's entry of `w.drawn_moo`), 0 when it drew none.
+DrawnCase case_of(const Window& w, const DrawnSection& section, double corrected_moo);
+
+// The Mach number picture `id` drew its corrected curve with, as the chart
+// noted it in `w.drawn_moo`; 0 for the pictures that draw none.
+double corrected_moo_of(const Window& w, SurfaceId id);
 
 // One case per picture, in the order of the surface table; none before the
 // picture was first drawn.

@@ -2,7 +2,9 @@
 // point whatever the locale, every number in the shortest text that reads
 // back as the same double. Values come only from the window state and the
 // case the picture was drawn with (its Mach number correction, its reference
-// point); nothing is computed again.
+// point); nothing is computed again. With cases pinned, every table holds
+// them too: a first column `case` names each row's case, "live" or "ref1"
+// (the oldest pinned) to "ref4".
 #pragma once
 
 #include <array>

@@ -159,8 +159,8 @@ void Form1::compute_section() {
 }
 
 void Form1::drawn(std::initializer_list<SurfaceId> pictures) {
-  const DrawnCase now = case_of(w, section_);
-  for (const SurfaceId id : pictures) drawn_[static_cast<std::size_t>(id)] = now;
+  for (const SurfaceId id : pictures)
+    drawn_[static_cast<std::size_t>(id)] = case_of(w, section_, corrected_moo_of(w, id));
 }
 
 // A fault ends the cycle where it arose: the later procedures would only

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "charts/charts.h"
+#include "model/readouts.h"
 #include "model/window.h"
 #include "ui/drawn_case.h"
 
@@ -46,6 +47,9 @@ class Form1 {
 
   // The case each picture was last drawn with.
   const DrawnCases& drawn_cases() const { return drawn_; }
+
+  // The key numbers of the case as it is drawn now.
+  Readouts readouts() const { return compute_readouts(w); }
 
   // The step of a cycle that is running, for telling the user what a fault
   // there leaves valid.

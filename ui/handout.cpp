@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/numtext.h"
+#include "ui/readout_texts.h"
 #include "ui/translatable.h"
 
 namespace airfoil {
@@ -45,6 +46,10 @@ std::vector<HandoutLine> handout_lines(const Form1& form) {
       fact(SurfaceId::Picture_CL, "CL = %1", [](const DrawnCase& c) { return c.CL; }),
       fact(SurfaceId::Picture_CM, "CM = %1", [](const DrawnCase& c) { return c.CM; }),
   };
+}
+
+HandoutStrip handout_strip(const Form1& form) {
+  return {readout_lines(form.readouts()), headed_legend(form.w)};
 }
 
 }  // namespace airfoil

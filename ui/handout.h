@@ -8,6 +8,7 @@
 
 #include "model/phrase.h"
 #include "ui/form.h"
+#include "ui/readout_texts.h"
 
 namespace airfoil {
 
@@ -21,5 +22,14 @@ struct HandoutLine {
 
 // A fact whose picture was not drawn yet shows a dash for its value.
 std::vector<HandoutLine> handout_lines(const Form1& form);
+
+// The strip below the pictures, in the "Readouts" context: the readouts of
+// the case as drawn, and with cases pinned the references' legend under its
+// heading.
+struct HandoutStrip {
+  std::vector<Phrase> readouts;
+  std::vector<Phrase> legend;
+};
+HandoutStrip handout_strip(const Form1& form);
 
 }  // namespace airfoil

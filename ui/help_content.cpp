@@ -78,13 +78,17 @@ const std::vector<HelpSection>& help_sections() {
             "olmadığından yüzeydeki basınçların bileşkesi serbest akıma diktir (d'Alembert "
             "paradoksu), iki boyutlu bir kesitte kanat ucu girdabının getirdiği sürükleme de yoktur. "
             "Gerçek bir kesit hem sürtünme hem de basınç (biçim) sürüklemesi taşır."),
-        QT_TRANSLATE_NOOP("HelpWindow",
-                          "Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert "
-                          "kuralıyla 1/√(1 - Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme "
-                          "yalnızca ses altı ve yüzeye yapışık akış için geçerlidir ve kabaca "
-                          "|Moo| < 0.7 için anlamlıdır; daha yüksek Mach sayılarında yüzeyde yerel "
-                          "ses üstü bölgeler ve şok dalgaları oluşur, düzeltme akışı artık "
-                          "doğru anlatmaz."),
+        QT_TRANSLATE_NOOP(
+            "HelpWindow",
+            "Moo sıfırdan farklıysa basınç katsayısı ve iki katsayı, Prandtl-Glauert kuralıyla 1/√(1 "
+            "- Moo²) çarpanı kadar büyütülür. Bu doğrusal düzeltme yalnızca ses altı ve yüzeye "
+            "yapışık akış için, kritik Mach sayısının altında geçerlidir: düzeltilmiş en düşük "
+            "basıncın ses hızındaki Cp* değerine ulaştığı Mach sayısı. Kritik Mach sayısı kalınlığa, "
+            "kamburluğa ve hücum açısına bağlıdır (%12 kalın, %4 kamburlu kesitte 2°'de 0.599, 6°'de "
+            "0.456). Onun üstünde yüzeyde yerel ses üstü bölgeler ve şok dalgaları oluşur; program "
+            "bunu basınç resminin üstünde ve okumalar penceresinde (F3) söyler, basınç grafiğinde de "
+            "kesikli Cp* çizgisini gösterir. Kalınlığı sıfır bir kesitin sivri hücum kenarında hız, "
+            "0° dışında sınırsızdır."),
         QT_TRANSLATE_NOOP("HelpWindow",
                           "Kesitler önceden hesaplanmış bir katalogdan (KATPE-D20G15.txt) alınır. "
                           "Katalogda bulunmayan bir kalınlık ve kamburluk çifti için uyarı "

@@ -17,6 +17,9 @@ enum class Command {
   help,
   flow,
   boundary_layer,
+  readouts,
+  pin,
+  unpin_all,
   print_window,
   save_handout,
   zoom_in,
@@ -37,7 +40,7 @@ struct KeyEntry {
   const char* meaning;   // what they do
 };
 
-inline constexpr std::array<KeyEntry, 16> kKeyTable{{
+inline constexpr std::array<KeyEntry, 19> kKeyTable{{
     {Command::none, "", "", "", QT_TRANSLATE_NOOP("Keys", "Tab, Shift+Tab"),
      QT_TRANSLATE_NOOP("Keys",
                        "denetimler arasında dolaşır; odaktaki denetim renkli bir çerçeveyle işaretlenir")},
@@ -59,6 +62,19 @@ inline constexpr std::array<KeyEntry, 16> kKeyTable{{
      QT_TRANSLATE_NOOP("Keys", "F2"), QT_TRANSLATE_NOOP("Keys", "akış alanı penceresini açar")},
     {Command::boundary_layer, "Mn_BoundaryLayer", QT_TRANSLATE_NOOP("Keys", "Sınır tabakası..."), "F4",
      QT_TRANSLATE_NOOP("Keys", "F4"), QT_TRANSLATE_NOOP("Keys", "sınır tabakası penceresini açar")},
+    {Command::readouts, "Mn_Readouts", QT_TRANSLATE_NOOP("Keys", "Okumalar..."), "F3",
+     QT_TRANSLATE_NOOP("Keys", "F3"),
+     QT_TRANSLATE_NOOP("Keys",
+                       "okumalar penceresini açar: katsayılar, sıfır taşıma açısı, aerodinamik merkez, "
+                       "kritik Mach sayısı, ince kanat değerleriyle yan yana")},
+    {Command::pin, "Mn_Pin", QT_TRANSLATE_NOOP("Keys", "Bu durumu referans olarak sabitle"), "Ctrl+K",
+     QT_TRANSLATE_NOOP("Keys", "Ctrl+K"),
+     QT_TRANSLATE_NOOP("Keys",
+                       "çizilen durumu referans olarak sabitler; her resimde kesikli çizilir (en çok "
+                       "dört, yenisi en eskisinin yerini alır)")},
+    {Command::unpin_all, "Mn_UnpinAll", QT_TRANSLATE_NOOP("Keys", "Bütün referansları kaldır"),
+     "Ctrl+Shift+K", QT_TRANSLATE_NOOP("Keys", "Ctrl+Shift+K"),
+     QT_TRANSLATE_NOOP("Keys", "bütün referansları kaldırır")},
     {Command::print_window, "Mn_Print", QT_TRANSLATE_NOOP("Keys", "Pencereyi yazdır..."), "Ctrl+P",
      QT_TRANSLATE_NOOP("Keys", "Ctrl+P"), QT_TRANSLATE_NOOP("Keys", "pencereyi yazdırır")},
     {Command::save_handout, "Mn_Handout", QT_TRANSLATE_NOOP("Keys", "Ders notunu PDF olarak kaydet..."),
@@ -72,7 +88,8 @@ inline constexpr std::array<KeyEntry, 16> kKeyTable{{
     {Command::zoom_reset, "Mn_ZoomReset", "", "Ctrl+0", QT_TRANSLATE_NOOP("Keys", "Ctrl+0"),
      QT_TRANSLATE_NOOP("Keys", "pencereleri tasarlanan boyutlarına döndürür")},
     {Command::close_window, "", "", "Esc", QT_TRANSLATE_NOOP("Keys", "Esc"),
-     QT_TRANSLATE_NOOP("Keys", "yardım, akış alanı, sınır tabakası ya da Hakkında penceresini kapatır")},
+     QT_TRANSLATE_NOOP("Keys",
+                       "yardım, akış alanı, sınır tabakası, okumalar ya da Hakkında penceresini kapatır")},
 }};
 
 // The entry of `command`; commands each have exactly one.

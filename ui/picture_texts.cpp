@@ -47,8 +47,8 @@ const std::array<ControlText, 13> kControlTexts{{
          "Controls",
          "Serbest akım Mach sayısı M∞, -1 ile 1 arasında; ondalık ayırıcı nokta da virgül de "
          "olabilir, 0 sıkıştırılamaz akıştır. Enter her şeyi bu sayıyla yeniden hesaplar; Enter'a "
-         "basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kabaca |M∞| < 0.7 "
-         "için anlamlıdır.")},
+         "basılmazsa sayı bir sonraki hesapta okunur. Prandtl-Glauert düzeltmesi kesitin kritik Mach "
+         "sayısının altında geçerlidir (F3).")},
     {"Text_CL", QT_TRANSLATE_NOOP("Controls", "Taşıma katsayısı CL"),
      QT_TRANSLATE_NOOP("Controls",
                        "Geçerli hücum açısındaki taşıma katsayısı, sıkıştırılamaz akış için, dört "

@@ -198,13 +198,17 @@ DevicePlan plan_of(const std::string& name, double scale, bool snapped = true) {
 }
 
 // A picture at `scale` device pixels per logical pixel, as
-// {width, height, shapes: [[kind, x1, y1, x2, y2, pen, "#rrggbb"], ...]},
-// kind 0 fill, 1 line, 2 dot, 3 ring.
+// {width, height, shapes: [[kind, x1, y1, x2, y2, pen, "#rrggbb", dashes], ...]},
+// kind 0 fill, 1 line, 2 dot, 3 ring; dashes the dash pattern in device
+// pixels, empty for a solid stroke.
 std::string plan(const std::string& name, double scale, bool exact) {
   const DevicePlan p = plan_of(name, scale, !exact);
   Json shapes = Json::array();
   for (const DeviceShape& s : p.shapes) {
-    shapes.push_back({static_cast<int>(s.kind), s.x1, s.y1, s.x2, s.y2, s.pen, css_colour(s.colour)});
+    Json dashes = Json::array();
+    for (const double length : dash_pattern(s.style)) dashes.push_back(length * s.pen);
+    shapes.push_back(
+        {static_cast<int>(s.kind), s.x1, s.y1, s.x2, s.y2, s.pen, css_colour(s.colour), std::move(dashes)});
   }
   return Json{{"width", p.width}, {"height", p.height}, {"shapes", shapes}}.dump();
 }

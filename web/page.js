@@ -272,7 +272,35 @@
     context.beginPath();
     context.rect(0, 0, plan.width, plan.height);
     context.clip();
-    for (const [kind, x1, y1, x2, y2, pen, colour] of plan.shapes) {
+    // A dashed curve (a pinned reference, the sonic line) is one path, so
+    // that its dashes run evenly along it instead of restarting at every
+    // segment.
+    let run = null;
+    const flush = () => {
+      if (!run) return;
+      context.stroke();
+      context.setLineDash([]);
+      run = null;
+    };
+    for (const [kind, x1, y1, x2, y2, pen, colour, dashes = []] of plan.shapes) {
+      if (kind === LINE && dashes.length) {
+        const key = `${colour} ${pen} ${dashes.join(' ')}`;
+        if (!run || run.key !== key || run.x !== x1 || run.y !== y1) {
+          flush();
+          context.strokeStyle = colour;
+          context.lineWidth = pen;
+          context.lineCap = 'butt';
+          context.setLineDash(dashes);
+          context.beginPath();
+          context.moveTo(x1, y1);
+          run = { key };
+        }
+        context.lineTo(x2, y2);
+        run.x = x2;
+        run.y = y2;
+        continue;
+      }
+      flush();
       context.fillStyle = context.strokeStyle = colour;
       context.lineWidth = pen;
       if (kind === FILL) {
@@ -286,11 +314,14 @@
         context.lineTo(x2, y2);
         context.stroke();
       } else if (kind === RING) {
+        context.setLineDash(dashes);
         context.beginPath();
         context.arc(x1, y1, x2, 0, 2 * Math.PI);
         context.stroke();
+        context.setLineDash([]);
       }
     }
+    flush();
     context.restore();
   }
 

@@ -46,17 +46,20 @@ class ChartTest : public ::testing::Test {
     basınc_hesapla(w);
   }
 
-  // The calls with the given op and colour (nullopt: foreground lines).
+  // The solid calls with the given op and colour (nullopt: foreground
+  // lines): the live case's drawing, not the dashed sonic line or a reference.
   static std::vector<SurfaceCall> lines(const RecordingSurface& s, std::optional<Colour> colour) {
     std::vector<SurfaceCall> out;
     for (const SurfaceCall& c : s.calls()) {
-      if (c.op == SurfaceCall::Op::Line && c.colour == colour) out.push_back(c);
+      if (c.op == SurfaceCall::Op::Line && c.colour == colour && c.style == LineStyle::solid)
+        out.push_back(c);
     }
     return out;
   }
   static int count(const RecordingSurface& s, SurfaceCall::Op op, std::optional<Colour> colour) {
     int n = 0;
-    for (const SurfaceCall& c : s.calls()) n += c.op == op && c.colour == colour;
+    for (const SurfaceCall& c : s.calls())
+      n += c.op == op && c.colour == colour && c.style == LineStyle::solid;
     return n;
   }
 

@@ -6,6 +6,7 @@
 
 #include "form_fixture.h"
 #include "ui/export_csv.h"
+#include "ui/lesson.h"
 
 namespace airfoil::testing {
 namespace {
@@ -128,6 +129,25 @@ TEST(ShortestText, ReadsBackExactlyWithAPointWhateverTheLocale) {
   EXPECT_EQ(a, "0.1");
   EXPECT_EQ(b, "-12");
   EXPECT_EQ(std::strtod(c.c_str(), nullptr), third);
+}
+
+// A Mach number typed after the last drawing is not on the screen, so the
+// tables carry no correction for it; a pinned case follows the live one with
+// its own rows, each row named in a first column.
+TEST_F(CsvTest, TablesSayWhatIsDrawnPinnedCasesIncluded) {
+  run("0");
+  pin_case(*form);
+  w().Text_Moo.Text = "0.6";  // typed, no Return
+  const Table lift = parse(lift_csv(w(), drawn(form->drawn_cases(), SurfaceId::Picture_CL)));
+  ASSERT_EQ(lift.size(), 1u + 2 * 25);
+  EXPECT_EQ(lift[0], (std::vector<std::string>{"case", "alpha_deg", "cl", "cl_corrected"}));
+  EXPECT_EQ(lift[1][0], "live");
+  EXPECT_EQ(lift[26][0], "ref1");
+  EXPECT_EQ(lift[1][3], "");
+  EXPECT_EQ(lift[1][2], lift[26][2]);
+  form->Text_Moo_Return();
+  EXPECT_DOUBLE_EQ(number(parse(lift_csv(w(), drawn(form->drawn_cases(), SurfaceId::Picture_CL)))[1][3]),
+                   w().CurveCL(0) / 0.8);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ ProbeRun run_in(const fs::path& dir, const std::string& arguments) {
 }
 
 const Json* find_member(const Json& report, const std::string& name) {
-  for (const char* part : {"state", "controls"}) {
+  for (const char* part : {"state", "controls", "readouts"}) {
     const Json& members = report[part];
     if (const auto found = members.find(name); found != members.end()) return &*found;
   }

@@ -63,6 +63,11 @@ double parse_reynolds(std::string_view text) {
 }  // namespace
 
 Action parse_action(std::string_view argument) {
+  if (argument == "pin" || argument == "unpin") {
+    Action action;
+    action.kind = argument == "pin" ? Action::Kind::Pin : Action::Kind::Unpin;
+    return action;
+  }
   const auto equals = argument.find('=');
   if (equals == std::string_view::npos) {
     throw UsageError("'" + std::string(argument) + "' is not an action (expected NAME=VALUE)");
@@ -93,6 +98,28 @@ Action parse_action(std::string_view argument) {
     }
     throw UsageError("click=" + std::string(value) +
                      ": no such picture (daire, profil, pressure, Picture_CL, Picture_CM)");
+  }
+  if (key == "preset") {
+    const long long n = parse_whole(key, value);
+    if (n < 1 || n > static_cast<long long>(kPresets.size())) {
+      throw UsageError("preset=" + std::string(value) + ": presets are numbered 1 to " +
+                       std::to_string(kPresets.size()));
+    }
+    action.kind = Action::Kind::Preset;
+    action.preset = &kPresets[static_cast<std::size_t>(n - 1)];
+    return action;
+  }
+  if (key == "enter") {
+    const auto colon = value.find(':');
+    action.box = colon == std::string_view::npos ? nullptr : find_typed_box(value.substr(0, colon));
+    if (action.box == nullptr) {
+      throw UsageError("enter=" + std::string(value) +
+                       ": expected BOX:TEXT with BOX one of Text_Thickness, Text_Camber, Text_nP, "
+                       "Text_AlfaD, Text_xM");
+    }
+    action.kind = Action::Kind::Enter;
+    action.text = std::string(value.substr(colon + 1));
+    return action;
   }
   if (key == "re") {
     action.kind = Action::Kind::Reynolds;
@@ -187,6 +214,12 @@ std::string usage_text() {
          "  click=NAME    click a picture: daire, profil, pressure, Picture_CL, Picture_CM\n"
          "  at=X,Y        the flow at x/c = X, y/c = Y as it is now: adds u, v and cp\n"
          "                to the report's \"points\" (null on or inside the section)\n"
+         "  pin           pin the drawn case as a reference (at most 4; the oldest\n"
+         "                makes room) and draw everything again\n"
+         "  unpin         unpin every reference and draw everything again\n"
+         "  preset=N      apply the lesson's case N (1 to 6, the Presets menu's order)\n"
+         "  enter=BOX:TEXT  type TEXT into the number box BOX (Text_Thickness,\n"
+         "                Text_Camber, Text_nP, Text_AlfaD, Text_xM) and press Return\n"
          "  re=N          the chord Reynolds number of the boundary layer (1e5..1e8,\n"
          "                start 1e6), e.g. re=3e6\n"
          "\n"
@@ -216,6 +249,10 @@ void perform(Form1& form, const Action& action) {
       break;
     case Action::Kind::Moo: form.w.Text_Moo.Text = action.text; break;
     case Action::Kind::Click: (form.*(action.click->click))(); break;
+    case Action::Kind::Pin: pin_case(form); break;
+    case Action::Kind::Unpin: unpin_all(form); break;
+    case Action::Kind::Preset: apply_preset(form, *action.preset); break;
+    case Action::Kind::Enter: enter_typed(form, *action.box, action.text); break;
     case Action::Kind::FlowAt:
     case Action::Kind::Reynolds: break;
   }

@@ -11,6 +11,7 @@
 #include "model/flow_field.h"
 #include "ui/form.h"
 #include "ui/form_events.h"
+#include "ui/lesson.h"
 
 namespace airfoil::probe {
 
@@ -21,7 +22,7 @@ class UsageError : public std::runtime_error {
 };
 
 struct Action {
-  enum class Kind { Scroll, Moo, Click, FlowAt, Reynolds };
+  enum class Kind { Scroll, Moo, Click, FlowAt, Reynolds, Pin, Unpin, Preset, Enter };
   Kind kind = Kind::Scroll;
   const BarEvent* scroll = nullptr;
   long long value = 0;  // requested scroll position, before clamping
@@ -29,6 +30,8 @@ struct Action {
   const ClickEvent* click = nullptr;
   PlanePoint at;        // x/c, y/c of an at= action
   double reynolds = 0;  // the chord Reynolds number of a re= action
+  const Preset* preset = nullptr;
+  const TypedBox* box = nullptr;  // an enter= action types `text` into it
 };
 
 struct Options {

@@ -104,7 +104,8 @@ bool write_exports(const std::filesystem::path& dir, const Recordings& recording
   if (!write(dir / "polar.csv", QByteArray::fromStdString(polar_csv(boundary_layer_polar(form.w, re))))) {
     return false;
   }
-  return write(dir / "handout.pdf", handout_pdf(all, handout_lines(form), QDate::currentDate()));
+  return write(dir / "handout.pdf",
+               handout_pdf(all, handout_lines(form), handout_strip(form), QDate::currentDate()));
 }
 
 }  // namespace airfoil::probe

@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "model/readouts.h"
+
 namespace airfoil::probe {
 
 namespace {
@@ -64,15 +66,46 @@ Json surface_of(const RecordingSurface& surface) {
   for (const SurfaceCall& call : surface.calls()) {
     Json args = Json::array();
     for (const float a : call.args) args.push_back(number(a));
-    calls.push_back(Json{{"op", op_name(call.op)},
-                         {"args", std::move(args)},
-                         {"colour", call.colour ? Json(*call.colour) : Json(nullptr)}});
+    Json entry{{"op", op_name(call.op)},
+               {"args", std::move(args)},
+               {"colour", call.colour ? Json(*call.colour) : Json(nullptr)}};
+    // Only a pinned reference or the sonic line is not solid.
+    if (call.style != LineStyle::solid) entry["style"] = style_name(call.style);
+    calls.push_back(std::move(entry));
   }
   out["calls"] = std::move(calls);
   return out;
 }
 
 Json optional_number(const std::optional<double>& x) { return x ? number(*x) : Json(nullptr); }
+
+Json readouts_of(const Window& w) {
+  const Readouts r = compute_readouts(w);
+  const auto live = [&](double x) { return r.geometry ? number(x) : Json(nullptr); };
+  return Json{{"cl", live(r.cl)},
+              {"cm", live(r.cm)},
+              {"cl_corrected", optional_number(r.cl_corrected)},
+              {"cm_corrected", optional_number(r.cm_corrected)},
+              {"alpha_zero_lift_deg", live(r.alpha_zero_lift_deg)},
+              {"cl_alpha_per_rad", live(r.cl_alpha_per_rad)},
+              {"x_ac", optional_number(r.x_ac)},
+              {"cm_ac", optional_number(r.cm_ac)},
+              {"cp_min", optional_number(r.cp_min)},
+              {"x_cp_min", optional_number(r.x_cp_min)},
+              {"m_crit", optional_number(r.m_crit)},
+              {"supercritical", r.supercritical}};
+}
+
+Json references_of(const Window& w) {
+  Json out = Json::array();
+  for (const PinnedCase& ref : w.references) {
+    out.push_back(Json{{"thickness", number(ref.state.Thickness)},
+                       {"camber", number(ref.state.Camber)},
+                       {"alfa", number(ref.state.AlfaD)},
+                       {"moo", number(ref.moo)}});
+  }
+  return out;
+}
 
 // The boundary layer of the final state at the Reynolds number asked for,
 // and the polar of its section.
@@ -121,6 +154,8 @@ std::string json_report(const Form1& form, const std::vector<std::string>& messa
   report["controls"] = controls_of(form.w);
   report["messages"] = messages;
   report["fault"] = form.last_fault() ? Json(*form.last_fault()) : Json(nullptr);
+  report["readouts"] = readouts_of(form.w);
+  report["references"] = references_of(form.w);
   Json pictures = Json::object();
   for (const NamedRecording& named : surfaces) pictures[named.name] = surface_of(*named.surface);
   report["surfaces"] = std::move(pictures);

@@ -99,8 +99,76 @@ QByteArray picture_pdf(const PaintedPicture& picture) {
   return bytes;
 }
 
+namespace {
+
+QString said_readout(const Phrase& phrase) {
+  return QString::fromStdString(render(phrase, [](const std::string& source) {
+    return QCoreApplication::translate(kReadoutsContext, source.c_str()).toStdString();
+  }));
+}
+
+}  // namespace
+
+void paint_strip(QPainter& painter, const HandoutStrip& strip, int width) {
+  // Readouts in the first two columns, five lines each, the legend in the
+  // third.
+  painter.save();
+  QFont font = painter.font();
+  font.setBold(false);
+  // 8 points at 96 dots per inch, the painter's logical pixels, whatever the
+  // device's own resolution (a printer's is far finer).
+  const int dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96;
+  font.setPointSizeF(dpi > 0 ? 8 * 96.0 / dpi : 8);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const int top = 14;
+  for (std::size_t i = 0; i < strip.readouts.size(); ++i) {
+    const int column = static_cast<int>(i / 5);
+    const int row = static_cast<int>(i % 5);
+    painter.drawText(QPoint(8 + column * width * 36 / 100, top + row * 17), said_readout(strip.readouts[i]));
+  }
+  for (std::size_t i = 0; i < strip.legend.size(); ++i) {
+    painter.drawText(QPoint(width * 72 / 100, top + static_cast<int>(i) * 17), said_readout(strip.legend[i]));
+  }
+  painter.restore();
+}
+
+PaintedPicture with_legend(PaintedPicture picture, const std::vector<Phrase>& legend) {
+  if (legend.empty()) return picture;
+  // One line of 8-point text per entry below the picture, on its background.
+  constexpr int kLine = 14;
+  const int picture_height = picture.size.height();
+  const int strip = static_cast<int>(legend.size()) * kLine + 6;
+  QStringList lines;
+  for (const Phrase& line : legend) lines << said_readout(line);
+  const auto paint = picture.paint;
+  const QColor back = picture.back;
+  const int width = picture.size.width();
+  picture.size.setHeight(picture_height + strip);
+  picture.paint = [paint, back, lines, width, picture_height, strip](QPainter& painter, double scale,
+                                                                     Placement placement) {
+    paint(painter, scale, placement);
+    painter.save();
+    painter.scale(scale, scale);
+    painter.fillRect(QRectF(0, picture_height, width, strip), back);
+    QFont font = painter.font();
+    font.setPointSizeF(8);
+    // Set in logical pixels whatever the device's resolution, as the labels.
+    const int dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96;
+    if (dpi != 96 && dpi > 0) font.setPointSizeF(8 * 96.0 / dpi);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (int i = 0; i < lines.size(); ++i) {
+      painter.drawText(QRectF(4, picture_height + 3 + i * kLine, width - 8, kLine),
+                       Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+    }
+    painter.restore();
+  };
+  return picture;
+}
+
 QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std::vector<HandoutLine>& lines,
-                       const QDate& date) {
+                       const HandoutStrip& strip, const QDate& date) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -116,9 +184,11 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std:
   const int client_width = twips_to_pixels(kClientWidth);
   const int client_height = twips_to_pixels(kClientHeight);
   const int title_height = 28;
+  const int strip_height = kStripHeight;
   const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
-  const double fit = std::min(page.width() / static_cast<double>(client_width),
-                              page.height() / static_cast<double>(client_height + title_height));
+  const double fit =
+      std::min(page.width() / static_cast<double>(client_width),
+               page.height() / static_cast<double>(client_height + title_height + strip_height));
 
   QPainter painter(&pdf);
   painter.scale(fit, fit);
@@ -159,6 +229,11 @@ QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std:
                      })));
     at.ry() += 19;
   }
+
+  painter.save();
+  painter.translate(0, client_height);
+  paint_strip(painter, strip, client_width);
+  painter.restore();
   painter.end();
   return bytes;
 }

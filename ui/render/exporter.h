@@ -53,10 +53,22 @@ QByteArray picture_svg(const PictureContent& picture);
 QByteArray picture_pdf(const PictureContent& picture);
 
 // The handout: the five pictures with their labels where the window shows
-// them, the lines of handout.h beside them and the date, on one landscape A4
-// page. `pictures` are in the order of the surface table.
+// them, the lines of handout.h beside them, the strip of readouts and the
+// references' legend below them and the date, on one landscape A4 page.
+// `pictures` are in the order of the surface table.
 QByteArray handout_pdf(const std::array<PictureContent, 5>& pictures, const std::vector<HandoutLine>& lines,
-                       const QDate& date);
+                       const HandoutStrip& strip, const QDate& date);
+
+// The height in logical pixels of the strip of readouts and the references'
+// legend below the window on paper.
+inline constexpr int kStripHeight = 104;
+// Paints `strip` from the painter's origin across `width` logical pixels.
+void paint_strip(QPainter& painter, const HandoutStrip& strip, int width);
+
+// `picture` with the pinned references' legend below it, one line each, so
+// that a picture saved on its own still says which dashed curve is which;
+// `picture` itself when nothing is pinned.
+PaintedPicture with_legend(PaintedPicture picture, const std::vector<Phrase>& legend);
 
 // Puts the picture on the clipboard as it is seen: `shown`, its pixels on
 // screen, as the image, and SVG sized `zoom` times the designed size.

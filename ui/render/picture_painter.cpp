@@ -1,7 +1,9 @@
 #include "ui/render/picture_painter.h"
 
+#include <QList>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +12,46 @@
 #include "ui/render/qt_layout.h"
 
 namespace airfoil {
+
+namespace {
+
+// The pen of a line or ring drawn in a dash pattern.
+QPen dashed_pen(QColor colour, double width, LineStyle style) {
+  QPen pen(colour, width, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+  QList<qreal> pattern;
+  for (const double length : dash_pattern(style)) pattern << length;
+  pen.setDashPattern(pattern);
+  return pen;
+}
+
+// A dashed curve is many short segments. Those that join end to start, in
+// one colour and pattern, are stroked as one polyline: the dashes run evenly
+// along the whole curve instead of restarting at every point, and one stroke
+// costs far less than many.
+class DashedRun {
+ public:
+  void add(QPainter& painter, const QPointF& from, const QPointF& to, const QPen& pen) {
+    if (points_.isEmpty() || from != points_.back() || pen != pen_) {
+      flush(painter);
+      pen_ = pen;
+      points_ << from;
+    }
+    points_ << to;
+  }
+  void flush(QPainter& painter) {
+    if (points_.size() >= 2) {
+      painter.setPen(pen_);
+      painter.drawPolyline(points_);
+    }
+    points_.clear();
+  }
+
+ private:
+  QPolygonF points_;
+  QPen pen_;
+};
+
+}  // namespace
 
 void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
                  const std::optional<std::array<float, 4>>& start_scale, QSize size, double scale,
@@ -20,8 +62,15 @@ void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
   painter.setRenderHint(QPainter::Antialiasing, false);
+  DashedRun dashed;
   for (const DeviceShape& shape : plan.shapes) {
     const QColor colour = to_qcolor(shape.colour);
+    if (shape.kind == DeviceShape::Kind::Line && shape.style != LineStyle::solid) {
+      dashed.add(painter, QPointF(shape.x1, shape.y1), QPointF(shape.x2, shape.y2),
+                 dashed_pen(colour, shape.pen, shape.style));
+      continue;
+    }
+    dashed.flush(painter);
     switch (shape.kind) {
       case DeviceShape::Kind::Fill: painter.fillRect(area, colour); break;
       case DeviceShape::Kind::Line:
@@ -38,12 +87,14 @@ void paint_calls(QPainter& painter, const std::vector<SurfaceCall>& calls,
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(colour, shape.pen));
+        painter.setPen(shape.style == LineStyle::solid ? QPen(colour, shape.pen)
+                                                       : dashed_pen(colour, shape.pen, shape.style));
         painter.drawEllipse(QPointF(shape.x1, shape.y1), shape.x2, shape.x2);
         painter.restore();
         break;
     }
   }
+  dashed.flush(painter);
   painter.restore();
 }
 

@@ -65,9 +65,10 @@ TEST(Events, ThicknessArrowFrom12To13RunsTheFullCycle) {
   EXPECT_TRUE(open.messages.faults.empty());
 }
 
-// The boxes that echo a value take no typing but keep focus and selection;
-// the Mach number box is read as typed, a Turkish decimal comma included.
-TEST(Events, EchoBoxesAreReadOnlyAndMooTakesADecimalComma) {
+// Every box keeps focus and selection; text typed into a bar's box without
+// Return is given back when the box is left. The Mach number box is read as
+// typed, a Turkish decimal comma included.
+TEST(Events, BoxesKeepFocusUnappliedTypingGoesBackAndMooTakesADecimalComma) {
   OpenWindow open;
   for (const char* name :
        {"Text_Thickness", "Text_Camber", "Text_nP", "Text_AlfaD", "Text_xM", "Text_CL", "Text1"}) {
@@ -76,12 +77,26 @@ TEST(Events, EchoBoxesAreReadOnlyAndMooTakesADecimalComma) {
     QTest::keyClicks(box, "0.25");
     box->selectAll();
     EXPECT_EQ(box->selectedText(), box->text()) << name;
+    emit box->editingFinished();
   }
   EXPECT_EQ(open.text("Text_Thickness"), "0");
 
   open.box("Text_Moo")->setText("0,5");
   click(open.picture(SurfaceId::pressure));
   EXPECT_DOUBLE_EQ(open.window->form().w.Beta, std::sqrt(0.75));
+  EXPECT_TRUE(open.messages.shown.empty());
+}
+
+// A number typed into a bar's box moves the bar on Return and runs its
+// cycle, as if the bar had moved; a per cent is taken in a ratio box.
+TEST(Events, ReturnInABarsBoxMovesTheBar) {
+  OpenWindow open;
+  QLineEdit* box = open.box("Text_Thickness");
+  box->setText("12");
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(open.bar("HScroll_Thickness")->value(), 12);
+  EXPECT_EQ(open.window->form().w.Thickness, 0.12);
+  EXPECT_EQ(open.text("Text_Thickness"), "0.12");
   EXPECT_TRUE(open.messages.shown.empty());
 }
 

@@ -133,8 +133,8 @@ TEST(Exports, HandoutIsOneLandscapeA4PageSayingWhatThePicturesShow) {
   DrawnWindow open;
   // Typed after the last cycle: the pictures still show Mach 0.6.
   open.box("Text_Moo")->setText("0.9");
-  const QByteArray pdf =
-      handout_pdf(open.exports().pictures(), handout_lines(open.window->form()), QDate(2024, 5, 6));
+  const QByteArray pdf = handout_pdf(open.exports().pictures(), handout_lines(open.window->form()),
+                                     handout_strip(open.window->form()), QDate(2024, 5, 6));
   EXPECT_EQ(count_pages(pdf), 1);
   const QString info = read_pdf("pdfinfo", pdf);
   EXPECT_TRUE(info.contains(QRegularExpression("Page size: +842 x 595 pts \\(A4\\)"))) << info.toStdString();
@@ -286,11 +286,25 @@ TEST(WindowKeys, CtrlPPrintsTheWindowAndCtrlShiftSSavesTheHandout) {
     return dir.filePath(suggested);
   };
   open.window->activateWindow();
+  QTest::keyClick(open.window.get(), Qt::Key_K, Qt::ControlModifier);  // a pinned reference
   QTest::keyClick(open.window.get(), Qt::Key_P, Qt::ControlModifier);
   QTest::keyClick(open.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   for (const char* name : {"printed.pdf", "handout.pdf"}) {
-    EXPECT_EQ(count_pages(contents(dir.filePath(name))), 1) << name;
+    const QByteArray pdf = contents(dir.filePath(name));
+    EXPECT_EQ(count_pages(pdf), 1) << name;
+    // Both carry the readouts and the references' legend below the window.
+    const QString text = read_pdf("pdftotext", pdf);
+    for (const char* said :
+         {"Mkritik = ", "x_ac/c = ", "Referanslar (kesikli çizgiler):", "kesikli: t/c 0.12"}) {
+      EXPECT_TRUE(text.contains(QString::fromUtf8(said))) << name << ": " << said << "\n"
+                                                          << text.toStdString();
+    }
   }
+  // A picture saved on its own says which dashed curve is which.
+  for (QAction* action : open.exports().menu(SurfaceId::Picture_CL)->actions()) {
+    if (action->text().contains("PDF olarak kaydet") && !action->text().contains("Ders")) action->trigger();
+  }
+  EXPECT_TRUE(read_pdf("pdftotext", contents(dir.filePath("Picture_CL.pdf"))).contains("kesikli: t/c 0.12"));
   // The pictures and controls go to paper as vectors, not as one bitmap of
   // the window at the printer's resolution.
   EXPECT_FALSE(QString::fromLatin1(contents(dir.filePath("printed.pdf")))

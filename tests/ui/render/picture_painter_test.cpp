@@ -78,6 +78,23 @@ TEST(PicturePainter, UserPointLandsOnItsPixel) {
   EXPECT_EQ(pixels_of(image, kSurfaceBackground).count, 100 * 50 - 1);
 }
 
+// A reference's curve is many segments; its pattern runs on across them, so
+// a dashed polyline shows gaps (and stays apart from a solid live line) in
+// every output, black-and-white print included.
+TEST(PicturePainter, DashedSegmentsShowGapsAlongTheWholeRun) {
+  RecordingSurface s(kSurfaceBackground, 0);
+  s.Scale(0, 0, 100, 10);
+  s.line_style = LineStyle::dash;
+  for (int x = 0; x < 100; x += 5) s.Line(static_cast<float>(x), 5, static_cast<float>(x + 5), 5, kRed);
+  s.line_style = LineStyle::solid;
+  s.Line(0, 8, 100, 8, kBlue);
+  const QImage image = replay(s, QSize(100, 10));
+  const int dashed = pixels_of(image, kRed).count;
+  EXPECT_GT(dashed, 45);
+  EXPECT_LT(dashed, 75);  // a pattern of 6 on, 4 off
+  EXPECT_GE(pixels_of(image, kBlue).count, 99);
+}
+
 TEST(PicturePainter, DownwardScaleTurnsPlaneYUpward) {
   // The charts draw plane y at user -y; with the top corner at y = -2 a
   // positive plane y shows in the upper half.

@@ -80,6 +80,12 @@ void fill_picture_menu(QMenu& menu, std::function<PaintedPicture()> picture, con
   });
 }
 
+void put_first(QMenu& menu, const QList<QAction*>& entries) {
+  QAction* first = menu.actions().value(0);
+  menu.insertActions(first, entries);
+  menu.insertSeparator(first);
+}
+
 void popup_on_request(QWidget& widget, QMenu& menu) {
   QObject::connect(&widget, &QWidget::customContextMenuRequested, &menu,
                    [&widget, &menu](const QPoint& at) { menu.popup(widget.mapToGlobal(at)); });

@@ -44,6 +44,11 @@ struct PictureData {
 void fill_picture_menu(QMenu& menu, std::function<PaintedPicture()> picture, const SaveDialogs& dialogs,
                        std::optional<PictureData> data = std::nullopt, std::function<void()> copy = {});
 
+// Puts `entries` (actions, or submenus by their menuAction) at the top of a
+// picture's menu, above a separator: what a window offers on its pictures
+// besides copying and saving.
+void put_first(QMenu& menu, const QList<QAction*>& entries);
+
 // Opens the menu of `widget` where its context menu was asked for.
 void popup_on_request(QWidget& widget, QMenu& menu);
 

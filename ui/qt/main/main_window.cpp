@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QtMath>
 
 #include <functional>
@@ -17,6 +18,7 @@
 #include <type_traits>
 
 #include "ui/form_events.h"
+#include "ui/lesson.h"
 #include "ui/qt/boundary_layer/boundary_layer_window.h"
 #include "ui/qt/dialogs/about_window.h"
 #include "ui/qt/dialogs/fit_screen.h"
@@ -25,11 +27,13 @@
 #include "ui/qt/flow/flow_window.h"
 #include "ui/qt/main/focus_mark.h"
 #include "ui/qt/main/hscrollbar.h"
+#include "ui/qt/main/lesson_notes.h"
 #include "ui/qt/main/message_boxes.h"
 #include "ui/qt/main/picture_box.h"
 #include "ui/qt/main/window_exports.h"
 #include "ui/qt/main/window_texts.h"
 #include "ui/qt/main/zoom.h"
+#include "ui/qt/readouts/readouts_window.h"
 #include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
 
@@ -120,11 +124,14 @@ Form1Window::Form1Window(MessageSink* messages, CatalogueSource catalogue) {
 
   exports_ = new WindowExports(*this, pictures_, *form_);
   mark_ = new FocusMark(client);
+  notes_ = new LessonNotes(*this, pictures_, *form_);
+  connect(notes_, &LessonNotes::requested, this, [this](const FormAction& action) { run_action(action); });
   build_actions();
   auto* wheel = new ZoomWheel(*this);
   connect(wheel, &ZoomWheel::turned, this, [this](int steps) { zoom_by_user(zoom_ + steps * kZoomStep); });
   apply_control_texts(*this, pictures_);
   describe_pictures(pictures_, form_->drawn_cases());
+  notes_->follow(zoom_);
 
   if (const QScreen* where = screen()) move(where->availableGeometry().topLeft());
   picture(SurfaceId::profil)->setFocus();
@@ -158,10 +165,12 @@ void Form1Window::build_client_area(QWidget* client) {
   const auto make_box = [&](const char* name, QWidget* parent) {
     auto* box = new QLineEdit(QString::fromStdString(box_texts.at(name)), parent);
     box->setObjectName(name);
-    // Read-only, not disabled: the box keeps its place in the tab order and
-    // its number can still be selected and copied, but nothing typed into it
-    // can stand on screen beside a picture that says otherwise.
-    box->setReadOnly(is_echo_box(name));
+    // The coefficient boxes are read-only, not disabled: they keep their
+    // place in the tab order and their number can be copied, but nothing
+    // typed into them can stand on screen beside a picture that says
+    // otherwise. The boxes beside the bars take a typed value on Return (see
+    // connect_events).
+    box->setReadOnly(is_echo_box(name) && find_typed_box(name) == nullptr);
     boxes_[name] = box;
   };
 
@@ -214,6 +223,9 @@ void Form1Window::build_actions() {
       {Command::help, [this] { open_help(); }},
       {Command::flow, [this] { open_flow(); }},
       {Command::boundary_layer, [this] { open_boundary_layer(); }},
+      {Command::readouts, [this] { open_readouts(); }},
+      {Command::pin, [this] { run_action([](Form1& f) { pin_case(f); }); }},
+      {Command::unpin_all, [this] { run_action([](Form1& f) { unpin_all(f); }); }},
       {Command::print_window, [this] { exports_->print_window(); }},
       {Command::save_handout, [this] { exports_->save_handout(); }},
       {Command::zoom_in, [this] { zoom_by_user(zoom_ + kZoomStep); }},
@@ -229,6 +241,13 @@ void Form1Window::build_actions() {
     connect(action, &QAction::triggered, this, job->second);
     addAction(action);
     actions_[entry.command] = action;
+  }
+  // The lesson's entries on every picture: the readouts, the presets, and
+  // pinning and unpinning references.
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    put_first(*exports_->menu(static_cast<SurfaceId>(i)),
+              {action(Command::readouts), notes_->presets_menu()->menuAction(), action(Command::pin),
+               notes_->unpin_menu()->menuAction(), action(Command::unpin_all)});
   }
   // The flow window shows the planes of the circle and airfoil pictures: it
   // opens first from their menus.
@@ -283,6 +302,36 @@ void Form1Window::connect_events() {
             [this, handler = event.click] { run(handler); });
   }
   connect(boxes_.at("Text_Moo"), &QLineEdit::returnPressed, this, [this] { run(&Form1::Text_Moo_Return); });
+  // A typed value moves its bar on Return; leaving the box without Return
+  // gives it back the bar's text, so no number stands there unapplied.
+  for (const TypedBox& typed : kTypedBoxes) {
+    QLineEdit* box = boxes_.at(typed.box);
+    connect(box, &QLineEdit::returnPressed, this, [this, &typed, box] {
+      const std::string text = box->text().toStdString();
+      run_action([&](Form1& form) { enter_typed(form, typed, text); });
+    });
+    connect(box, &QLineEdit::editingFinished, this, [this, &typed, box] {
+      const QString shown = with_user_decimal_point(QString::fromStdString((form_->w.*(typed.text)).Text));
+      if (box->text() != shown) box->setText(shown);
+    });
+  }
+}
+
+void Form1Window::run_action(const std::function<void(Form1&)>& action) {
+  if (in_cycle_) return;
+  in_cycle_ = true;
+  controls_to_form();
+  action(*form_);
+  // A bar the action moved is shown at its new place without raising its
+  // own change event: the action already ran the cycle.
+  for (const BarEvent& event : kBarEvents) {
+    HScrollBar* bar = bars_.at(event.control);
+    const QSignalBlocker quiet(bar);
+    bar->setValue((form_->w.*(event.bar)).Value);
+  }
+  form_to_controls();
+  in_cycle_ = false;
+  after_cycle();
 }
 
 void Form1Window::run(void (Form1::*handler)()) {
@@ -303,6 +352,8 @@ void Form1Window::after_cycle() {
   describe_pictures(pictures_, form_->drawn_cases());
   if (flow_) flow_->follow(form_->w);
   if (boundary_layer_) boundary_layer_->follow(form_->w);
+  if (readouts_) readouts_->follow(form_->w);
+  notes_->follow(zoom_);
   emit cycle_finished();
 }
 
@@ -404,6 +455,8 @@ void Form1Window::set_zoom(double factor) {
     if (help_) help_->set_zoom(fitted);
     if (flow_) flow_->set_zoom(fitted);
     if (boundary_layer_) boundary_layer_->set_zoom(fitted);
+    if (readouts_) readouts_->set_zoom(fitted);
+    notes_->follow(fitted);
   }
   fit_on_screen(*this);
 }
@@ -460,6 +513,17 @@ void Form1Window::open_boundary_layer() {
   if (first) boundary_layer_->follow(form_->w);
 }
 
+void Form1Window::open_readouts() {
+  open_once(readouts_, [this] {
+    auto readouts = std::make_unique<ReadoutsWindow>();
+    readouts->setScreen(screen());
+    readouts->set_zoom(zoom_);
+    return readouts;
+  });
+  // After showing: a hidden window skips its sweeps, which may be stale.
+  readouts_->follow(form_->w);
+}
+
 void Form1Window::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   // The secondary windows have no owner, so that either window can be in
@@ -469,6 +533,7 @@ void Form1Window::closeEvent(QCloseEvent* event) {
   if (help_) help_->close();
   if (flow_) flow_->close();
   if (boundary_layer_) boundary_layer_->close();
+  if (readouts_) readouts_->close();
 }
 
 void Form1Window::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,7 +29,9 @@ class FlowWindow;
 class FocusMark;
 class HelpWindow;
 class HScrollBar;
+class LessonNotes;
 class PictureBox;
+class ReadoutsWindow;
 class WindowExports;
 
 class Form1Window : public QMainWindow {
@@ -50,6 +53,7 @@ class Form1Window : public QMainWindow {
   // The parts the window owns.
   WindowExports& exports() const { return *exports_; }
   FocusMark& focus_mark() const { return *mark_; }
+  LessonNotes& lesson_notes() const { return *notes_; }
   // The action of `command` in the key table (none for Command::none).
   QAction* action(Command command) const;
 
@@ -58,10 +62,16 @@ class Form1Window : public QMainWindow {
   HelpWindow* help_window() const { return help_.get(); }
   FlowWindow* flow_window() const { return flow_.get(); }
   BoundaryLayerWindow* boundary_layer_window() const { return boundary_layer_.get(); }
+  ReadoutsWindow* readouts_window() const { return readouts_.get(); }
   void open_about();
   void open_help();
   void open_flow();
   void open_boundary_layer();
+  void open_readouts();
+
+  // Runs an action on the window object (a pin, a preset, a typed value) as
+  // one event: controls in, the action, texts out, what follows a cycle.
+  void run_action(const std::function<void(Form1&)>& action);
 
   // The factor of the designed size the window is shown at (1 is 100 %).
   double zoom() const { return zoom_; }
@@ -111,10 +121,12 @@ class Form1Window : public QMainWindow {
   std::unique_ptr<Form1> form_;
   WindowExports* exports_ = nullptr;
   FocusMark* mark_ = nullptr;
+  LessonNotes* notes_ = nullptr;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<FlowWindow> flow_;
   std::unique_ptr<BoundaryLayerWindow> boundary_layer_;
+  std::unique_ptr<ReadoutsWindow> readouts_;
   bool in_cycle_ = false;
   bool shown_before_ = false;
   bool told_unremembered_ = false;  // that a zoom could not be remembered

@@ -35,16 +35,19 @@ void PictureBox::Cls() {
 void PictureBox::Scale(float x1, float y1, float x2, float y2) { recording_.Scale(x1, y1, x2, y2); }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) {
+  recording_.line_style = line_style;
   recording_.Line(x1, y1, x2, y2);
   update();
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
+  recording_.line_style = line_style;
   recording_.Line(x1, y1, x2, y2, colour);
   update();
 }
 
 void PictureBox::Circle(float x, float y, float radius, Colour colour) {
+  recording_.line_style = line_style;
   recording_.Circle(x, y, radius, colour);
   update();
 }
@@ -74,12 +77,19 @@ PictureContent PictureBox::content() const {
                          {}};
   for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     if (label->isHidden()) continue;
-    // Every label of a picture is an annotation of the table, whose place
-    // and face are the designed ones whatever the zoom; the text is the
-    // label's own, in the current language.
+    // An annotation of the table has its designed place and face whatever
+    // the zoom; a note the lesson puts on the picture (the sonic line's
+    // name, the notice) is taken back from the zoom by its own geometry.
+    // The text is the label's own, in the current language.
     const Annotation* entry = find_annotation(label->objectName().toStdString());
-    if (entry == nullptr) continue;
-    picture.labels.push_back({label->text(), to_qfont(font_of(entry->face)), pixels(entry->place)});
+    if (entry != nullptr) {
+      picture.labels.push_back({label->text(), to_qfont(font_of(entry->face)), pixels(entry->place)});
+    } else {
+      const QRect at = label->geometry();
+      picture.labels.push_back({label->text(), zoomed(label->font(), 1 / zoom_),
+                                QRect(qRound(at.x() / zoom_), qRound(at.y() / zoom_),
+                                      qRound(at.width() / zoom_), qRound(at.height() / zoom_))});
+    }
   }
   return picture;
 }

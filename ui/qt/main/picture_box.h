@@ -28,6 +28,8 @@ class PictureBox : public QWidget, public Surface {
   // How many times the surface was cleared: each drawing procedure clears
   // once, so this tells which pictures an event redrew.
   int clear_count() const { return recording_.cls_count(); }
+  // What was drawn since the last clear, as the drawings called it.
+  const RecordingSurface& recording() const { return recording_; }
 
   // Shown at `factor` of the designed size: the lines get as much wider, so
   // that the picture looks the same, only larger. Repaints from the recorded

@@ -27,8 +27,10 @@ struct PlacedPicture {
 };
 
 // The whole window, fitted to the page of `device` and centred on it: the
-// controls as they paint themselves, `pictures` as vectors at their places.
-void paint_window(QWidget& window, const std::vector<PlacedPicture>& pictures, QPagedPaintDevice& device) {
+// controls as they paint themselves, `pictures` as vectors at their places,
+// and below them `strip`, the readouts and the references' legend.
+void paint_window(QWidget& window, const std::vector<PlacedPicture>& pictures, const HandoutStrip& strip,
+                  QPagedPaintDevice& device) {
   // A widget rendered straight onto a printer goes through one bitmap of
   // the whole window at the printer's resolution (over a gigabyte at 1200
   // dots per inch). Recorded into a QPicture instead, the controls stay
@@ -43,9 +45,10 @@ void paint_window(QWidget& window, const std::vector<PlacedPicture>& pictures, Q
 
   QPainter painter(&device);
   const QRect page = painter.viewport();
+  const int height = window.height() + kStripHeight;
   const double fit = std::min(page.width() / static_cast<double>(window.width()),
-                              page.height() / static_cast<double>(window.height()));
-  painter.translate((page.width() - window.width() * fit) / 2, (page.height() - window.height() * fit) / 2);
+                              page.height() / static_cast<double>(height));
+  painter.translate((page.width() - window.width() * fit) / 2, (page.height() - height * fit) / 2);
   painter.scale(fit, fit);
   // A QPicture replays at the ratio of the device's resolution to its own,
   // on top of the painter's transform; the fit above already holds that.
@@ -64,6 +67,8 @@ void paint_window(QWidget& window, const std::vector<PlacedPicture>& pictures, Q
     paint_picture(painter, picture.content, 1.0, Placement::exact);
     painter.restore();
   }
+  painter.translate(0, window.height());
+  paint_strip(painter, strip, window.width());
 }
 
 }  // namespace
@@ -87,7 +92,8 @@ WindowExports::WindowExports(QWidget& window, const std::array<PictureBox*, 5>& 
       copy_picture(picture->content(), picture->grab().toImage(), picture->zoom());
     };
     fill_picture_menu(
-        *menu, [picture] { return painted(picture->content()); }, dialogs,
+        *menu, [this, picture] { return with_legend(painted(picture->content()), headed_legend(form_.w)); },
+        dialogs,
         PictureData{QString::fromUtf8(table.file),
                     [this, &table] { return QByteArray::fromStdString(table_text(table, form_)); }},
         copy);
@@ -102,7 +108,8 @@ std::array<PictureContent, 5> WindowExports::pictures() const {
 }
 
 void WindowExports::save_handout() {
-  const QByteArray pdf = handout_pdf(pictures(), handout_lines(form_), QDate::currentDate());
+  const QByteArray pdf =
+      handout_pdf(pictures(), handout_lines(form_), handout_strip(form_), QDate::currentDate());
   save_through(
       dialogs,
       QCoreApplication::translate("PictureMenu", QT_TRANSLATE_NOOP("PictureMenu", "Ders notunu kaydet")),
@@ -119,7 +126,7 @@ void WindowExports::print_window() {
   for (const PictureBox* picture : pictures_) {
     placed.push_back({picture->content(), QRect(picture->mapTo(&window_, QPoint(0, 0)), picture->size())});
   }
-  paint_window(window_, placed, printer);
+  paint_window(window_, placed, handout_strip(form_), printer);
 }
 
 }  // namespace airfoil

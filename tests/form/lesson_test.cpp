@@ -1,0 +1,92 @@
+// The lesson run in the window alone, on the shipped catalogue: the cases
+// reached by presets and typed boxes, the numbers a teacher says aloud, and
+// the pinned references on the pictures.
+
+#include <fstream>
+#include <iterator>
+
+#include "form_fixture.h"
+#include "model/readouts.h"
+#include "ui/lesson.h"
+
+namespace airfoil::testing {
+namespace {
+
+class LessonTest : public FormTest {
+ protected:
+  void SetUp() override {
+    std::ifstream file(AIRFOIL_SOURCE_DIR "/data/KATPE-D20G15.txt");
+    start(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+  }
+  void enter(const char* box, const char* text) { enter_typed(*form, *find_typed_box(box), text); }
+  int styled_lines(const RecordingSurface& s, LineStyle style) {
+    int n = 0;
+    for (const SurfaceCall& call : s.calls()) n += call.op == SurfaceCall::Op::Line && call.style == style;
+    return n;
+  }
+};
+
+TEST_F(LessonTest, TheNumbersTheTeacherSays) {
+  // Camber makes lift: 12 % / 4 % at 2 degrees, typed as per cents.
+  enter("Text_Thickness", "12");
+  enter("Text_Camber", "4%");
+  enter("Text_AlfaD", "2");
+  Readouts r = form->readouts();
+  EXPECT_NEAR(r.alpha_zero_lift_deg, -4.57, 0.005);
+  EXPECT_NEAR(*r.m_crit, 0.599, 0.0005);
+  enter("Text_AlfaD", "6");
+  EXPECT_NEAR(*form->readouts().m_crit, 0.456, 0.0005);
+
+  // The moment about the quarter chord of a 4 % arc is thin-airfoil theory's -pi f/c.
+  enter("Text_Thickness", "0");
+  enter("Text_xM", "0.25");
+  enter("Text_AlfaD", "0");
+  EXPECT_EQ(w().Text1.Text, "-0.12566");
+  EXPECT_NEAR(form->readouts().thin_cm_quarter, -0.1257, 0.00005);
+
+  // Compressibility: the last preset is 12 % / 4 % at 2 degrees, Moo 0.6 drawn:
+  // just past its critical Mach number, and the sonic line is on the chart.
+  apply_preset(*form, kPresets[5]);
+  r = form->readouts();
+  EXPECT_TRUE(r.supercritical);
+  EXPECT_DOUBLE_EQ(*r.cl_corrected, r.cl / 0.8);
+  EXPECT_EQ(styled_lines(pressure, LineStyle::dash), 1);
+}
+
+TEST_F(LessonTest, TypedBoxesClampRoundTakePerCentsAndRestoreBadText) {
+  enter("Text_Thickness", "0.5");  // neither 0.5 nor its hundredth's step: 0.005 rounds to 1 %
+  EXPECT_EQ(w().HScroll_Thickness.Value, 1);
+  enter("Text_Thickness", "50");  // beyond the range either way: clamped
+  EXPECT_EQ(w().HScroll_Thickness.Value, 30);
+  EXPECT_EQ(w().Text_Thickness.Text, "0.3");
+  enter("Text_nP", "50");  // rounded to the bar's step of 2 from 11
+  EXPECT_EQ(w().HScroll_nP.Value, 51);
+  enter("Text_AlfaD", "-3,4");
+  EXPECT_EQ(w().HScroll_AlfaD.Value, -3);
+  enter("Text_xM", "1");  // inside the range as a ratio: the trailing edge
+  EXPECT_EQ(w().HScroll_xM.Value, 100);
+  w().Text_Camber.Text = "abc";
+  enter("Text_Camber", "abc");
+  EXPECT_EQ(w().Text_Camber.Text, "0");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(LessonTest, PinnedCasesStayPutAreDashedAndTheOldestMakesRoom) {
+  apply_preset(*form, kPresets[2]);
+  ASSERT_TRUE(pin_case(*form));
+  const int live_lines = styled_lines(pressure, LineStyle::solid);
+  apply_preset(*form, kPresets[1]);
+  // The reference is the same segments as the live 12 % / 4 % case drew.
+  EXPECT_EQ(styled_lines(pressure, LineStyle::dash), 50);
+  EXPECT_EQ(styled_lines(pressure, LineStyle::solid), live_lines);
+  EXPECT_EQ(w().references[0].state.Camber, 0.04);
+  for (int k = 0; k < 4; ++k) pin_case(*form);
+  EXPECT_EQ(w().references.size(), kMaxReferences);
+  EXPECT_EQ(w().references[0].state.Camber, 0.0);
+  EXPECT_GT(styled_lines(Picture_CL, LineStyle::dash_dot_dot), 0);
+  unpin_all(*form);
+  EXPECT_EQ(styled_lines(Picture_CM, LineStyle::dash), 0);
+}
+
+}  // namespace
+}  // namespace airfoil::testing
