@@ -1,6 +1,7 @@
 #include "ui/readout_texts.h"
 
 #include <cmath>
+#include <string>
 
 #include "charts/references.h"
 #include "model/numtext.h"
@@ -10,7 +11,13 @@ namespace airfoil {
 
 namespace {
 
-Phrase number(double x, int decimals) { return literal(fixed_text(x, decimals)); }
+// A value that rounds to zero is shown as zero: the zero-lift angle of a
+// symmetric section is 0, and "-0.00" would tell a student it is negative.
+Phrase number(double x, int decimals) {
+  std::string text = fixed_text(x, decimals);
+  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return literal(text);
+}
 
 const char* why_text(NoValue why) {
   switch (why) {

@@ -8,6 +8,7 @@
 #include "form_fixture.h"
 #include "model/readouts.h"
 #include "ui/lesson.h"
+#include "ui/readout_texts.h"
 
 namespace airfoil::testing {
 namespace {
@@ -51,6 +52,16 @@ TEST_F(LessonTest, TheNumbersTheTeacherSays) {
   EXPECT_TRUE(r.supercritical);
   EXPECT_DOUBLE_EQ(*r.cl_corrected, r.cl / 0.8);
   EXPECT_EQ(styled_lines(pressure, LineStyle::dash), 1);
+}
+
+// A symmetric section lifts nothing at zero incidence: its zero-lift angle
+// is shown as 0, never with a sign its rounding error gave it.
+TEST_F(LessonTest, SymmetricSectionsZeroLiftAngleReadsWithoutASign) {
+  apply_preset(*form, kPresets[1]);
+  std::string lines;
+  for (const Phrase& line : readout_lines(form->readouts()))
+    lines += render(line, [](const std::string& s) { return s; }) + "\n";
+  EXPECT_EQ(lines.find("-0.0"), std::string::npos) << lines;
 }
 
 TEST_F(LessonTest, TypedBoxesClampRoundTakePerCentsAndRestoreBadText) {
