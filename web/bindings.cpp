@@ -25,6 +25,7 @@
 #include "ui/export_csv.h"
 #include "ui/flow_scene.h"
 #include "ui/form_events.h"
+#include "ui/handout.h"
 #include "ui/help_content.h"
 #include "ui/key_table.h"
 #include "ui/picture_menu_texts.h"
@@ -560,6 +561,26 @@ std::string picture_menu(const std::string& name) {
   return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// The one-page handout's texts in the page's language, as the picture that
+// shows each was drawn: {lines: [{text, heading}], readouts: [...], legend:
+// [...]}; the page prints them beside its pictures.
+std::string handout() {
+  const Form1& form = current().form();
+  const auto in = [](const char* context) {
+    return [context](const std::string& source) { return translate(context, source); };
+  };
+  Json lines = Json::array();
+  for (const HandoutLine& line : handout_lines(form)) {
+    lines.push_back({{"text", render(line.text, in(kHandoutContext))}, {"heading", line.heading}});
+  }
+  const HandoutStrip strip = handout_strip(form);
+  Json readouts = Json::array(), legend = Json::array();
+  for (const Phrase& p : strip.readouts) readouts.push_back(render(p, in(kReadoutsContext)));
+  for (const Phrase& p : strip.legend) legend.push_back(render(p, in(kReadoutsContext)));
+  return Json{{"lines", std::move(lines)}, {"readouts", std::move(readouts)}, {"legend", std::move(legend)}}
+      .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 // The help (F1) as HTML, in the page's language.
 std::string help() {
   return help_html([](const char* context, const char* source) { return translate(context, source); },
@@ -592,6 +613,7 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("controlTexts", &control_texts);
   emscripten::function("help", &help);
   emscripten::function("keys", &keys);
+  emscripten::function("handout", &handout);
   emscripten::function("pictureMenu", &picture_menu);
   emscripten::function("flowProbe", &flow_probe);
 }

@@ -396,7 +396,26 @@
     drawAll();
     applyControlTexts();
     updateFlow();
+    fillHandout();
     showMessages();
+  }
+
+  // The handout's lines, kept as drawn so that the browser's print (and its
+  // "save as PDF") always has them: the section and its coefficients beside
+  // the pictures, the readouts and the pinned cases' legend below.
+  function fillHandout() {
+    const h = JSON.parse(core.handout());
+    const fill = (where, texts, heading = () => false) => {
+      $('Handout').querySelector(where).replaceChildren(...texts.map((text, k) => {
+        const line = document.createElement('div');
+        line.textContent = text;
+        if (heading(k)) line.className = 'heading';
+        return line;
+      }));
+    };
+    fill('.lines', h.lines.map((l) => l.text), (k) => h.lines[k].heading);
+    fill('.readouts', h.readouts);
+    fill('.legend', h.legend);
   }
 
   function showMessages() {
@@ -801,6 +820,7 @@
     $('MessageBox').querySelector('.title').textContent = layout.messageCaption;
     $('Mn_Language').value = language;
     applyControlTexts();
+    fillHandout();
     if ($('Form_Help').open) openHelp();
     // Message boxes already raised keep their text; new ones follow the choice.
   }

@@ -160,6 +160,13 @@ test('keys and clicks run the designed events', async () => {
   assert.equal(after.controls.Text_Moo, '0.5');
   assert.ok(after.surfaces.pressure.calls.length > before);
 
+  // The print carries the handout with the numbers as drawn, not the menu.
+  await page.emulateMediaType('print');
+  const printed = await page.$eval('#Handout', (h) => h.innerText);
+  assert.ok(printed.includes(`CL = ${after.controls.Text_CL}`) && printed.includes('Moo = 0.5'), printed);
+  assert.equal(await page.$eval('.menubar', (m) => getComputedStyle(m).display), 'none');
+  await page.emulateMediaType(null);
+
   // F2 opens the flow field; the pointer over the section's plane reads the
   // flow there, the same flow the probe's at= action reports.
   await page.keyboard.press('F2');
