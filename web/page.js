@@ -688,7 +688,10 @@
   }
 
   function bindKeys() {
-    const commands = { help: openHelp, flow: openFlowView, close_window: closeTopWindow };
+    const act = (action) => () => run(() => core.act(action));
+    const commands = {
+      help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
+    };
     const bound = [];
     for (const entry of JSON.parse(core.keys())) {
       const act = commands[entry.command];

@@ -167,6 +167,19 @@ test('keys and clicks run the designed events', async () => {
   assert.equal(await page.$eval('.menubar', (m) => getComputedStyle(m).display), 'none');
   await page.emulateMediaType(null);
 
+  // Ctrl+K pins the drawn case, which the handout's legend then lists;
+  // Ctrl+Shift+K unpins every case.
+  const legend = () => page.$eval('#Handout .legend', (l) => l.textContent);
+  const withKeys = async (keys, key) => {
+    for (const k of keys) await page.keyboard.down(k);
+    await page.keyboard.press(key);
+    for (const k of keys.reverse()) await page.keyboard.up(k);
+  };
+  await withKeys(['Control'], 'KeyK');
+  assert.notEqual(await legend(), '');
+  await withKeys(['Control', 'Shift'], 'KeyK');
+  assert.equal(await legend(), '');
+
   // F2 opens the flow field; the pointer over the section's plane reads the
   // flow there, the same flow the probe's at= action reports.
   await page.keyboard.press('F2');
