@@ -428,4 +428,16 @@ std::string flow_title_suffix(const FlowScene& scene, Plane p) {
   return ", α = " + general_format(scene.alfa_degrees) + "°";
 }
 
+Point flow_probe_step(const FlowScene& scene, const std::optional<std::pair<Plane, PlanePoint>>& hovered,
+                      Plane p, int dx, int dy, bool fine) {
+  const FlowPlane& plane = scene.of(p);
+  const Rect& plot = plane.plot;
+  if (!hovered || hovered->first != p) return {plot.x + plot.w / 2, plot.y + plot.h / 2};
+  const double step = plot.w / (fine ? 200.0 : 40.0);
+  const Point at = to_picture(plane, hovered->second);
+  // Half a pixel short of the far edges, so that the point stays on the plot.
+  return {std::clamp(at.x + dx * step, plot.x, plot.right() - 0.5),
+          std::clamp(at.y + dy * step, plot.y, plot.bottom() - 0.5)};
+}
+
 }  // namespace airfoil

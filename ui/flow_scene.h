@@ -181,6 +181,14 @@ std::optional<PlanePoint> flow_mark_in(const std::optional<FlowField>& field,
                                        const std::optional<std::pair<Plane, PlanePoint>>& hovered, Plane p,
                                        bool by_keyboard = false);
 
+// Where the keyboard's probe point goes on plane `p`'s picture after an
+// arrow key (`dx`, `dy` each -1, 0 or 1): to the middle of the plot when the
+// probe is not on that plane yet, else a fortieth of the plot's width from
+// where it is (a two-hundredth, `fine`, for a careful look at the nose),
+// never off the plot. Both faces step the probe by this one rule.
+Point flow_probe_step(const FlowScene& scene, const std::optional<std::pair<Plane, PlanePoint>>& hovered,
+                      Plane p, int dx, int dy, bool fine);
+
 // What a plane's picture says to assistive technology: the incidence (or
 // how to get a section), what it shows, and on the section's plane how fast
 // the flow leaves the trailing edge.

@@ -25,8 +25,10 @@
 #include "ui/export_csv.h"
 #include "ui/flow_scene.h"
 #include "ui/form_events.h"
+#include "ui/handout.h"
 #include "ui/help_content.h"
 #include "ui/key_table.h"
+#include "ui/picture_menu_texts.h"
 #include "ui/picture_texts.h"
 #include "ui/surface_layout.h"
 #include "ui/window_layout.h"
@@ -368,6 +370,7 @@ struct FlowView {
   std::optional<FlowField> field;
   std::shared_ptr<const FlowScene> scene;
   std::optional<std::pair<Plane, PlanePoint>> hovered;
+  bool by_keyboard = false;  // the hovered point is the keyboard's probe, ringed in its own plane too
 };
 FlowView flow_view;
 
@@ -405,9 +408,10 @@ std::string flow_drawing(const std::string& name) {
   const Plane p = plane_named(name);
   const std::string title =
       translate("FlowWindow", flow_plane_title_source(p)) + flow_title_suffix(*flow_view.scene, p);
-  const FlowDrawing d = draw_flow_plane(*flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
-                                        translate("FlowWindow", flow_hint_source()),
-                                        flow_mark_in(flow_view.field, flow_view.hovered, p));
+  const FlowDrawing d =
+      draw_flow_plane(*flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
+                      translate("FlowWindow", flow_hint_source()),
+                      flow_mark_in(flow_view.field, flow_view.hovered, p, flow_view.by_keyboard));
   static const char* const kinds[] = {"fill",    "text",    "wrapped", "baseline", "image", "polyline",
                                       "polygon", "ellipse", "frame",   "line",     "clip",  "unclip"};
   Json images = Json::array();
@@ -448,6 +452,7 @@ std::string flow_drawing(const std::string& name) {
 // (empty name). Returns the readout in the page's language.
 std::string flow_pointer(const std::string& name, double x, double y) {
   flow_view.hovered.reset();
+  flow_view.by_keyboard = false;
   if (!name.empty() && flow_view.scene && flow_view.field) {
     const Plane p = plane_named(name);
     const FlowPlane& plane = flow_view.scene->of(p);
@@ -455,6 +460,17 @@ std::string flow_pointer(const std::string& name, double x, double y) {
   }
   return render(flow_readout(flow_view.field, flow_view.hovered),
                 [](const std::string& source) { return translate("FlowWindow", source); });
+}
+
+// An arrow key on plane `name`'s picture: moves the keyboard's probe point
+// by the one rule both faces use. Returns the readout as flow_pointer does.
+std::string flow_probe(const std::string& name, int dx, int dy, bool fine) {
+  if (!flow_view.scene || !flow_view.field) return flow_pointer("", 0, 0);
+  const Plane p = plane_named(name);
+  const Point at = flow_probe_step(*flow_view.scene, flow_view.hovered, p, dx, dy, fine);
+  const std::string readout = flow_pointer(name, at.x, at.y);
+  flow_view.by_keyboard = true;
+  return readout;
 }
 
 // The view's texts in the page's language: its title, menu entry, the
@@ -504,6 +520,67 @@ std::string control_texts() {
   return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// The key table: [{command, name, text, shortcut}], the texts in the page's
+// language, the shortcut in portable form ("Ctrl+Shift+K", alternatives
+// joined by "; "). The page binds its keys from it.
+std::string keys() {
+  static constexpr const char* commands[] = {
+      "none",      "about",        "help",         "flow",    "boundary_layer", "readouts",   "pin",
+      "unpin_all", "print_window", "save_handout", "zoom_in", "zoom_out",       "zoom_reset", "close_window"};
+  static_assert(std::size(commands) == static_cast<std::size_t>(Command::close_window) + 1);
+  Json out = Json::array();
+  for (const KeyEntry& entry : kKeyTable) {
+    if (entry.command == Command::none) continue;
+    out.push_back({{"command", commands[static_cast<int>(entry.command)]},
+                   {"name", entry.name},
+                   {"text", *entry.text ? translate(kKeysContext, entry.text) : ""},
+                   {"shortcut", entry.shortcut}});
+  }
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The right-click menu of picture `name` in the page's language, in the
+// desktop menu's order: [{action, text, scale?, file?}]. Saving as PDF is
+// left out: the page prints through the browser, whose print saves PDF.
+std::string picture_menu(const std::string& name) {
+  const auto t = [](const char* source) { return translate(kPictureMenuContext, source); };
+  Json out = Json::array();
+  out.push_back({{"action", "copy"}, {"text", t(kMenuCopy)}});
+  for (const int scale : kPngScales) {
+    std::string text = t(kMenuPng);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(scale));
+    out.push_back({{"action", "png"}, {"text", text}, {"scale", scale}});
+  }
+  out.push_back({{"action", "svg"}, {"text", t(kMenuSvg)}});
+  // Every picture has a table: the airfoil's is the section, as the pressure's.
+  for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
+    if (kSurfaceLayouts[i].name != name) continue;
+    out.push_back(
+        {{"action", "csv"}, {"text", t(kMenuCsv)}, {"file", data_table_of(static_cast<SurfaceId>(i)).file}});
+  }
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The one-page handout's texts in the page's language, as the picture that
+// shows each was drawn: {lines: [{text, heading}], readouts: [...], legend:
+// [...]}; the page prints them beside its pictures.
+std::string handout() {
+  const Form1& form = current().form();
+  const auto in = [](const char* context) {
+    return [context](const std::string& source) { return translate(context, source); };
+  };
+  Json lines = Json::array();
+  for (const HandoutLine& line : handout_lines(form)) {
+    lines.push_back({{"text", render(line.text, in(kHandoutContext))}, {"heading", line.heading}});
+  }
+  const HandoutStrip strip = handout_strip(form);
+  Json readouts = Json::array(), legend = Json::array();
+  for (const Phrase& p : strip.readouts) readouts.push_back(render(p, in(kReadoutsContext)));
+  for (const Phrase& p : strip.legend) legend.push_back(render(p, in(kReadoutsContext)));
+  return Json{{"lines", std::move(lines)}, {"readouts", std::move(readouts)}, {"legend", std::move(legend)}}
+      .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 // The help (F1) as HTML, in the page's language.
 std::string help() {
   return help_html([](const char* context, const char* source) { return translate(context, source); },
@@ -535,6 +612,10 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("flowTexts", &flow_texts);
   emscripten::function("controlTexts", &control_texts);
   emscripten::function("help", &help);
+  emscripten::function("keys", &keys);
+  emscripten::function("handout", &handout);
+  emscripten::function("pictureMenu", &picture_menu);
+  emscripten::function("flowProbe", &flow_probe);
 }
 
 }  // namespace airfoil::web

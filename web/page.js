@@ -260,7 +260,7 @@
         openExports(s.name);
       }
     });
-    picture.addEventListener('contextmenu', (e) => { e.preventDefault(); openExports(s.name); });
+    picture.addEventListener('contextmenu', (e) => { e.preventDefault(); openExports(s.name, e.clientX, e.clientY); });
   }
 
   // --- Drawing -------------------------------------------------------------
@@ -396,7 +396,26 @@
     drawAll();
     applyControlTexts();
     updateFlow();
+    fillHandout();
     showMessages();
+  }
+
+  // The handout's lines, kept as drawn so that the browser's print (and its
+  // "save as PDF") always has them: the section and its coefficients beside
+  // the pictures, the readouts and the pinned cases' legend below.
+  function fillHandout() {
+    const h = JSON.parse(core.handout());
+    const fill = (where, texts, heading = () => false) => {
+      $('Handout').querySelector(where).replaceChildren(...texts.map((text, k) => {
+        const line = document.createElement('div');
+        line.textContent = text;
+        if (heading(k)) line.className = 'heading';
+        return line;
+      }));
+    };
+    fill('.lines', h.lines.map((l) => l.text), (k) => h.lines[k].heading);
+    fill('.readouts', h.readouts);
+    fill('.legend', h.legend);
   }
 
   function showMessages() {
@@ -455,7 +474,7 @@
   })();
 
   const flowPlanes = { airfoil: 'FlowAirfoil', circle: 'FlowCircle' };
-  let pointer = null;  // [plane, x, y] over a flow picture, or null
+  let pointer = null;  // [plane, x, y] of the mouse, [plane] of the keyboard's probe, or null
 
   function argbImage(image) {
     const canvas = document.createElement('canvas');
@@ -583,7 +602,10 @@
   }
 
   function showPointer() {
-    $('FlowReadout').textContent = pointer ? core.flowPointer(...pointer) : core.flowPointer('', 0, 0);
+    // The keyboard's probe stays where it is in the plane when the pictures
+    // are built again (a step of nothing); the mouse reads where it is.
+    $('FlowReadout').textContent = !pointer ? core.flowPointer('', 0, 0)
+      : pointer.length === 1 ? core.flowProbe(pointer[0], 0, 0, false) : core.flowPointer(...pointer);
     drawFlow();
   }
 
@@ -605,12 +627,6 @@
   function buildFlow() {
     const dialog = $('Form_Flow');
     $('Mn_Flow').addEventListener('click', openFlowView);
-    dialog.addEventListener('keydown', (e) => {
-      if (e.key === 'Escape') {
-        e.preventDefault();
-        dialog.close();
-      }
-    });
     for (const [plane, id] of Object.entries(flowPlanes)) {
       const canvas = $(id);
       canvas.addEventListener('pointermove', (e) => {
@@ -624,14 +640,69 @@
       });
     }
     new ResizeObserver(() => updateFlow()).observe($('FlowAirfoil'));
+    // The arrow keys move a probe point over the focused plane, as the mouse
+    // does; with Shift in finer steps.
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      $(id).addEventListener('keydown', (e) => {
+        const step = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] }[e.key];
+        if (!step || e.ctrlKey || e.altKey || e.metaKey) return;
+        e.preventDefault();
+        $('FlowReadout').textContent = core.flowProbe(plane, step[0], step[1], e.shiftKey);
+        pointer = [plane];
+        drawFlow();
+      });
+    }
+  }
+
+  // --- Keys ----------------------------------------------------------------
+
+  // The core's key table binds the page's keys: each entry's portable
+  // shortcut ("Ctrl+Shift+K", alternatives joined by "; ") becomes a test on
+  // keyboard events, and the commands the page has run on a match.
+  function readShortcut(text) {
+    const plus = text.endsWith('++');
+    const parts = (plus ? text.slice(0, -2) : text).split('+');
+    const key = plus ? '+' : parts.pop();
+    const has = (m) => parts.includes(m);
+    const named = { Esc: 'Escape', Del: 'Delete', Ins: 'Insert', PgUp: 'PageUp', PgDown: 'PageDown' };
+    return { key: named[key] || key, ctrl: has('Ctrl'), shift: has('Shift'), alt: has('Alt') };
+  }
+
+  function matches(keys, e) {
+    if (e.ctrlKey !== keys.ctrl || e.altKey !== keys.alt || e.metaKey) return false;
+    if (e.key.length === 1 && keys.key.length === 1) {
+      // A printable key: Shift chooses the character, so only a letter's
+      // Shift is the shortcut's own.
+      const letter = keys.key.toUpperCase() !== keys.key.toLowerCase();
+      return e.key.toUpperCase() === keys.key.toUpperCase() && (!letter || e.shiftKey === keys.shift);
+    }
+    return e.key === keys.key && e.shiftKey === keys.shift;
+  }
+
+  // Modal dialogs close on Escape by themselves (so their key is left to
+  // the browser); the flow view, which is not modal, closes here.
+  function closeTopWindow() {
+    if (document.querySelector('dialog:modal') || !flowOpen()) return false;
+    $('Form_Flow').close();
+    return true;
+  }
+
+  function bindKeys() {
+    const act = (action) => () => run(() => core.act(action));
+    const commands = {
+      help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
+    };
+    const bound = [];
+    for (const entry of JSON.parse(core.keys())) {
+      const act = commands[entry.command];
+      if (!entry.shortcut) continue;
+      if (entry.name && $(entry.name)) $(entry.name).setAttribute('aria-keyshortcuts', entry.shortcut.replaceAll('; ', ' '));
+      if (!act) continue;
+      for (const text of entry.shortcut.split('; ')) bound.push({ keys: readShortcut(text), act });
+    }
     document.addEventListener('keydown', (e) => {
-      if (e.key === 'F2' && !e.ctrlKey && !e.altKey && !e.metaKey) {
-        e.preventDefault();
-        openFlowView();
-      } else if (e.key === 'F1' && !e.ctrlKey && !e.altKey && !e.metaKey) {
-        e.preventDefault();
-        openHelp();
-      }
+      const hit = bound.find((b) => matches(b.keys, e));
+      if (hit && hit.act() !== false) e.preventDefault();
     });
   }
 
@@ -679,25 +750,61 @@
     return blob;
   }
 
-  function openExports(name) {
+  // The picture's right-click menu, its entries and texts from the core,
+  // opened at the pointer (or at the picture's corner from the keyboard).
+  // Copying is offered where the browser lets a page write images to the
+  // clipboard.
+  function openExports(name, x, y) {
     const dialog = $('Exports');
-    dialog.dataset.picture = name;
+    const items = dialog.querySelector('.items');
+    if (dialog.open) dialog.close();
+    items.replaceChildren();
+    const canCopy = !!(navigator.clipboard && navigator.clipboard.write && window.ClipboardItem);
+    for (const entry of JSON.parse(core.pictureMenu(name))) {
+      if (entry.action === 'copy' && !canCopy) continue;
+      const button = make('button', null, items);
+      button.type = 'button';
+      button.setAttribute('role', 'menuitem');
+      button.textContent = entry.text;
+      button.addEventListener('click', () => {
+        dialog.close();
+        if (entry.action === 'copy') copyPicture(name);
+        else if (entry.action === 'png') exportPng(name, entry.scale);
+        else if (entry.action === 'svg') exportSvg(name);
+        else if (entry.action === 'csv') exportCsv(entry.file);
+      });
+    }
+    if (x === undefined) {
+      const box = $(name).getBoundingClientRect();
+      [x, y] = [box.left, box.top];
+    }
     dialog.showModal();
+    // Kept inside the window, as a menu opened near an edge is.
+    const left = Math.max(0, Math.min(x, innerWidth - dialog.offsetWidth));
+    const top = Math.max(0, Math.min(y, innerHeight - dialog.offsetHeight));
+    Object.assign(dialog.style, { left: left + 'px', top: top + 'px' });
+    items.firstChild.focus();
+  }
+
+  function copyPicture(name) {
+    const blob = new Promise((resolve) => pictureCanvas(name, 1).toBlob(resolve, 'image/png'));
+    return navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]).catch(() => {});
   }
 
   function buildExports() {
     const dialog = $('Exports');
-    dialog.addEventListener('click', (e) => {
-      const button = e.target.closest('button[data-export]');
-      if (!button) return;
-      const [kind, arg] = button.dataset.export.split(':');
-      const name = dialog.dataset.picture;
-      if (kind === 'png') exportPng(name, Number(arg));
-      else if (kind === 'svg') exportSvg(name);
-      else if (kind === 'csv') exportCsv(arg);
-      else if (kind === 'print') window.print();
-      dialog.close();
+    dialog.setAttribute('role', 'menu');
+    // Up and Down walk the entries, round at the ends, as in a menu.
+    dialog.addEventListener('keydown', (e) => {
+      const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
+      if (!step) return;
+      e.preventDefault();
+      const all = [...dialog.querySelectorAll('button')];
+      const at = all.indexOf(document.activeElement);
+      all[(at + step + all.length) % all.length].focus();
     });
+    // A press outside the menu closes it.
+    dialog.addEventListener('click', (e) => { if (e.target === dialog) dialog.close(); });
   }
 
   // --- Texts ---------------------------------------------------------------
@@ -716,6 +823,7 @@
     $('MessageBox').querySelector('.title').textContent = layout.messageCaption;
     $('Mn_Language').value = language;
     applyControlTexts();
+    fillHandout();
     if ($('Form_Help').open) openHelp();
     // Message boxes already raised keep their text; new ones follow the choice.
   }
@@ -730,6 +838,7 @@
     buildAbout();
     buildExports();
     buildFlow();
+    bindKeys();
     setLanguage(chooseLanguage());
     refresh();
     addEventListener('resize', drawAll);

@@ -160,6 +160,26 @@ test('keys and clicks run the designed events', async () => {
   assert.equal(after.controls.Text_Moo, '0.5');
   assert.ok(after.surfaces.pressure.calls.length > before);
 
+  // The print carries the handout with the numbers as drawn, not the menu.
+  await page.emulateMediaType('print');
+  const printed = await page.$eval('#Handout', (h) => h.innerText);
+  assert.ok(printed.includes(`CL = ${after.controls.Text_CL}`) && printed.includes('Moo = 0.5'), printed);
+  assert.equal(await page.$eval('.menubar', (m) => getComputedStyle(m).display), 'none');
+  await page.emulateMediaType(null);
+
+  // Ctrl+K pins the drawn case, which the handout's legend then lists;
+  // Ctrl+Shift+K unpins every case.
+  const legend = () => page.$eval('#Handout .legend', (l) => l.textContent);
+  const withKeys = async (keys, key) => {
+    for (const k of keys) await page.keyboard.down(k);
+    await page.keyboard.press(key);
+    for (const k of keys.reverse()) await page.keyboard.up(k);
+  };
+  await withKeys(['Control'], 'KeyK');
+  assert.notEqual(await legend(), '');
+  await withKeys(['Control', 'Shift'], 'KeyK');
+  assert.equal(await legend(), '');
+
   // F2 opens the flow field; the pointer over the section's plane reads the
   // flow there, the same flow the probe's at= action reports.
   await page.keyboard.press('F2');
@@ -173,15 +193,29 @@ test('keys and clicks run the designed events', async () => {
   for (const [shown, exact] of [[u, probe.u], [v, probe.v], [cp, probe.cp]]) {
     assert.ok(Math.abs(shown - exact) <= 5.1e-5 + 1e-3 * Math.abs(exact), readout);
   }
-  await page.keyboard.press('Escape');
-  assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
 
-  // F1 opens the help, which lists the keys; Escape closes it.
+  // The arrow keys move the probe from there along the plane's axes; Shift
+  // makes the step five times finer.
+  const at = async () => (await page.$eval('#FlowReadout', (e) => e.textContent)).match(/-?\d+\.\d+/g).map(Number);
+  await page.keyboard.press('ArrowRight');
+  const right = await at();
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.up('Shift');
+  const fine = await at();
+  assert.ok(right[0] > x && Math.abs(right[1] - y) < 2e-4, `${readout} -> ${right}`);
+  assert.ok(Math.abs((right[0] - x) / (fine[0] - right[0]) - 5) < 0.1, `${right} -> ${fine}`);
+
+  // F1 opens the help over it, which lists the keys; Escape closes the help
+  // first, then the flow view.
   await page.keyboard.press('F1');
   assert.equal(await page.$eval('#Form_Help', (d) => d.open), true);
   assert.match(await page.$eval('#Form_Help', (d) => d.textContent), /F2/);
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_Help', (d) => d.open), false);
+  assert.equal(await page.$eval('#Form_Flow', (d) => d.open), true);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
 
   // The About window opens from its menu and Escape closes it.
   await page.click('#Mn_About');
@@ -260,11 +294,28 @@ test('the downloads hold what the pictures show', async () => {
     window.pelmora.act('alfa=6');
   });
   const state = (await report(page)).state;
-  await page.evaluate(async () => {
-    await window.pelmora.exportPng('profil', 1);
-    window.pelmora.exportSvg('profil');
-    window.pelmora.exportCsv('section');
-  });
+  // The picture's menu saves them: opened by a right click, or by Shift+F10
+  // on the focused picture and walked with the arrow keys.
+  const entries = () => page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+  const choose = async (pattern) => {
+    const texts = await entries();
+    const at = texts.findIndex((t) => pattern.test(t));
+    assert.ok(at >= 0, `${pattern} in ${texts}`);
+    await (await page.$$('#Exports button'))[at].click();
+  };
+  await page.click('#profil', { button: 'right' });
+  assert.equal((await entries()).filter((t) => /PNG/.test(t)).length, 3);
+  await choose(/SVG/);
+  await page.click('#profil', { button: 'right' });
+  await choose(/CSV/);
+  await page.focus('#profil');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('F10');
+  await page.keyboard.up('Shift');
+  const texts = await entries();
+  for (let k = 0; k < texts.findIndex((t) => /PNG.*1x/.test(t)); ++k) await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.$eval('#Exports', (d) => d.open), false);
   const file = async (name) => {
     const where = path.join(downloads, name);
     for (let k = 0; k < 100 && !fs.existsSync(where); ++k) await new Promise((r) => setTimeout(r, 50));

@@ -5,11 +5,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/picture_menu_texts.h"
+
 namespace airfoil {
 
 namespace {
 
-QString translated(const char* source) { return QCoreApplication::translate("PictureMenu", source); }
+QString translated(const char* source) { return QCoreApplication::translate(kPictureMenuContext, source); }
 
 void save_picture_as(const PaintedPicture& shown, PictureFormat format, double scale,
                      const SaveDialogs& dialogs) {
@@ -61,18 +63,18 @@ void fill_picture_menu(QMenu& menu, std::function<PaintedPicture()> picture, con
   const auto add = [&](const QString& text, auto action) {
     QObject::connect(menu.addAction(text), &QAction::triggered, &menu, action);
   };
-  add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Resmi kopyala")), copy);
+  add(translated(kMenuCopy), copy);
   menu.addSeparator();
-  for (const int scale : {1, 2, 4}) {
-    add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Resmi PNG olarak kaydet (%1x)...")).arg(scale),
+  for (const int scale : kPngScales) {
+    add(translated(kMenuPng).arg(scale),
         [picture, scale, &dialogs] { save_picture_as(picture(), PictureFormat::Png, scale, dialogs); });
   }
-  add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Resmi SVG olarak kaydet...")),
+  add(translated(kMenuSvg),
       [picture, &dialogs] { save_picture_as(picture(), PictureFormat::Svg, 1, dialogs); });
-  add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Resmi PDF olarak kaydet...")),
+  add(translated(kMenuPdf),
       [picture, &dialogs] { save_picture_as(picture(), PictureFormat::Pdf, 1, dialogs); });
   if (!data) return;
-  add(translated(QT_TRANSLATE_NOOP("PictureMenu", "Verileri CSV olarak kaydet...")), [data, &dialogs] {
+  add(translated(kMenuCsv), [data, &dialogs] {
     const QByteArray bytes = data->bytes();
     save_through(dialogs, translated(QT_TRANSLATE_NOOP("PictureMenu", "Verileri kaydet")), data->name,
                  translated(QT_TRANSLATE_NOOP("PictureMenu", "CSV tabloları (*.csv)")),

@@ -185,15 +185,7 @@ void FlowWindow::hover(Plane p, std::optional<QPointF> at) {
 
 void FlowWindow::probe(Plane p, int dx, int dy, bool fine) {
   if (!field_) return;
-  const FlowPlane& plane = scene().of(p);
-  const Rect& plot = plane.plot;
-  QPointF at(plot.x + plot.w / 2, plot.y + plot.h / 2);
-  if (hovered_ && hovered_->first == p) {
-    const double step = plot.w / (fine ? 200.0 : 40.0);
-    at = to_qpoint(to_picture(plane, hovered_->second)) + QPointF(dx * step, dy * step);
-    at.setX(std::clamp(at.x(), plot.x, plot.right() - 0.5));
-    at.setY(std::clamp(at.y(), plot.y, plot.bottom() - 0.5));
-  }
+  const QPointF at = to_qpoint(flow_probe_step(scene(), hovered_, p, dx, dy, fine));
   by_keyboard_ = true;
   hover(p, at);
 }
