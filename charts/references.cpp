@@ -90,7 +90,11 @@ void draw_references(Surface& s, const Window& w, Picture picture) {
 }
 
 void sonic_line(Surface& s, double moo) {
+  // As Moo goes to zero the sonic Cp* falls without bound; a Mach number so
+  // small that Moo squared underflows puts the line at infinity, far above
+  // every chart, so there is nothing to draw.
   const double level = 1 - sonic_cp(std::fabs(moo));
+  if (!std::isfinite(level)) return;
   s.line_style = LineStyle::dash;
   line(s, 0, -level, 1, -level, kMagenta);
   s.line_style = LineStyle::solid;

@@ -178,7 +178,11 @@ Readouts compute_readouts(const Window& w) {
     r.ac_missing = NoValue::no_centre;
   }
 
-  if (r.moo_pressure != 0) r.cp_star = sonic_cp(std::fabs(r.moo_pressure));
+  if (r.moo_pressure != 0) {
+    // Finite for every Moo whose square does not underflow to zero.
+    const double cp_star = sonic_cp(std::fabs(r.moo_pressure));
+    if (std::isfinite(cp_star)) r.cp_star = cp_star;
+  }
   if (w.Eps == 0 && w.Delta == 0 && alpha == 0) {
     // The flat plate edge-on: the flow is undisturbed, Cp = 0 everywhere.
     r.cp_min = 0;

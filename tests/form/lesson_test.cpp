@@ -64,6 +64,17 @@ TEST_F(LessonTest, SymmetricSectionsZeroLiftAngleReadsWithoutASign) {
   EXPECT_EQ(lines.find("-0.0"), std::string::npos) << lines;
 }
 
+// So small a Mach number that its square underflows puts the sonic line at
+// infinity: the cycle draws everything else and reports no fault.
+TEST_F(LessonTest, VanishingMachNumberDrawsNoSonicLineAndNoFault) {
+  apply_preset(*form, kPresets[5]);
+  w().Text_Moo.Text = "1e-300";
+  form->Text_Moo_Return();
+  EXPECT_TRUE(messages.faults.empty()) << messages.faults.front();
+  EXPECT_EQ(styled_lines(pressure, LineStyle::dash), 0);
+  EXPECT_FALSE(form->readouts().cp_star.has_value());
+}
+
 TEST_F(LessonTest, TypedBoxesClampRoundTakePerCentsAndRestoreBadText) {
   enter("Text_Thickness", "0.5");  // neither 0.5 nor its hundredth's step: 0.005 rounds to 1 %
   EXPECT_EQ(w().HScroll_Thickness.Value, 1);
