@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 
 #include "arguments.h"
+#include "bindings.h"
 #include "charts/device_plan.h"
 #include "charts/picture_svg.h"
 #include "model/flow_field.h"
@@ -37,8 +38,6 @@ namespace airfoil::web {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 // The built-in catalogue, embedded in the page's file system at this path.
 constexpr const char* kBuiltInCatalogue = "/data/KATPE-D20G15.txt";
 
@@ -47,6 +46,8 @@ std::unique_ptr<probe::Session> session;
 // the page shows English.
 std::map<std::string, std::map<std::string, std::string>> translation_tables;
 bool english = false;
+
+}  // namespace
 
 std::string translate(const std::string& context, const std::string& source) {
   if (!english) return source;
@@ -60,6 +61,8 @@ probe::Session& current() {
   if (!session) session = std::make_unique<probe::Session>(kBuiltInCatalogue);
   return *session;
 }
+
+namespace {
 
 std::string css_colour(Colour c) {
   char text[8];
@@ -342,27 +345,15 @@ std::string translations() {
 
 // --- The flow-field view (F2) ---------------------------------------------
 
+}  // namespace
+
 // The CSS font of a layout font: points at 96 dots per inch.
 std::string css_font(const Font& f) {
   return std::string(f.italic ? "italic " : "") + (f.bold ? "bold " : "") +
          shortest_text(f.points * 96 / 72) + "px " + css_family(f.family);
 }
 
-// The page's fonts measured by its canvas: `measure` is a script object with
-// advance(font, text), ascent(font), descent(font) and height(font).
-class PageMetrics : public TextMetrics {
- public:
-  explicit PageMetrics(emscripten::val measure) : measure_(std::move(measure)) {}
-  double advance(const Font& font, const std::string& text) const override {
-    return measure_.call<double>("advance", css_font(font), text);
-  }
-  double ascent(const Font& font) const override { return measure_.call<double>("ascent", css_font(font)); }
-  double descent(const Font& font) const override { return measure_.call<double>("descent", css_font(font)); }
-  double height(const Font& font) const override { return measure_.call<double>("height", css_font(font)); }
-
- private:
-  emscripten::val measure_;
-};
+namespace {
 
 struct FlowView {
   std::unique_ptr<PageMetrics> metrics;
@@ -390,28 +381,9 @@ Json image_json(const ArgbImage& image) {
   return {{"width", image.width}, {"height", image.height}, {"argb", std::move(pixels)}};
 }
 
-// Builds the scene of the state as it is now for two pictures of `width` x
-// `height` logical pixels each; the page calls it when the view opens, when
-// its size changes and after every event of the main window.
-void flow_open(int width, int height, double zoom, emscripten::val measure) {
-  flow_view.metrics = std::make_unique<PageMetrics>(std::move(measure));
-  flow_view.style.zoom = zoom;
-  flow_view.field = flow_field(current().form().w);
-  flow_view.scene = make_flow_scene(flow_view.field, current().form().w.AlfaD, {width, height},
-                                    {width, height}, flow_view.style, *flow_view.metrics);
-  if (!flow_view.field) flow_view.hovered.reset();
-}
+}  // namespace
 
-// One plane's drawing as {width, height, shapes: [...], images: [...]}.
-std::string flow_drawing(const std::string& name) {
-  if (!flow_view.scene) return "null";
-  const Plane p = plane_named(name);
-  const std::string title =
-      translate("FlowWindow", flow_plane_title_source(p)) + flow_title_suffix(*flow_view.scene, p);
-  const FlowDrawing d =
-      draw_flow_plane(*flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
-                      translate("FlowWindow", flow_hint_source()),
-                      flow_mark_in(flow_view.field, flow_view.hovered, p, flow_view.by_keyboard));
+std::string drawing_json(const FlowDrawing& d) {
   static const char* const kinds[] = {"fill",    "text",    "wrapped", "baseline", "image", "polyline",
                                       "polygon", "ellipse", "frame",   "line",     "clip",  "unclip"};
   Json images = Json::array();
@@ -446,6 +418,33 @@ std::string flow_drawing(const std::string& name) {
   return Json{
       {"width", d.width}, {"height", d.height}, {"shapes", std::move(shapes)}, {"images", std::move(images)}}
       .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+namespace {
+
+// Builds the scene of the state as it is now for two pictures of `width` x
+// `height` logical pixels each; the page calls it when the view opens, when
+// its size changes and after every event of the main window.
+void flow_open(int width, int height, double zoom, emscripten::val measure) {
+  flow_view.metrics = std::make_unique<PageMetrics>(std::move(measure));
+  flow_view.style.zoom = zoom;
+  flow_view.field = flow_field(current().form().w);
+  flow_view.scene = make_flow_scene(flow_view.field, current().form().w.AlfaD, {width, height},
+                                    {width, height}, flow_view.style, *flow_view.metrics);
+  if (!flow_view.field) flow_view.hovered.reset();
+}
+
+// One plane's drawing as {width, height, shapes: [...], images: [...]}.
+std::string flow_drawing(const std::string& name) {
+  if (!flow_view.scene) return "null";
+  const Plane p = plane_named(name);
+  const std::string title =
+      translate("FlowWindow", flow_plane_title_source(p)) + flow_title_suffix(*flow_view.scene, p);
+  const FlowDrawing d =
+      draw_flow_plane(*flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
+                      translate("FlowWindow", flow_hint_source()),
+                      flow_mark_in(flow_view.field, flow_view.hovered, p, flow_view.by_keyboard));
+  return drawing_json(d);
 }
 
 // The pointer at (x, y) of plane `name`'s picture, or off both pictures

@@ -13,6 +13,14 @@
   let messagesShown = 0;
   let shownTexts = [];  // every message box the page has shown since start-up
   const bars = {};  // control name -> the scroll bar's element and settings
+  // The windows beside the main one (the flow field, the readouts, the
+  // boundary layer), each a non-modal dialog. A view in its own script
+  // registers {command, dialog(), build(), open(), update(), applyTexts()}
+  // through window.pelmoraPage.addView before the core has started: build
+  // runs once at start, open on its key from the key table, update after
+  // every event while it is open, applyTexts on a change of language.
+  const views = [];
+  const raised = [];  // open views' dialogs, the one raised last at the end
 
   const $ = (id) => document.getElementById(id);
 
@@ -396,6 +404,7 @@
     drawAll();
     applyControlTexts();
     updateFlow();
+    for (const v of views) if (v.dialog().open && v.update) v.update();
     fillHandout();
     showMessages();
   }
@@ -506,7 +515,7 @@
 
   // Draws a flow drawing of the core: plain shapes and texts in logical
   // pixels, at `scale` device pixels each.
-  function drawFlowShapes(context, drawing, scale) {
+  function drawShapes(context, drawing, scale) {
     const images = drawing.images.map(argbImage);
     context.save();
     context.scale(scale, scale);
@@ -577,7 +586,7 @@
       const canvas = $(id);
       canvas.width = Math.round(drawing.width * ratio);
       canvas.height = Math.round(drawing.height * ratio);
-      drawFlowShapes(canvas.getContext('2d'), drawing, ratio);
+      drawShapes(canvas.getContext('2d'), drawing, ratio);
     }
   }
 
@@ -618,8 +627,8 @@
         minHeight: f.minimum[1] + 'px', padding: f.margin + 'px', gap: f.spacing + 'px',
       });
       dialog.querySelector('.planes').style.gap = f.spacing + 'px';
-      dialog.show();
     }
+    showView(dialog);
     updateFlow();
     $('FlowAirfoil').focus();
   }
@@ -680,11 +689,22 @@
   }
 
   // Modal dialogs close on Escape by themselves (so their key is left to
-  // the browser); the flow view, which is not modal, closes here.
+  // the browser); the views, which are not modal, close here, the one raised
+  // last first.
   function closeTopWindow() {
-    if (document.querySelector('dialog:modal') || !flowOpen()) return false;
-    $('Form_Flow').close();
+    if (document.querySelector('dialog:modal')) return false;
+    const top = raised.filter((d) => d.open).pop();
+    if (!top) return false;
+    top.close();
     return true;
+  }
+
+  // Shows a view's dialog (non-modal) and keeps it the one raised last.
+  function showView(dialog) {
+    if (!dialog.open) dialog.show();
+    const at = raised.indexOf(dialog);
+    if (at >= 0) raised.splice(at, 1);
+    raised.push(dialog);
   }
 
   function bindKeys() {
@@ -692,6 +712,7 @@
     const commands = {
       help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
     };
+    for (const v of views) commands[v.command] = v.open;
     const bound = [];
     for (const entry of JSON.parse(core.keys())) {
       const act = commands[entry.command];
@@ -752,15 +773,26 @@
 
   // The picture's right-click menu, its entries and texts from the core,
   // opened at the pointer (or at the picture's corner from the keyboard).
+  function openExports(name, x, y) {
+    openMenu(JSON.parse(core.pictureMenu(name)), $(name), x, y, (entry) => {
+      if (entry.action === 'copy') copyPicture(name);
+      else if (entry.action === 'png') exportPng(name, entry.scale);
+      else if (entry.action === 'svg') exportSvg(name);
+      else if (entry.action === 'csv') exportCsv(entry.file);
+    });
+  }
+
+  // A picture menu of `entries` ({action, text, ...}) beside `anchor`, at
+  // (x, y) when opened by the pointer; `choose(entry)` does the chosen one.
   // Copying is offered where the browser lets a page write images to the
   // clipboard.
-  function openExports(name, x, y) {
+  function openMenu(entries, anchor, x, y, choose) {
     const dialog = $('Exports');
     const items = dialog.querySelector('.items');
     if (dialog.open) dialog.close();
     items.replaceChildren();
     const canCopy = !!(navigator.clipboard && navigator.clipboard.write && window.ClipboardItem);
-    for (const entry of JSON.parse(core.pictureMenu(name))) {
+    for (const entry of entries) {
       if (entry.action === 'copy' && !canCopy) continue;
       const button = make('button', null, items);
       button.type = 'button';
@@ -768,14 +800,11 @@
       button.textContent = entry.text;
       button.addEventListener('click', () => {
         dialog.close();
-        if (entry.action === 'copy') copyPicture(name);
-        else if (entry.action === 'png') exportPng(name, entry.scale);
-        else if (entry.action === 'svg') exportSvg(name);
-        else if (entry.action === 'csv') exportCsv(entry.file);
+        choose(entry);
       });
     }
     if (x === undefined) {
-      const box = $(name).getBoundingClientRect();
+      const box = anchor.getBoundingClientRect();
       [x, y] = [box.left, box.top];
     }
     dialog.showModal();
@@ -818,6 +847,7 @@
     $('Mn_About').textContent = tr('Form1', layout.menu.text);
     $('Mn_Flow').textContent = JSON.parse(core.flowTexts()).menu;
     updateFlow();
+    for (const v of views) if (v.applyTexts) v.applyTexts();
     $('Form_About').setAttribute('aria-label', tr('Form1', layout.about.caption));
     $('Form_About').querySelector('.title').textContent = tr('Form1', layout.about.caption);
     $('MessageBox').querySelector('.title').textContent = layout.messageCaption;
@@ -838,6 +868,7 @@
     buildAbout();
     buildExports();
     buildFlow();
+    for (const v of views) v.build();
     bindKeys();
     setLanguage(chooseLanguage());
     refresh();
@@ -869,6 +900,15 @@
     };
     document.body.dataset.ready = 'true';
   }
+
+  // What a view in its own script may use of the page.
+  window.pelmoraPage = {
+    addView: (view) => views.push(view),
+    core: () => core,
+    layout: () => layout,
+    language: () => language,
+    tr, make, place, setFont, measure, drawShapes, download, run, refresh, showView, openMenu,
+  };
 
   PelmoraCore().then(start);
 })();

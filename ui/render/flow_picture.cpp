@@ -16,7 +16,7 @@ namespace {
 
 QString translated(const char* source) { return QCoreApplication::translate("FlowWindow", source); }
 
-class QtMetrics : public TextMetrics {
+class QtMetrics final : public TextMetrics {
  public:
   double advance(const Font& font, const std::string& text) const override {
     return QFontMetricsF(to_qfont(font)).horizontalAdvance(QString::fromStdString(text));
@@ -58,7 +58,14 @@ QBrush brush_of(const FlowShape& s) {
   return s.fill == 0 ? QBrush(Qt::NoBrush) : QBrush(QColor::fromRgba(s.fill));
 }
 
-void replay(QPainter& painter, const FlowDrawing& drawing) {
+}  // namespace
+
+const TextMetrics& qt_text_metrics() {
+  static const QtMetrics metrics;
+  return metrics;
+}
+
+void paint_drawing(QPainter& painter, const FlowDrawing& drawing) {
   using Kind = FlowShape::Kind;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -118,13 +125,11 @@ void replay(QPainter& painter, const FlowDrawing& drawing) {
   painter.restore();
 }
 
-}  // namespace
-
 std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>& field, double alfa_degrees,
                                                  QSize airfoil_size, QSize circle_size,
                                                  const FlowStyle& style) {
   return make_flow_scene(field, alfa_degrees, {airfoil_size.width(), airfoil_size.height()},
-                         {circle_size.width(), circle_size.height()}, style, QtMetrics());
+                         {circle_size.width(), circle_size.height()}, style, qt_text_metrics());
 }
 
 void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const FlowStyle& style,
@@ -133,8 +138,8 @@ void paint_flow_plane(QPainter& painter, const FlowScene& scene, Plane p, const 
   // files get the colour map at 300 samples per inch.
   const double map_samples = placement == Placement::exact ? 300.0 / 96.0 : 0;
   const std::string title = flow_plane_title(p).toStdString() + flow_title_suffix(scene, p);
-  replay(painter, draw_flow_plane(scene, p, style, QtMetrics(), title, flow_hint_text().toStdString(), mark,
-                                  map_samples));
+  paint_drawing(painter, draw_flow_plane(scene, p, style, qt_text_metrics(), title,
+                                         flow_hint_text().toStdString(), mark, map_samples));
 }
 
 QString flow_plane_title(Plane p) { return translated(flow_plane_title_source(p)); }

@@ -21,6 +21,13 @@ namespace airfoil {
 inline QPointF to_qpoint(Point p) { return {p.x, p.y}; }
 inline Point to_point(QPointF p) { return {p.x(), p.y()}; }
 
+// The desktop's fonts as the Qt-free drawings measure them.
+const TextMetrics& qt_text_metrics();
+
+// Replays a drawing of plain shapes and texts (a flow plane, a boundary-layer
+// plot, a sweep chart) in the painter's current coordinates, logical pixels.
+void paint_drawing(QPainter& painter, const FlowDrawing& drawing);
+
 // The scene for `field` (or none) with the airfoil picture `airfoil_size`
 // and the circle picture `circle_size`, measured with the desktop's fonts.
 std::shared_ptr<const FlowScene> make_flow_scene(const std::optional<FlowField>& field, double alfa_degrees,
