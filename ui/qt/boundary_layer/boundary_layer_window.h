@@ -11,8 +11,8 @@
 #include <functional>
 #include <optional>
 
+#include "ui/boundary_layer_scene.h"
 #include "ui/qt/dialogs/picture_menu.h"
-#include "ui/render/boundary_layer_plots.h"
 #include "ui/render/exporter.h"
 
 class QLabel;
