@@ -361,3 +361,58 @@ test('the downloads hold what the pictures show', async () => {
   for (const label of ['y/c', 'x/c', '0.2', '-0.2', '1.0']) assert.ok(svg.includes(`>${label.trim()}`) || svg.includes(label));
   await page.close();
 });
+
+test('the flow view saves its planes: the SVG draws what the PNG shows', async () => {
+  const page = await open();
+  const session = await page.target().createCDPSession();
+  const where = fs.mkdtempSync(path.join(os.tmpdir(), 'pelmora-flow-'));
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: where });
+  await page.evaluate(() => ['thickness=12', 'camber=4', 'alfa=6'].forEach((a) => window.pelmora.act(a)));
+  await page.keyboard.press('F2');
+  const choose = async (pattern) => {
+    await page.click('#FlowAirfoil', { button: 'right' });
+    const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+    const at = texts.findIndex((t) => pattern.test(t));
+    assert.ok(at >= 0, `${pattern} in ${texts}`);
+    await (await page.$$('#Exports button'))[at].click();
+  };
+  await choose(/SVG/);
+  await choose(/PNG.*2x/);
+  const file = async (name) => {
+    const at = path.join(where, name);
+    for (let k = 0; k < 100 && !fs.existsSync(at); ++k) await new Promise((r) => setTimeout(r, 50));
+    return fs.readFileSync(at);
+  };
+  const svg = (await file('flow-airfoil.svg')).toString();
+  const png = (await file('flow-airfoil@2x.png')).toString('base64');
+  assert.match(svg, /α = 6/);
+  // Both drawn at twice the size: the SVG as a browser renders it, its
+  // colour map from the embedded PNG, against the PNG the canvas wrote.
+  const compared = await page.evaluate(async (svgText, pngData) => {
+    const load = (url) => new Promise((resolve, reject) => {
+      const image = new Image();
+      image.onload = () => resolve(image);
+      image.onerror = reject;
+      image.src = url;
+    });
+    const a = await load('data:image/png;base64,' + pngData);
+    const b = await load(URL.createObjectURL(new Blob([svgText], { type: 'image/svg+xml' })));
+    const pixels = (image) => {
+      const c = new OffscreenCanvas(a.width, a.height).getContext('2d');
+      c.drawImage(image, 0, 0, a.width, a.height);
+      return c.getImageData(0, 0, a.width, a.height).data;
+    };
+    const p = pixels(a), q = pixels(b);
+    let far = 0;
+    for (let i = 0; i < p.length; i += 4) {
+      if (Math.max(Math.abs(p[i] - q[i]), Math.abs(p[i + 1] - q[i + 1]), Math.abs(p[i + 2] - q[i + 2])) > 64) ++far;
+    }
+    return { far: far / (p.length / 4), width: a.width, shown: document.querySelector('#FlowAirfoil').clientWidth };
+  }, svg, png);
+  assert.equal(compared.width, 2 * compared.shown);
+  // Only antialiased edges and the colour map's finer sampling may differ.
+  assert.ok(compared.far < 0.02, JSON.stringify(compared));
+  assert.deepEqual(page.errors, []);
+  fs.rmSync(where, { recursive: true, force: true });
+  await page.close();
+});
