@@ -727,8 +727,13 @@
 
   function bindKeys() {
     const act = (action) => () => run(() => core.act(action));
+    // The browser's print prints the window with the handout below it (the
+    // print stylesheet), and its "save as PDF" saves that page: both the
+    // window's print and the handout's PDF go there.
+    const print = () => { window.print(); };
     const commands = {
       help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
+      print_window: print, save_handout: print,
     };
     for (const v of views) commands[v.command] = v.open;
     const bound = [];
@@ -888,6 +893,10 @@
     }
     $('Mn_About').textContent = tr('Form1', layout.menu.text);
     $('Mn_Flow').textContent = JSON.parse(core.flowTexts()).menu;
+    // A view's menu entry beside the flow field's carries its key table text.
+    for (const entry of JSON.parse(core.keys())) {
+      if (entry.text && entry.name && entry.name !== 'Mn_Flow' && $(entry.name)) $(entry.name).textContent = entry.text;
+    }
     updateFlow();
     for (const v of views) if (v.applyTexts) v.applyTexts();
     $('Form_About').setAttribute('aria-label', tr('Form1', layout.about.caption));

@@ -179,6 +179,12 @@ test('keys and clicks run the designed events', async () => {
   assert.notEqual(await legend(), '');
   await withKeys(['Control', 'Shift'], 'KeyK');
   assert.equal(await legend(), '');
+  // Ctrl+P and the handout's Ctrl+Shift+S both go to the browser's print,
+  // which prints the window with the handout (and saves it as PDF).
+  await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed += 1; }; });
+  await withKeys(['Control'], 'KeyP');
+  await withKeys(['Control', 'Shift'], 'KeyS');
+  assert.equal(await page.evaluate(() => window.printed), 2);
 
   // F2 opens the flow field; the pointer over the section's plane reads the
   // flow there, the same flow the probe's at= action reports.
