@@ -269,6 +269,15 @@
       }
     });
     picture.addEventListener('contextmenu', (e) => { e.preventDefault(); openExports(s.name, e.clientX, e.clientY); });
+    // The tooltip starts with the value under the pointer, in the picture's
+    // own axes.
+    picture.addEventListener('pointermove', (e) => {
+      const box = picture.getBoundingClientRect();
+      const value = core.valueAt(s.name, (e.clientX - box.left) * picture.offsetWidth / box.width,
+        (e.clientY - box.top) * picture.offsetHeight / box.height);
+      const tip = picture.dataset.tooltip || '';
+      picture.title = value ? value + '\n' + tip : tip;
+    });
   }
 
   // --- Drawing -------------------------------------------------------------
@@ -368,6 +377,28 @@
     for (const s of layout.surfaces) drawPicture(s.name);
   }
 
+  // The lesson's notes on the pictures, placed by the core for the size the
+  // page gives their text; they look, and export, like the designed labels.
+  function showNotes() {
+    for (const s of layout.surfaces) {
+      const picture = $(s.name);
+      for (const old of picture.querySelectorAll('.note')) old.remove();
+      const made = [];
+      const measured = (text) => {
+        const note = make('span', null, picture, 'annotation note');
+        setFont(note, layout.faces.tick);
+        Object.assign(note.style, { color: layout.annotationColour, background: s.back, width: 'auto', height: 'auto' });
+        note.setAttribute('aria-hidden', 'true');
+        note.textContent = text;
+        made.push(note);
+        return [note.offsetWidth, note.offsetHeight];
+      };
+      JSON.parse(core.notes(s.name, measured)).forEach((n, k) => {
+        Object.assign(made[k].style, { left: n.left + 'px', top: n.top + 'px' });
+      });
+    }
+  }
+
   // --- Events --------------------------------------------------------------
 
   // Runs one window event in the core, then shows what it left: the
@@ -386,6 +417,7 @@
       element.setAttribute('aria-label', t.name);
       element.setAttribute('aria-description', t.description);
       element.title = t.tooltip;
+      element.dataset.tooltip = t.tooltip;
     }
   }
 
@@ -402,6 +434,7 @@
       else if ($(name) && $(name).value !== value) $(name).value = value;
     }
     drawAll();
+    showNotes();
     applyControlTexts();
     updateFlow();
     for (const v of views) if (v.dialog().open && v.update) v.update();
@@ -807,7 +840,9 @@
   }
 
   function exportSvg(name) {
-    const blob = new Blob([core.svg(name, 1)], { type: 'image/svg+xml' });
+    const notes = [...$(name).querySelectorAll('.note')].map((n) => ({
+      text: n.textContent, left: n.offsetLeft, top: n.offsetTop, width: n.offsetWidth, height: n.offsetHeight }));
+    const blob = new Blob([core.svg(name, 1, JSON.stringify(notes))], { type: 'image/svg+xml' });
     download(name + '.svg', blob);
     return blob;
   }

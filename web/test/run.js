@@ -422,3 +422,34 @@ test('the flow view saves its planes: the SVG draws what the PNG shows', async (
   fs.rmSync(where, { recursive: true, force: true });
   await page.close();
 });
+
+test('past the critical Mach number the pressure picture says so, and the pointer reads its values', async () => {
+  const page = await open();
+  await page.evaluate(() => ['moo=0.6', 'thickness=12', 'camber=4', 'alfa=8'].forEach((a) => window.pelmora.act(a)));
+  const r = (await report(page)).readouts;
+  assert.equal(r.supercritical, true);
+  const notes = await page.$$eval('#pressure .note', (all) => all.map((n) => ({
+    text: n.textContent, left: n.offsetLeft, top: n.offsetTop, width: n.offsetWidth, height: n.offsetHeight,
+    picture: n.parentElement.offsetWidth })));
+  // The notice in the top right corner names the critical Mach number.
+  const notice = notes.find((n) => n.text.includes(r.m_crit.toFixed(3)));
+  assert.ok(notice, JSON.stringify(notes));
+  assert.deepEqual([notice.top, notice.left + notice.width + 2], [2, notice.picture]);
+  assert.match(await page.$eval('#pressure', (p) => p.getAttribute('aria-description')), /⚠/);
+  // "Cp*" stands at the right end of the sonic line: just left of it the
+  // pointer reads x/c = 1 and 1 - Cp* at the drawn Mach number, Cp* from
+  // the isentropic relations.
+  const sonic = notes.find((n) => n.text === 'Cp*');
+  const box = await (await page.$('#pressure')).boundingBox();
+  await page.mouse.move(box.x + sonic.left - 2, box.y + sonic.top + sonic.height / 2);
+  const [x, oneMinusCp] = (await page.$eval('#pressure', (p) => p.title)).match(/-?\d+\.\d+/g).map(Number);
+  const g = 1.4, m = 0.6;
+  const cpStar = (2 / (g * m * m)) * (((2 + (g - 1) * m * m) / (g + 1)) ** (g / (g - 1)) - 1);
+  assert.ok(Math.abs(x - 1) < 0.02, String(x));
+  assert.ok(Math.abs(oneMinusCp - (1 - cpStar)) < 0.05, `${oneMinusCp} vs ${1 - cpStar}`);
+  // The saved SVG carries the notes as the picture shows them.
+  const svg = await page.evaluate(async () => (await window.pelmora.exportSvg('pressure')).text());
+  for (const n of [notice, sonic]) assert.ok(svg.includes(`>${n.text}</text>`), n.text);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
