@@ -153,6 +153,15 @@
     });
 
     const about = $('Mn_About');
+    // Its first letter with Alt opens it, as the desktop menu's mnemonic does.
+    const mnemonic = layout.menu.text.charAt(0).toUpperCase();
+    about.setAttribute('aria-keyshortcuts', 'Alt+' + mnemonic);
+    document.addEventListener('keydown', (e) => {
+      if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.toUpperCase() === mnemonic && !$('Form_About').open) {
+        e.preventDefault();
+        openAbout();
+      }
+    });
     about.addEventListener('click', openAbout);
     $('Mn_Language').addEventListener('change', (e) => setLanguage(e.target.value));
     $('Mn_Catalogue').addEventListener('change', async (e) => {

@@ -223,11 +223,14 @@ test('keys and clicks run the designed events', async () => {
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
 
-  // The About window opens from its menu and Escape closes it.
+  // The About window opens from its menu and by Alt+A, and Escape closes it.
   await page.click('#Mn_About');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), false);
+  await withKeys(['Alt'], 'KeyA');
+  assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
+  await page.keyboard.press('Escape');
   assert.deepEqual(page.errors, []);
   await page.close();
 });
