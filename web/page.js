@@ -960,6 +960,15 @@
     layout = JSON.parse(core.layout());
     translations = readTranslations(core.translations());
     buildWindow();
+    // A phone or tablet narrower than the window shows all of it at first,
+    // scaled to its width (and zooms in by pinching); a wider screen shows it
+    // at its designed size. The canvases keep drawing at the device's
+    // resolution, so the scaled window stays crisp.
+    const window_ = document.querySelector('.window');
+    const width = window_.offsetWidth + 2 * window_.offsetLeft;
+    if (screen.width < width) {
+      document.querySelector('meta[name=viewport]').content = `width=${width}, initial-scale=${screen.width / width}`;
+    }
     buildAbout();
     buildExports();
     buildFlow();

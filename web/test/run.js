@@ -37,9 +37,10 @@ after(async () => {
 
 // A fresh page at `url`, ready when the core has started, with every request
 // it made kept in `requests`.
-async function open(url = pageUrl, { offline = false, ratio = 1 } = {}) {
+async function open(url = pageUrl, { offline = false, ratio = 1, phone = false } = {}) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 900, height: 620, deviceScaleFactor: ratio });
+  await page.setViewport(phone ? { width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true }
+    : { width: 900, height: 620, deviceScaleFactor: ratio });
   if (offline) await page.setOfflineMode(true);
   page.requests = [];
   page.on('request', (request) => page.requests.push(request.url()));
@@ -453,6 +454,22 @@ test('past the critical Mach number the pressure picture says so, and the pointe
   // The saved SVG carries the notes as the picture shows them.
   const svg = await page.evaluate(async () => (await window.pelmora.exportSvg('pressure')).text());
   for (const n of [notice, sonic]) assert.ok(svg.includes(`>${n.text}</text>`), n.text);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('on a phone the whole window shows at first, and taps work the controls', async () => {
+  const page = await open(pageUrl, { phone: true });
+  const view = await page.evaluate(() => ({ scale: visualViewport.scale, inner: innerWidth,
+    window: document.querySelector('.window').getBoundingClientRect().right }));
+  assert.ok(view.window <= view.inner && view.scale < 0.5, JSON.stringify(view));
+  await page.tap('#HScroll_Thickness .more');
+  await page.tap('#profil');
+  const state = (await report(page)).state;
+  assert.ok(state.nP > 0 && state.Thickness > 0, JSON.stringify(state.Thickness));
+  // The canvases draw at the phone's resolution, not the scaled one.
+  const canvas = await page.$eval('#profil canvas', (c) => [c.width, c.clientWidth]);
+  assert.equal(canvas[0], 3 * canvas[1]);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
