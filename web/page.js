@@ -153,6 +153,15 @@
     });
 
     const about = $('Mn_About');
+    // Its first letter with Alt opens it, as the desktop menu's mnemonic does.
+    const mnemonic = layout.menu.text.charAt(0).toUpperCase();
+    about.setAttribute('aria-keyshortcuts', 'Alt+' + mnemonic);
+    document.addEventListener('keydown', (e) => {
+      if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.toUpperCase() === mnemonic && !$('Form_About').open) {
+        e.preventDefault();
+        openAbout();
+      }
+    });
     about.addEventListener('click', openAbout);
     $('Mn_Language').addEventListener('change', (e) => setLanguage(e.target.value));
     $('Mn_Catalogue').addEventListener('change', async (e) => {
@@ -269,6 +278,15 @@
       }
     });
     picture.addEventListener('contextmenu', (e) => { e.preventDefault(); openExports(s.name, e.clientX, e.clientY); });
+    // The tooltip starts with the value under the pointer, in the picture's
+    // own axes.
+    picture.addEventListener('pointermove', (e) => {
+      const box = picture.getBoundingClientRect();
+      const value = core.valueAt(s.name, (e.clientX - box.left) * picture.offsetWidth / box.width,
+        (e.clientY - box.top) * picture.offsetHeight / box.height);
+      const tip = picture.dataset.tooltip || '';
+      picture.title = value ? value + '\n' + tip : tip;
+    });
   }
 
   // --- Drawing -------------------------------------------------------------
@@ -368,6 +386,28 @@
     for (const s of layout.surfaces) drawPicture(s.name);
   }
 
+  // The lesson's notes on the pictures, placed by the core for the size the
+  // page gives their text; they look, and export, like the designed labels.
+  function showNotes() {
+    for (const s of layout.surfaces) {
+      const picture = $(s.name);
+      for (const old of picture.querySelectorAll('.note')) old.remove();
+      const made = [];
+      const measured = (text) => {
+        const note = make('span', null, picture, 'annotation note');
+        setFont(note, layout.faces.tick);
+        Object.assign(note.style, { color: layout.annotationColour, background: s.back, width: 'auto', height: 'auto' });
+        note.setAttribute('aria-hidden', 'true');
+        note.textContent = text;
+        made.push(note);
+        return [note.offsetWidth, note.offsetHeight];
+      };
+      JSON.parse(core.notes(s.name, measured)).forEach((n, k) => {
+        Object.assign(made[k].style, { left: n.left + 'px', top: n.top + 'px' });
+      });
+    }
+  }
+
   // --- Events --------------------------------------------------------------
 
   // Runs one window event in the core, then shows what it left: the
@@ -386,6 +426,7 @@
       element.setAttribute('aria-label', t.name);
       element.setAttribute('aria-description', t.description);
       element.title = t.tooltip;
+      element.dataset.tooltip = t.tooltip;
     }
   }
 
@@ -402,6 +443,7 @@
       else if ($(name) && $(name).value !== value) $(name).value = value;
     }
     drawAll();
+    showNotes();
     applyControlTexts();
     updateFlow();
     for (const v of views) if (v.dialog().open && v.update) v.update();
@@ -581,7 +623,7 @@
   function drawFlow() {
     const ratio = window.devicePixelRatio || 1;
     for (const [plane, id] of Object.entries(flowPlanes)) {
-      const drawing = JSON.parse(core.flowDrawing(plane));
+      const drawing = JSON.parse(core.flowDrawing(plane, true));
       if (!drawing) continue;
       const canvas = $(id);
       canvas.width = Math.round(drawing.width * ratio);
@@ -649,6 +691,24 @@
       });
     }
     new ResizeObserver(() => updateFlow()).observe($('FlowAirfoil'));
+    // Each plane's picture menu, as the desktop flow window has it.
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      const canvas = $(id);
+      const open = (x, y) => openMenu(JSON.parse(core.flowMenu()), canvas, x, y, (entry) => {
+        const file = core.flowFile(plane);
+        const drawing = () => JSON.parse(core.flowDrawing(plane, false));
+        if (entry.action === 'copy') copyCanvas(shapesCanvas(drawing(), 1));
+        else if (entry.action === 'png') savePng(shapesCanvas(drawing(), entry.scale), `${file}@${entry.scale}x.png`);
+        else if (entry.action === 'svg') download(file + '.svg', new Blob([core.flowSvg(plane, pngUri)], { type: 'image/svg+xml' }));
+      });
+      canvas.addEventListener('contextmenu', (e) => { e.preventDefault(); open(e.clientX, e.clientY); });
+      canvas.addEventListener('keydown', (e) => {
+        if (e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey)) {
+          e.preventDefault();
+          open();
+        }
+      });
+    }
     // The arrow keys move a probe point over the focused plane, as the mouse
     // does; with Shift in finer steps.
     for (const [plane, id] of Object.entries(flowPlanes)) {
@@ -709,8 +769,13 @@
 
   function bindKeys() {
     const act = (action) => () => run(() => core.act(action));
+    // The browser's print prints the window with the handout below it (the
+    // print stylesheet), and its "save as PDF" saves that page: both the
+    // window's print and the handout's PDF go there.
+    const print = () => { window.print(); };
     const commands = {
       help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
+      print_window: print, save_handout: print,
     };
     for (const v of views) commands[v.command] = v.open;
     const bound = [];
@@ -751,15 +816,42 @@
     return canvas;
   }
 
-  function exportPng(name, scale) {
-    return new Promise((resolve) => pictureCanvas(name, scale).toBlob((blob) => {
-      download(`${name}@${scale}x.png`, blob);
+  // A drawing of shapes (a flow plane, a chart) on a canvas of its own, at
+  // `scale` times its size on a 96 dpi screen.
+  function shapesCanvas(drawing, scale) {
+    const canvas = document.createElement('canvas');
+    canvas.width = Math.round(drawing.width * scale);
+    canvas.height = Math.round(drawing.height * scale);
+    drawShapes(canvas.getContext('2d'), drawing, scale);
+    return canvas;
+  }
+
+  function savePng(canvas, file) {
+    return new Promise((resolve) => canvas.toBlob((blob) => {
+      download(file, blob);
       resolve(blob);
     }, 'image/png'));
   }
 
+  // An image of the core (0xAARRGGBB pixels) as a PNG data URI, for the
+  // images inside an SVG file.
+  function pngUri(width, height, argb) {
+    return argbImage({ width, height, argb }).toDataURL('image/png');
+  }
+
+  function copyCanvas(canvas) {
+    const blob = new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+    return navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]).catch(() => {});
+  }
+
+  function exportPng(name, scale) {
+    return savePng(pictureCanvas(name, scale), `${name}@${scale}x.png`);
+  }
+
   function exportSvg(name) {
-    const blob = new Blob([core.svg(name, 1)], { type: 'image/svg+xml' });
+    const notes = [...$(name).querySelectorAll('.note')].map((n) => ({
+      text: n.textContent, left: n.offsetLeft, top: n.offsetTop, width: n.offsetWidth, height: n.offsetHeight }));
+    const blob = new Blob([core.svg(name, 1, JSON.stringify(notes))], { type: 'image/svg+xml' });
     download(name + '.svg', blob);
     return blob;
   }
@@ -816,8 +908,7 @@
   }
 
   function copyPicture(name) {
-    const blob = new Promise((resolve) => pictureCanvas(name, 1).toBlob(resolve, 'image/png'));
-    return navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]).catch(() => {});
+    return copyCanvas(pictureCanvas(name, 1));
   }
 
   function buildExports() {
@@ -846,6 +937,10 @@
     }
     $('Mn_About').textContent = tr('Form1', layout.menu.text);
     $('Mn_Flow').textContent = JSON.parse(core.flowTexts()).menu;
+    // A view's menu entry beside the flow field's carries its key table text.
+    for (const entry of JSON.parse(core.keys())) {
+      if (entry.text && entry.name && entry.name !== 'Mn_Flow' && $(entry.name)) $(entry.name).textContent = entry.text;
+    }
     updateFlow();
     for (const v of views) if (v.applyTexts) v.applyTexts();
     $('Form_About').setAttribute('aria-label', tr('Form1', layout.about.caption));
@@ -865,6 +960,15 @@
     layout = JSON.parse(core.layout());
     translations = readTranslations(core.translations());
     buildWindow();
+    // A phone or tablet narrower than the window shows all of it at first,
+    // scaled to its width (and zooms in by pinching); a wider screen shows it
+    // at its designed size. The canvases keep drawing at the device's
+    // resolution, so the scaled window stays crisp.
+    const window_ = document.querySelector('.window');
+    const width = window_.offsetWidth + 2 * window_.offsetLeft;
+    if (screen.width < width) {
+      document.querySelector('meta[name=viewport]').content = `width=${width}, initial-scale=${screen.width / width}`;
+    }
     buildAbout();
     buildExports();
     buildFlow();
@@ -908,6 +1012,7 @@
     layout: () => layout,
     language: () => language,
     tr, make, place, setFont, measure, drawShapes, download, run, refresh, showView, openMenu,
+    shapesCanvas, savePng, copyCanvas, pngUri,
   };
 
   PelmoraCore().then(start);

@@ -37,9 +37,10 @@ after(async () => {
 
 // A fresh page at `url`, ready when the core has started, with every request
 // it made kept in `requests`.
-async function open(url = pageUrl, { offline = false, ratio = 1 } = {}) {
+async function open(url = pageUrl, { offline = false, ratio = 1, phone = false } = {}) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 900, height: 620, deviceScaleFactor: ratio });
+  await page.setViewport(phone ? { width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true }
+    : { width: 900, height: 620, deviceScaleFactor: ratio });
   if (offline) await page.setOfflineMode(true);
   page.requests = [];
   page.on('request', (request) => page.requests.push(request.url()));
@@ -179,6 +180,12 @@ test('keys and clicks run the designed events', async () => {
   assert.notEqual(await legend(), '');
   await withKeys(['Control', 'Shift'], 'KeyK');
   assert.equal(await legend(), '');
+  // Ctrl+P and the handout's Ctrl+Shift+S both go to the browser's print,
+  // which prints the window with the handout (and saves it as PDF).
+  await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed += 1; }; });
+  await withKeys(['Control'], 'KeyP');
+  await withKeys(['Control', 'Shift'], 'KeyS');
+  assert.equal(await page.evaluate(() => window.printed), 2);
 
   // F2 opens the flow field; the pointer over the section's plane reads the
   // flow there, the same flow the probe's at= action reports.
@@ -217,11 +224,14 @@ test('keys and clicks run the designed events', async () => {
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
 
-  // The About window opens from its menu and Escape closes it.
+  // The About window opens from its menu and by Alt+A, and Escape closes it.
   await page.click('#Mn_About');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), false);
+  await withKeys(['Alt'], 'KeyA');
+  assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
+  await page.keyboard.press('Escape');
   assert.deepEqual(page.errors, []);
   await page.close();
 });
@@ -359,5 +369,107 @@ test('the downloads hold what the pictures show', async () => {
   assert.equal((svg.match(/<line /g) || []).length, lines);
   assert.ok(lines > 10);
   for (const label of ['y/c', 'x/c', '0.2', '-0.2', '1.0']) assert.ok(svg.includes(`>${label.trim()}`) || svg.includes(label));
+  await page.close();
+});
+
+test('the flow view saves its planes: the SVG draws what the PNG shows', async () => {
+  const page = await open();
+  const session = await page.target().createCDPSession();
+  const where = fs.mkdtempSync(path.join(os.tmpdir(), 'pelmora-flow-'));
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: where });
+  await page.evaluate(() => ['thickness=12', 'camber=4', 'alfa=6'].forEach((a) => window.pelmora.act(a)));
+  await page.keyboard.press('F2');
+  const choose = async (pattern) => {
+    await page.click('#FlowAirfoil', { button: 'right' });
+    const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+    const at = texts.findIndex((t) => pattern.test(t));
+    assert.ok(at >= 0, `${pattern} in ${texts}`);
+    await (await page.$$('#Exports button'))[at].click();
+  };
+  await choose(/SVG/);
+  await choose(/PNG.*2x/);
+  const file = async (name) => {
+    const at = path.join(where, name);
+    for (let k = 0; k < 100 && !fs.existsSync(at); ++k) await new Promise((r) => setTimeout(r, 50));
+    return fs.readFileSync(at);
+  };
+  const svg = (await file('flow-airfoil.svg')).toString();
+  const png = (await file('flow-airfoil@2x.png')).toString('base64');
+  assert.match(svg, /α = 6/);
+  // Both drawn at twice the size: the SVG as a browser renders it, its
+  // colour map from the embedded PNG, against the PNG the canvas wrote.
+  const compared = await page.evaluate(async (svgText, pngData) => {
+    const load = (url) => new Promise((resolve, reject) => {
+      const image = new Image();
+      image.onload = () => resolve(image);
+      image.onerror = reject;
+      image.src = url;
+    });
+    const a = await load('data:image/png;base64,' + pngData);
+    const b = await load(URL.createObjectURL(new Blob([svgText], { type: 'image/svg+xml' })));
+    const pixels = (image) => {
+      const c = new OffscreenCanvas(a.width, a.height).getContext('2d');
+      c.drawImage(image, 0, 0, a.width, a.height);
+      return c.getImageData(0, 0, a.width, a.height).data;
+    };
+    const p = pixels(a), q = pixels(b);
+    let far = 0;
+    for (let i = 0; i < p.length; i += 4) {
+      if (Math.max(Math.abs(p[i] - q[i]), Math.abs(p[i + 1] - q[i + 1]), Math.abs(p[i + 2] - q[i + 2])) > 64) ++far;
+    }
+    return { far: far / (p.length / 4), width: a.width, shown: document.querySelector('#FlowAirfoil').clientWidth };
+  }, svg, png);
+  assert.equal(compared.width, 2 * compared.shown);
+  // Only antialiased edges and the colour map's finer sampling may differ.
+  assert.ok(compared.far < 0.02, JSON.stringify(compared));
+  assert.deepEqual(page.errors, []);
+  fs.rmSync(where, { recursive: true, force: true });
+  await page.close();
+});
+
+test('past the critical Mach number the pressure picture says so, and the pointer reads its values', async () => {
+  const page = await open();
+  await page.evaluate(() => ['moo=0.6', 'thickness=12', 'camber=4', 'alfa=8'].forEach((a) => window.pelmora.act(a)));
+  const r = (await report(page)).readouts;
+  assert.equal(r.supercritical, true);
+  const notes = await page.$$eval('#pressure .note', (all) => all.map((n) => ({
+    text: n.textContent, left: n.offsetLeft, top: n.offsetTop, width: n.offsetWidth, height: n.offsetHeight,
+    picture: n.parentElement.offsetWidth })));
+  // The notice in the top right corner names the critical Mach number.
+  const notice = notes.find((n) => n.text.includes(r.m_crit.toFixed(3)));
+  assert.ok(notice, JSON.stringify(notes));
+  assert.deepEqual([notice.top, notice.left + notice.width + 2], [2, notice.picture]);
+  assert.match(await page.$eval('#pressure', (p) => p.getAttribute('aria-description')), /⚠/);
+  // "Cp*" stands at the right end of the sonic line: just left of it the
+  // pointer reads x/c = 1 and 1 - Cp* at the drawn Mach number, Cp* from
+  // the isentropic relations.
+  const sonic = notes.find((n) => n.text === 'Cp*');
+  const box = await (await page.$('#pressure')).boundingBox();
+  await page.mouse.move(box.x + sonic.left - 2, box.y + sonic.top + sonic.height / 2);
+  const [x, oneMinusCp] = (await page.$eval('#pressure', (p) => p.title)).match(/-?\d+\.\d+/g).map(Number);
+  const g = 1.4, m = 0.6;
+  const cpStar = (2 / (g * m * m)) * (((2 + (g - 1) * m * m) / (g + 1)) ** (g / (g - 1)) - 1);
+  assert.ok(Math.abs(x - 1) < 0.02, String(x));
+  assert.ok(Math.abs(oneMinusCp - (1 - cpStar)) < 0.05, `${oneMinusCp} vs ${1 - cpStar}`);
+  // The saved SVG carries the notes as the picture shows them.
+  const svg = await page.evaluate(async () => (await window.pelmora.exportSvg('pressure')).text());
+  for (const n of [notice, sonic]) assert.ok(svg.includes(`>${n.text}</text>`), n.text);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('on a phone the whole window shows at first, and taps work the controls', async () => {
+  const page = await open(pageUrl, { phone: true });
+  const view = await page.evaluate(() => ({ scale: visualViewport.scale, inner: innerWidth,
+    window: document.querySelector('.window').getBoundingClientRect().right }));
+  assert.ok(view.window <= view.inner && view.scale < 0.5, JSON.stringify(view));
+  await page.tap('#HScroll_Thickness .more');
+  await page.tap('#profil');
+  const state = (await report(page)).state;
+  assert.ok(state.nP > 0 && state.Thickness > 0, JSON.stringify(state.Thickness));
+  // The canvases draw at the phone's resolution, not the scaled one.
+  const canvas = await page.$eval('#profil canvas', (c) => [c.width, c.clientWidth]);
+  assert.equal(canvas[0], 3 * canvas[1]);
+  assert.deepEqual(page.errors, []);
   await page.close();
 });
