@@ -473,3 +473,74 @@ test('on a phone the whole window shows at first, and taps work the controls', a
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+test('F4 shows the boundary layer the core computes, follows Re and the window, and saves its tables', async () => {
+  const page = await open();
+  const session = await page.target().createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.evaluate(() => ['thickness=12', 'camber=4', 'alfa=4'].forEach((a) => window.pelmora.act(a)));
+  await page.keyboard.press('F4');
+  assert.equal(await page.$eval('#Form_BoundaryLayer', (d) => d.open), true);
+  const numbers = () => page.$eval('#BoundaryLayerNumbers', (e) => e.textContent);
+  const layer = async () => (await report(page)).boundary_layer;
+  const shows = (text, bl) => {
+    for (const part of [`CD = ${bl.cd.toFixed(5)}`, `${bl.cd_friction.toFixed(5)}`,
+      `${bl.xtr_upper.toFixed(3)}, `]) assert.ok(text.includes(part), `${part} in ${text}`);
+  };
+  const at1e6 = await layer();
+  shows(await numbers(), at1e6);
+
+  // Re typed and Return: the report's Re too; the waves grow to e^9 sooner.
+  // Text that is no Reynolds number from 1e5 to 1e8 puts the value back.
+  const typeRe = async (text) => {
+    await page.click('#BoundaryLayerRe', { clickCount: 3 });
+    await page.keyboard.type(text);
+    await page.keyboard.press('Enter');
+  };
+  await typeRe('3e6');
+  const at3e6 = await layer();
+  assert.equal(at3e6.re, 3e6);
+  assert.ok(at3e6.xtr_upper < at1e6.xtr_upper);
+  assert.match(await numbers(), /^Re = 3e6, {2}α = 4°/);
+  shows(await numbers(), at3e6);
+  await typeRe('5e4');
+  assert.equal(await page.$eval('#BoundaryLayerRe', (e) => e.value), '3e6');
+  assert.equal((await layer()).re, 3e6);
+
+  // An event of the main window: the view follows it.
+  await page.focus('#HScroll_AlfaD');
+  await page.keyboard.press('ArrowRight');
+  assert.match(await numbers(), /α = 5°/);
+  shows(await numbers(), await layer());
+
+  // The Cf picture has both sides' curves in their colours, and a name.
+  const cf = await page.$eval('#boundary-layer-cf', (canvas) => {
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let blue = 0, red = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i + 2] > 200 && data[i] < 60 && data[i + 1] < 60) ++blue;
+      if (data[i] > 200 && data[i + 1] < 60 && data[i + 2] < 60) ++red;
+    }
+    return { blue, red, name: canvas.getAttribute('aria-label') };
+  });
+  assert.ok(cf.blue > 100 && cf.red > 100, JSON.stringify(cf));
+  assert.equal(cf.name, 'Yüzey sürtünme katsayısı Cf');
+
+  // The polar's menu saves its table: one row a degree, the report's drag.
+  await page.click('#polar', { button: 'right' });
+  const entries = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+  assert.equal(entries.filter((t) => /PNG/.test(t)).length, 3);
+  await (await page.$$('#Exports button'))[entries.findIndex((t) => /^Polar/.test(t))].click();
+  const where = path.join(downloads, 'polar.csv');
+  for (let k = 0; k < 100 && !fs.existsSync(where); ++k) await new Promise((r) => setTimeout(r, 50));
+  const rows = fs.readFileSync(where, 'utf8').trim().split('\n');
+  const polar = (await layer()).polar;
+  assert.equal(rows.length, polar.length + 1);
+  const five = rows.find((r) => r.startsWith('5,')).split(',').map(Number);
+  expectSame(five[2], polar.find((p) => p.alpha_deg === 5).cd, 'polar.csv');
+
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_BoundaryLayer', (d) => d.open), false);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
