@@ -21,6 +21,10 @@
   // every event while it is open, applyTexts on a change of language.
   const views = [];
   const raised = [];  // open views' dialogs, the one raised last at the end
+  // What the views and the lesson add to the main pictures' menus, above
+  // copying and saving: each a function of the picture's name giving menu
+  // entries ({text, run} or {text, entries: [...]}, see openMenu).
+  const pictureEntries = [];
 
   const $ = (id) => document.getElementById(id);
 
@@ -774,8 +778,10 @@
   // The picture's right-click menu, its entries and texts from the core,
   // opened at the pointer (or at the picture's corner from the keyboard).
   function openExports(name, x, y) {
-    openMenu(JSON.parse(core.pictureMenu(name)), $(name), x, y, (entry) => {
-      if (entry.action === 'copy') copyPicture(name);
+    const added = pictureEntries.flatMap((entries) => entries(name));
+    openMenu(added.concat(JSON.parse(core.pictureMenu(name))), $(name), x, y, (entry) => {
+      if (entry.run) entry.run();
+      else if (entry.action === 'copy') copyPicture(name);
       else if (entry.action === 'png') exportPng(name, entry.scale);
       else if (entry.action === 'svg') exportSvg(name);
       else if (entry.action === 'csv') exportCsv(entry.file);
@@ -784,25 +790,36 @@
 
   // A picture menu of `entries` ({action, text, ...}) beside `anchor`, at
   // (x, y) when opened by the pointer; `choose(entry)` does the chosen one.
-  // Copying is offered where the browser lets a page write images to the
-  // clipboard.
+  // An entry with `entries` is a submenu, shown as a named group of its
+  // entries; one marked `disabled` is shown but cannot be chosen. Copying is
+  // offered where the browser lets a page write images to the clipboard.
   function openMenu(entries, anchor, x, y, choose) {
     const dialog = $('Exports');
     const items = dialog.querySelector('.items');
     if (dialog.open) dialog.close();
     items.replaceChildren();
     const canCopy = !!(navigator.clipboard && navigator.clipboard.write && window.ClipboardItem);
-    for (const entry of entries) {
-      if (entry.action === 'copy' && !canCopy) continue;
-      const button = make('button', null, items);
+    const add = (entry, parent) => {
+      if (entry.action === 'copy' && !canCopy) return;
+      if (entry.entries) {
+        const group = make('div', null, parent, 'group');
+        group.setAttribute('role', 'group');
+        group.setAttribute('aria-label', entry.text);
+        make('div', null, group, 'heading').textContent = entry.text;
+        for (const inner of entry.entries) add(inner, group);
+        return;
+      }
+      const button = make('button', null, parent);
       button.type = 'button';
       button.setAttribute('role', 'menuitem');
       button.textContent = entry.text;
+      button.disabled = !!entry.disabled;
       button.addEventListener('click', () => {
         dialog.close();
         choose(entry);
       });
-    }
+    };
+    for (const entry of entries) add(entry, items);
     if (x === undefined) {
       const box = anchor.getBoundingClientRect();
       [x, y] = [box.left, box.top];
@@ -812,7 +829,7 @@
     const left = Math.max(0, Math.min(x, innerWidth - dialog.offsetWidth));
     const top = Math.max(0, Math.min(y, innerHeight - dialog.offsetHeight));
     Object.assign(dialog.style, { left: left + 'px', top: top + 'px' });
-    items.firstChild.focus();
+    items.querySelector('button:not(:disabled)').focus();
   }
 
   function copyPicture(name) {
@@ -828,7 +845,7 @@
       const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
       if (!step) return;
       e.preventDefault();
-      const all = [...dialog.querySelectorAll('button')];
+      const all = [...dialog.querySelectorAll('button:not(:disabled)')];
       const at = all.indexOf(document.activeElement);
       all[(at + step + all.length) % all.length].focus();
     });
@@ -904,6 +921,7 @@
   // What a view in its own script may use of the page.
   window.pelmoraPage = {
     addView: (view) => views.push(view),
+    addPictureEntries: (entries) => pictureEntries.push(entries),
     core: () => core,
     layout: () => layout,
     language: () => language,
