@@ -240,7 +240,9 @@ std::string exponent_form(const std::string& digits, int exponent) {
 
 }  // namespace
 
-std::string shortest_text(double x) {
+namespace {
+
+std::string shortest_of(double x, bool plain_only) {
   if (std::isnan(x)) return std::signbit(x) ? "-nan" : "nan";
   if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
   if (x == 0) return std::signbit(x) ? "-0" : "0";
@@ -282,11 +284,17 @@ std::string shortest_text(double x) {
     plain.append(digits, static_cast<std::size_t>(exponent + 1));
   }
   const std::string scientific = exponent_form(digits, exponent);
-  const std::string& shorter = plain.size() <= scientific.size() ? plain : scientific;
+  const std::string& shorter = plain_only || plain.size() <= scientific.size() ? plain : scientific;
   if (x > 0) return shorter;
   std::string negative(1, '-');
   return negative.append(shorter);
 }
+
+}  // namespace
+
+std::string shortest_text(double x) { return shortest_of(x, false); }
+
+std::string shortest_plain_text(double x) { return shortest_of(x, true); }
 
 std::string fixed_text(double x, int decimals) { return c_printf('f', decimals < 0 ? 0 : decimals, x); }
 

@@ -39,6 +39,9 @@ LeadingNumber read_leading_number(std::string_view text);
 // on a tie (a whole number in plain form with all its exact digits); "-0" for
 // negative zero, "inf", "-inf" and "nan" for the rest.
 std::string shortest_text(double x);
+// The same digits always in the plain form ("0.00012", "1e+22" as
+// "10000000000000000000000"), for files whose readers know no exponents.
+std::string shortest_plain_text(double x);
 
 // x with exactly `decimals` digits after the point, rounded on its exact
 // binary value, ties to even ("-0.0000" stays as it is).

@@ -325,6 +325,8 @@ const char* flow_hint_source() {
       "çizilir.");
 }
 
+const char* flow_picture_file(Plane p) { return p == Plane::airfoil ? "flow-airfoil" : "flow-circle"; }
+
 const char* flow_plane_name_source(Plane p) {
   return p == Plane::airfoil ? QT_TRANSLATE_NOOP("FlowWindow", "Profil düzlemindeki akış")
                              : QT_TRANSLATE_NOOP("FlowWindow", "Daire düzlemindeki akış");

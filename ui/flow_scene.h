@@ -165,6 +165,8 @@ inline constexpr int kFlowWindowMargin = 4, kFlowWindowSpacing = 4;
 inline constexpr const char* kFlowWindowTitle = QT_TRANSLATE_NOOP("FlowWindow", "Akış alanı");
 inline constexpr const char* kFlowReadoutName = QT_TRANSLATE_NOOP("FlowWindow", "Fare konumundaki akış");
 const char* flow_plane_name_source(Plane p);
+// The file name a plane's picture is saved under, without its extension.
+const char* flow_picture_file(Plane p);
 const char* flow_plane_description_source(Plane p);
 inline constexpr const char* kFlowIncidenceSource = QT_TRANSLATE_NOOP("FlowWindow", "Hücum açısı %1 derece.");
 

@@ -23,6 +23,7 @@
 #include "model/numtext.h"
 #include "model/phrase.h"
 #include "session.h"
+#include "ui/drawing_svg.h"
 #include "ui/export_csv.h"
 #include "ui/flow_scene.h"
 #include "ui/form_events.h"
@@ -68,18 +69,6 @@ std::string css_colour(Colour c) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
   return text;
-}
-
-// The families the layout was drawn with first, then installed families of
-// the same metrics, as a CSS list.
-const char* css_family(Family family) {
-  switch (family) {
-    case Family::symbol: return "'Times New Roman', 'Liberation Serif', Tinos, 'DejaVu Serif', serif";
-    case Family::verdana:
-      return "Verdana, 'DejaVu Sans', 'Bitstream Vera Sans', 'Liberation Sans', sans-serif";
-    case Family::arial: break;
-  }
-  return "Arial, 'Liberation Sans', Arimo, 'Nimbus Sans', 'DejaVu Sans', sans-serif";
 }
 
 Json font_json(const Font& f) {
@@ -383,6 +372,26 @@ Json image_json(const ArgbImage& image) {
 
 }  // namespace
 
+std::string image_uri(const emscripten::val& encode, const ArgbImage& image) {
+  return encode(image.width, image.height,
+                emscripten::val(emscripten::typed_memory_view(image.pixels.size(), image.pixels.data())))
+      .as<std::string>();
+}
+
+std::string menu_json(const std::string& csv_file) {
+  const auto t = [](const char* source) { return translate(kPictureMenuContext, source); };
+  Json out = Json::array();
+  out.push_back({{"action", "copy"}, {"text", t(kMenuCopy)}});
+  for (const int scale : kPngScales) {
+    std::string text = t(kMenuPng);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(scale));
+    out.push_back({{"action", "png"}, {"text", text}, {"scale", scale}});
+  }
+  out.push_back({{"action", "svg"}, {"text", t(kMenuSvg)}});
+  if (!csv_file.empty()) out.push_back({{"action", "csv"}, {"text", t(kMenuCsv)}, {"file", csv_file}});
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 std::string drawing_json(const FlowDrawing& d) {
   static const char* const kinds[] = {"fill",    "text",    "wrapped", "baseline", "image", "polyline",
                                       "polygon", "ellipse", "frame",   "line",     "clip",  "unclip"};
@@ -434,18 +443,41 @@ void flow_open(int width, int height, double zoom, emscripten::val measure) {
   if (!flow_view.field) flow_view.hovered.reset();
 }
 
-// One plane's drawing as {width, height, shapes: [...], images: [...]}.
-std::string flow_drawing(const std::string& name) {
-  if (!flow_view.scene) return "null";
-  const Plane p = plane_named(name);
+// One plane's drawing in the page's language; `marked` rings the point
+// under the pointer (on screen), an exported picture shows the flow alone.
+// `map_samples` as draw_flow_plane takes it.
+FlowDrawing flow_plane_drawing(Plane p, bool marked, double map_samples = 0) {
   const std::string title =
       translate("FlowWindow", flow_plane_title_source(p)) + flow_title_suffix(*flow_view.scene, p);
-  const FlowDrawing d =
-      draw_flow_plane(*flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
-                      translate("FlowWindow", flow_hint_source()),
-                      flow_mark_in(flow_view.field, flow_view.hovered, p, flow_view.by_keyboard));
-  return drawing_json(d);
+  return draw_flow_plane(
+      *flow_view.scene, p, flow_view.style, *flow_view.metrics, title,
+      translate("FlowWindow", flow_hint_source()),
+      marked ? flow_mark_in(flow_view.field, flow_view.hovered, p, flow_view.by_keyboard) : std::nullopt,
+      map_samples);
 }
+
+// One plane's drawing as {width, height, shapes: [...], images: [...]}, as
+// shown (`marked`) or as saved.
+std::string flow_drawing(const std::string& name, bool marked) {
+  if (!flow_view.scene) return "null";
+  return drawing_json(flow_plane_drawing(plane_named(name), marked));
+}
+
+// One plane's drawing as an SVG file. Its colour map is sampled afresh at one
+// sample per logical pixel, finer than the screen's grid, and the page's
+// `encode(width, height, argb)` gives the data URI of its PNG (the browser's
+// PNG writer compresses it).
+std::string flow_svg(const std::string& name, emscripten::val encode) {
+  if (!flow_view.scene) return "";
+  return drawing_svg(flow_plane_drawing(plane_named(name), false, 1.0), *flow_view.metrics,
+                     [&encode](const ArgbImage& image) { return image_uri(encode, image); });
+}
+
+// The file name of a plane's picture, without its extension.
+std::string flow_file(const std::string& name) { return flow_picture_file(plane_named(name)); }
+
+// The flow pictures' menu: copy and the image files, as the desktop's.
+std::string flow_menu() { return menu_json(""); }
 
 // The pointer at (x, y) of plane `name`'s picture, or off both pictures
 // (empty name). Returns the readout in the page's language.
@@ -542,22 +574,11 @@ std::string keys() {
 // desktop menu's order: [{action, text, scale?, file?}]. Saving as PDF is
 // left out: the page prints through the browser, whose print saves PDF.
 std::string picture_menu(const std::string& name) {
-  const auto t = [](const char* source) { return translate(kPictureMenuContext, source); };
-  Json out = Json::array();
-  out.push_back({{"action", "copy"}, {"text", t(kMenuCopy)}});
-  for (const int scale : kPngScales) {
-    std::string text = t(kMenuPng);
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(scale));
-    out.push_back({{"action", "png"}, {"text", text}, {"scale", scale}});
-  }
-  out.push_back({{"action", "svg"}, {"text", t(kMenuSvg)}});
   // Every picture has a table: the airfoil's is the section, as the pressure's.
   for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
-    if (kSurfaceLayouts[i].name != name) continue;
-    out.push_back(
-        {{"action", "csv"}, {"text", t(kMenuCsv)}, {"file", data_table_of(static_cast<SurfaceId>(i)).file}});
+    if (kSurfaceLayouts[i].name == name) return menu_json(data_table_of(static_cast<SurfaceId>(i)).file);
   }
-  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+  return menu_json("");
 }
 
 // The one-page handout's texts in the page's language, as the picture that
@@ -615,6 +636,9 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("handout", &handout);
   emscripten::function("pictureMenu", &picture_menu);
   emscripten::function("flowProbe", &flow_probe);
+  emscripten::function("flowSvg", &flow_svg);
+  emscripten::function("flowMenu", &flow_menu);
+  emscripten::function("flowFile", &flow_file);
 }
 
 }  // namespace airfoil::web

@@ -48,4 +48,13 @@ class PageMetrics : public TextMetrics {
 // page's drawShapes replays on a canvas.
 std::string drawing_json(const FlowDrawing& d);
 
+// The data URI of an image as the page's `encode(width, height, argb)`
+// writes it (a canvas's PNG): for the images of an SVG file.
+std::string image_uri(const emscripten::val& encode, const ArgbImage& image);
+
+// A picture's menu as the page shows it, texts in the page's language: copy,
+// PNG at each scale, SVG, and the CSV table `csv_file` unless it is empty.
+// Each entry is {action: copy|png|svg|csv, text, scale?, file?}.
+std::string menu_json(const std::string& csv_file);
+
 }  // namespace airfoil::web

@@ -585,7 +585,7 @@
   function drawFlow() {
     const ratio = window.devicePixelRatio || 1;
     for (const [plane, id] of Object.entries(flowPlanes)) {
-      const drawing = JSON.parse(core.flowDrawing(plane));
+      const drawing = JSON.parse(core.flowDrawing(plane, true));
       if (!drawing) continue;
       const canvas = $(id);
       canvas.width = Math.round(drawing.width * ratio);
@@ -653,6 +653,24 @@
       });
     }
     new ResizeObserver(() => updateFlow()).observe($('FlowAirfoil'));
+    // Each plane's picture menu, as the desktop flow window has it.
+    for (const [plane, id] of Object.entries(flowPlanes)) {
+      const canvas = $(id);
+      const open = (x, y) => openMenu(JSON.parse(core.flowMenu()), canvas, x, y, (entry) => {
+        const file = core.flowFile(plane);
+        const drawing = () => JSON.parse(core.flowDrawing(plane, false));
+        if (entry.action === 'copy') copyCanvas(shapesCanvas(drawing(), 1));
+        else if (entry.action === 'png') savePng(shapesCanvas(drawing(), entry.scale), `${file}@${entry.scale}x.png`);
+        else if (entry.action === 'svg') download(file + '.svg', new Blob([core.flowSvg(plane, pngUri)], { type: 'image/svg+xml' }));
+      });
+      canvas.addEventListener('contextmenu', (e) => { e.preventDefault(); open(e.clientX, e.clientY); });
+      canvas.addEventListener('keydown', (e) => {
+        if (e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey)) {
+          e.preventDefault();
+          open();
+        }
+      });
+    }
     // The arrow keys move a probe point over the focused plane, as the mouse
     // does; with Shift in finer steps.
     for (const [plane, id] of Object.entries(flowPlanes)) {
@@ -713,8 +731,13 @@
 
   function bindKeys() {
     const act = (action) => () => run(() => core.act(action));
+    // The browser's print prints the window with the handout below it (the
+    // print stylesheet), and its "save as PDF" saves that page: both the
+    // window's print and the handout's PDF go there.
+    const print = () => { window.print(); };
     const commands = {
       help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
+      print_window: print, save_handout: print,
     };
     for (const v of views) commands[v.command] = v.open;
     const bound = [];
@@ -755,11 +778,36 @@
     return canvas;
   }
 
-  function exportPng(name, scale) {
-    return new Promise((resolve) => pictureCanvas(name, scale).toBlob((blob) => {
-      download(`${name}@${scale}x.png`, blob);
+  // A drawing of shapes (a flow plane, a chart) on a canvas of its own, at
+  // `scale` times its size on a 96 dpi screen.
+  function shapesCanvas(drawing, scale) {
+    const canvas = document.createElement('canvas');
+    canvas.width = Math.round(drawing.width * scale);
+    canvas.height = Math.round(drawing.height * scale);
+    drawShapes(canvas.getContext('2d'), drawing, scale);
+    return canvas;
+  }
+
+  function savePng(canvas, file) {
+    return new Promise((resolve) => canvas.toBlob((blob) => {
+      download(file, blob);
       resolve(blob);
     }, 'image/png'));
+  }
+
+  // An image of the core (0xAARRGGBB pixels) as a PNG data URI, for the
+  // images inside an SVG file.
+  function pngUri(width, height, argb) {
+    return argbImage({ width, height, argb }).toDataURL('image/png');
+  }
+
+  function copyCanvas(canvas) {
+    const blob = new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+    return navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]).catch(() => {});
+  }
+
+  function exportPng(name, scale) {
+    return savePng(pictureCanvas(name, scale), `${name}@${scale}x.png`);
   }
 
   function exportSvg(name) {
@@ -833,8 +881,7 @@
   }
 
   function copyPicture(name) {
-    const blob = new Promise((resolve) => pictureCanvas(name, 1).toBlob(resolve, 'image/png'));
-    return navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]).catch(() => {});
+    return copyCanvas(pictureCanvas(name, 1));
   }
 
   function buildExports() {
@@ -863,6 +910,10 @@
     }
     $('Mn_About').textContent = tr('Form1', layout.menu.text);
     $('Mn_Flow').textContent = JSON.parse(core.flowTexts()).menu;
+    // A view's menu entry beside the flow field's carries its key table text.
+    for (const entry of JSON.parse(core.keys())) {
+      if (entry.text && entry.name && entry.name !== 'Mn_Flow' && $(entry.name)) $(entry.name).textContent = entry.text;
+    }
     updateFlow();
     for (const v of views) if (v.applyTexts) v.applyTexts();
     $('Form_About').setAttribute('aria-label', tr('Form1', layout.about.caption));
@@ -926,6 +977,7 @@
     layout: () => layout,
     language: () => language,
     tr, make, place, setFont, measure, drawShapes, download, run, refresh, showView, openMenu,
+    shapesCanvas, savePng, copyCanvas, pngUri,
   };
 
   PelmoraCore().then(start);

@@ -29,25 +29,16 @@
     page.drawShapes(canvas.getContext('2d'), drawing, ratio);
   }
 
-  // The chart at `scale` times its size, on a canvas of its own.
-  function chartImage(k, scale) {
-    const drawing = chartDrawing(k);
-    const canvas = document.createElement('canvas');
-    canvas.width = Math.round(drawing.width * scale);
-    canvas.height = Math.round(drawing.height * scale);
-    page.drawShapes(canvas.getContext('2d'), drawing, scale);
-    return canvas;
-  }
-
   function exportChart(k, entry) {
     const name = texts.charts[k].name;
     if (entry.action === 'csv') {
       page.download(entry.file, new Blob([page.core().sweepCsv(k)], { type: 'text/csv' }));
     } else if (entry.action === 'png') {
-      chartImage(k, entry.scale).toBlob((blob) => page.download(`${name}@${entry.scale}x.png`, blob), 'image/png');
+      page.savePng(page.shapesCanvas(chartDrawing(k), entry.scale), `${name}@${entry.scale}x.png`);
+    } else if (entry.action === 'svg') {
+      page.download(name + '.svg', new Blob([page.core().sweepSvg(k, page.measure)], { type: 'image/svg+xml' }));
     } else if (entry.action === 'copy') {
-      const blob = new Promise((resolve) => chartImage(k, 1).toBlob(resolve, 'image/png'));
-      navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]).catch(() => {});
+      page.copyCanvas(page.shapesCanvas(chartDrawing(k), 1));
     }
   }
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "bindings.h"
+#include "ui/drawing_svg.h"
 #include "ui/key_table.h"
-#include "ui/picture_menu_texts.h"
 #include "ui/readout_texts.h"
 #include "ui/readouts_view.h"
 
@@ -83,7 +83,8 @@ std::string readouts_values() {
       .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// Sweep chart k, `width` x `height` logical pixels at `zoom`, as a drawing.
+// Sweep chart k, `width` x `height` logical pixels at `zoom`, as a drawing
+// (a chart has no images).
 std::string sweep_drawing(int k, int width, int height, double zoom, emscripten::val measure) {
   const SweepChartKind& chart = chart_at(k);
   const PageMetrics metrics(std::move(measure));
@@ -96,19 +97,18 @@ std::string sweep_drawing(int k, int width, int height, double zoom, emscripten:
 // Sweep chart k's table, as its picture shows it.
 std::string sweep_csv(int k) { return sweep_table(shown.of(chart_at(k))); }
 
-// Sweep chart k's menu, as the desktop's: copy, PNG at each scale, the table.
-std::string sweep_menu(int k) {
-  const auto t = [](const char* source) { return translate(kPictureMenuContext, source); };
-  Json out = Json::array();
-  out.push_back({{"action", "copy"}, {"text", t(kMenuCopy)}});
-  for (const int scale : kPngScales) {
-    std::string text = t(kMenuPng);
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(scale));
-    out.push_back({{"action", "png"}, {"text", text}, {"scale", scale}});
-  }
-  out.push_back({{"action", "csv"}, {"text", t(kMenuCsv)}, {"file", std::string(chart_at(k).name) + ".csv"}});
-  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+// Sweep chart k as an SVG file: the same drawing, texts kept as texts.
+std::string sweep_svg(int k, emscripten::val measure) {
+  const SweepChartKind& chart = chart_at(k);
+  const PageMetrics metrics(std::move(measure));
+  return drawing_svg(
+      draw_sweep_chart(shown.of(chart), shown.live(chart), chart.moment, in_readouts(chart.title),
+                       kSweepChartWidth, kSweepChartHeight, FlowStyle{}, metrics),
+      metrics, [](const ArgbImage&) { return std::string(); });
 }
+
+// Sweep chart k's menu, as the desktop's: copy, the image files, the table.
+std::string sweep_menu(int k) { return menu_json(std::string(chart_at(k).name) + ".csv"); }
 
 }  // namespace
 
@@ -118,6 +118,7 @@ EMSCRIPTEN_BINDINGS(readouts) {
   emscripten::function("sweepDrawing", &sweep_drawing);
   emscripten::function("sweepCsv", &sweep_csv);
   emscripten::function("sweepMenu", &sweep_menu);
+  emscripten::function("sweepSvg", &sweep_svg);
 }
 
 }  // namespace airfoil::web

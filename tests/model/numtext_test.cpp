@@ -183,6 +183,9 @@ TEST(PortableConversions, WriteAndReadWhatTheExactConversionsDo) {
     char text[64];
     const auto shortest = std::to_chars(text, text + sizeof text, x);
     ASSERT_EQ(shortest_text(x), std::string(text, shortest.ptr)) << x;
+    char plain[400];  // the plain form of 1e308 or 5e-324 has over 300 digits
+    const auto fixed = std::to_chars(plain, plain + sizeof plain, x, std::chars_format::fixed);
+    ASSERT_EQ(shortest_plain_text(x), std::string(plain, fixed.ptr)) << x;
     const auto sci = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 14);
     const std::string written(text, sci.ptr);
     double read = 0;

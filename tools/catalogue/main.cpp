@@ -11,7 +11,6 @@
 // comparison with scroll-bar value / 100 finds them.
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -22,6 +21,7 @@
 
 #include "app_identity.h"
 #include "circle_search.h"
+#include "model/numtext.h"
 
 namespace {
 
@@ -45,13 +45,9 @@ constexpr const char* kUsage =
     "Exit status: 0 written, 1 a search failed or the file could not be written,\n"
     "2 bad arguments.\n";
 
-std::string shortest(double x) {
-  char buffer[64];
-  // Plain decimal notation: every value here is between 0 and 1, and the
-  // reader need not know about exponents.
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
-  return std::string(buffer, result.ptr);
-}
+// Plain decimal notation: every value here is between 0 and 1, and the
+// reader need not know about exponents.
+std::string shortest(double x) { return airfoil::shortest_plain_text(x); }
 
 }  // namespace
 

@@ -179,6 +179,12 @@ test('keys and clicks run the designed events', async () => {
   assert.notEqual(await legend(), '');
   await withKeys(['Control', 'Shift'], 'KeyK');
   assert.equal(await legend(), '');
+  // Ctrl+P and the handout's Ctrl+Shift+S both go to the browser's print,
+  // which prints the window with the handout (and saves it as PDF).
+  await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed += 1; }; });
+  await withKeys(['Control'], 'KeyP');
+  await withKeys(['Control', 'Shift'], 'KeyS');
+  assert.equal(await page.evaluate(() => window.printed), 2);
 
   // F2 opens the flow field; the pointer over the section's plane reads the
   // flow there, the same flow the probe's at= action reports.
@@ -436,11 +442,74 @@ test('the readouts view follows the window; presets and typed boxes reach a case
   assert.equal(table[0], 'ratio,cl,cm');
   const live = table.slice(1).map((line) => line.split(',').map(Number)).find(([ratio]) => Math.abs(ratio - 0.04) < 1e-9);
   assert.ok(live && Math.abs(live[1] - r.cl) <= 1e-12, table.join(' '));
+  // Its SVG keeps the title as text and rings the drawn section.
+  await page.click('#Sweep_sweep_cl_camber', { button: 'right' });
+  const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+  await (await page.$$('#Exports button'))[texts.findIndex((t) => /SVG/.test(t))].click();
+  const svgFile = path.join(downloads, 'sweep_cl_camber.svg');
+  for (let k = 0; k < 100 && !fs.existsSync(svgFile); ++k) await new Promise((done) => setTimeout(done, 50));
+  const svg = fs.readFileSync(svgFile, 'utf8');
+  assert.ok(svg.includes('CL − kamburluk f/c') && /<ellipse /.test(svg), svg.slice(0, 400));
 
   // In English the view speaks English.
   await page.evaluate(() => window.pelmora.setLanguage('en'));
   assert.notEqual(await page.$eval('#ReadoutsTitle', (e) => e.textContent), 'Okumalar');
   assert.equal((await rows()).cl, r.cl.toFixed(4));
   assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the flow view saves its planes: the SVG draws what the PNG shows', async () => {
+  const page = await open();
+  const session = await page.target().createCDPSession();
+  const where = fs.mkdtempSync(path.join(os.tmpdir(), 'pelmora-flow-'));
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: where });
+  await page.evaluate(() => ['thickness=12', 'camber=4', 'alfa=6'].forEach((a) => window.pelmora.act(a)));
+  await page.keyboard.press('F2');
+  const choose = async (pattern) => {
+    await page.click('#FlowAirfoil', { button: 'right' });
+    const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+    const at = texts.findIndex((t) => pattern.test(t));
+    assert.ok(at >= 0, `${pattern} in ${texts}`);
+    await (await page.$$('#Exports button'))[at].click();
+  };
+  await choose(/SVG/);
+  await choose(/PNG.*2x/);
+  const file = async (name) => {
+    const at = path.join(where, name);
+    for (let k = 0; k < 100 && !fs.existsSync(at); ++k) await new Promise((r) => setTimeout(r, 50));
+    return fs.readFileSync(at);
+  };
+  const svg = (await file('flow-airfoil.svg')).toString();
+  const png = (await file('flow-airfoil@2x.png')).toString('base64');
+  assert.match(svg, /α = 6/);
+  // Both drawn at twice the size: the SVG as a browser renders it, its
+  // colour map from the embedded PNG, against the PNG the canvas wrote.
+  const compared = await page.evaluate(async (svgText, pngData) => {
+    const load = (url) => new Promise((resolve, reject) => {
+      const image = new Image();
+      image.onload = () => resolve(image);
+      image.onerror = reject;
+      image.src = url;
+    });
+    const a = await load('data:image/png;base64,' + pngData);
+    const b = await load(URL.createObjectURL(new Blob([svgText], { type: 'image/svg+xml' })));
+    const pixels = (image) => {
+      const c = new OffscreenCanvas(a.width, a.height).getContext('2d');
+      c.drawImage(image, 0, 0, a.width, a.height);
+      return c.getImageData(0, 0, a.width, a.height).data;
+    };
+    const p = pixels(a), q = pixels(b);
+    let far = 0;
+    for (let i = 0; i < p.length; i += 4) {
+      if (Math.max(Math.abs(p[i] - q[i]), Math.abs(p[i + 1] - q[i + 1]), Math.abs(p[i + 2] - q[i + 2])) > 64) ++far;
+    }
+    return { far: far / (p.length / 4), width: a.width, shown: document.querySelector('#FlowAirfoil').clientWidth };
+  }, svg, png);
+  assert.equal(compared.width, 2 * compared.shown);
+  // Only antialiased edges and the colour map's finer sampling may differ.
+  assert.ok(compared.far < 0.02, JSON.stringify(compared));
+  assert.deepEqual(page.errors, []);
+  fs.rmSync(where, { recursive: true, force: true });
   await page.close();
 });
