@@ -6,16 +6,17 @@
 (function () {
   const page = window.pelmoraPage;
 
-  function build() {
-    for (const name of JSON.parse(page.core().typedBoxes())) {
-      const box = document.getElementById(name);
-      box.addEventListener('keydown', (e) => {
-        if (e.key !== 'Enter') return;
-        e.preventDefault();
-        page.run(() => page.core().enterTyped(name, box.value));
-      });
-    }
-  }
+  // Return in one of the boxes beside the bars: the core reads the typed
+  // text as the desktop does. Listened for on the document, since the boxes
+  // are made when the core has started.
+  let typed = null;  // the boxes' names
+  document.addEventListener('keydown', (e) => {
+    if (e.key !== 'Enter' || !page.core()) return;
+    typed = typed || JSON.parse(page.core().typedBoxes());
+    if (!typed.includes(e.target.id)) return;
+    e.preventDefault();
+    page.run(() => page.core().enterTyped(e.target.id, e.target.value));
+  });
 
   // The desktop's entries on every picture: the presets, pin, unpin one
   // (named as the legend names the pinned cases) and unpin all.
@@ -33,7 +34,5 @@
     ];
   }
 
-  // Not a window: only the start and the menus.
-  page.addView({ command: 'lesson', dialog: () => ({ open: false }), build });
   page.addPictureEntries(entries);
 })();

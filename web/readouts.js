@@ -77,9 +77,16 @@
       });
     });
     $('Mn_Readouts').addEventListener('click', open);
-    // A move to a screen of another pixel ratio, or a browser zoom, draws
+    // A browser zoom, or a move to a screen of another pixel ratio, draws
     // the charts again at the new resolution.
     addEventListener('resize', () => { if (dialog().open) drawCharts(); });
+    const watchRatio = () => {
+      matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+        if (dialog().open) drawCharts();
+        watchRatio();
+      }, { once: true });
+    };
+    watchRatio();
   }
 
   function drawCharts() {

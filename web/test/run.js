@@ -431,6 +431,26 @@ test('the readouts view follows the window; presets and typed boxes reach a case
   assert.equal((await rows()).cl_corrected, `${r.cl_corrected.toFixed(4)} (Moo 0.6)`);
   assert.match(await page.$eval('#Label_Supercritical', (e) => e.textContent), /0\.599/);
 
+  // Pinned twice from a picture's menu (opened by the keyboard, the view
+  // being over it), then the older case unpinned from it: the newer stays.
+  const fromMenu = async (pattern) => {
+    await page.focus('#daire');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('F10');
+    await page.keyboard.up('Shift');
+    const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+    const at = texts.findIndex((t) => pattern.test(t));
+    assert.ok(at >= 0, `${pattern} in ${texts}`);
+    await (await page.$$('#Exports button'))[at].click();
+  };
+  await fromMenu(/sabitle/);
+  await page.evaluate(() => window.pelmora.act('alfa=4'));
+  await fromMenu(/sabitle/);
+  await fromMenu(/α 2°/);
+  assert.deepEqual((await report(page)).references.map((ref) => ref.alfa), [4]);
+  assert.match(await page.$eval('#Label_References', (e) => e.textContent), /α 4°/);
+  await page.evaluate(() => window.pelmora.act('alfa=2'));
+
   // The camber sweep's table from its menu: the section drawn is among its
   // rows with the CL the readouts show.
   await page.click('#Sweep_sweep_cl_camber', { button: 'right' });
