@@ -79,7 +79,7 @@ FlowDrawing draw_sweep_chart(const std::vector<SweepPoint>& points, double live_
     s.pen_width = pen_width;
     return s;
   };
-  const auto text = [&](const std::string& t, const Font& font, Rect where) {
+  const auto text = [&](const std::string& t, const Font& font, const Rect& where) {
     FlowShape& s = shape(FlowShape::Kind::Text, 0xFF000000u, 0);
     s.text = t;
     s.font = font;
