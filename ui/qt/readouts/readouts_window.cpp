@@ -1,7 +1,6 @@
 #include "ui/qt/readouts/readouts_window.h"
 
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -9,12 +8,9 @@
 #include <QPainter>
 #include <QShortcut>
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "charts/colours.h"
-#include "ui/export_csv.h"
 #include "ui/key_table.h"
 #include "ui/render/flow_picture.h"
 #include "ui/render/fonts.h"
