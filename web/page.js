@@ -804,15 +804,26 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
   }
 
-  // The picture with its labels at `scale` times its size on a 96 dpi screen.
-  function pictureCanvas(name, scale) {
+  // The picture with its labels at `scale` times its size on a 96 dpi screen;
+  // a saved one (`saved`) with the pinned references' legend below it.
+  function pictureCanvas(name, scale, saved = false) {
     const plan = JSON.parse(core.plan(name, scale, false));
+    const strip = saved ? JSON.parse(core.legendStrip(name)) : { height: 0, lines: [] };
     const canvas = document.createElement('canvas');
     canvas.width = plan.width;
-    canvas.height = plan.height;
+    canvas.height = plan.height + Math.round(strip.height * scale);
     const context = canvas.getContext('2d');
     drawPlan(context, plan);
     drawLabels(context, name, scale);
+    context.save();
+    context.scale(scale, scale);
+    context.fillStyle = $(name).style.background;
+    context.fillRect(0, plan.height / scale, plan.width / scale, strip.height);
+    context.fillStyle = '#000';
+    context.font = strip.font || '';
+    context.textBaseline = 'middle';
+    for (const l of strip.lines) context.fillText(l.text, l.left, l.top + l.height / 2, l.width);
+    context.restore();
     return canvas;
   }
 
@@ -845,7 +856,7 @@
   }
 
   function exportPng(name, scale) {
-    return savePng(pictureCanvas(name, scale), `${name}@${scale}x.png`);
+    return savePng(pictureCanvas(name, scale, true), `${name}@${scale}x.png`);
   }
 
   function exportSvg(name) {

@@ -454,6 +454,17 @@ test('past the critical Mach number the pressure picture says so, and the pointe
   // The saved SVG carries the notes as the picture shows them.
   const svg = await page.evaluate(async () => (await window.pelmora.exportSvg('pressure')).text());
   for (const n of [notice, sonic]) assert.ok(svg.includes(`>${n.text}</text>`), n.text);
+  // With a case pinned, a saved picture says below itself which dashed
+  // curve is which; the copy on screen is unchanged.
+  await page.evaluate(() => window.pelmora.act('pin'));
+  const saved = await page.evaluate(async () => {
+    const png = await createImageBitmap(await window.pelmora.exportPng('profil', 1));
+    const svgText = await window.pelmora.exportSvg('profil').text();
+    return { height: png.height, svg: svgText, shown: document.querySelector('#profil').offsetHeight };
+  });
+  assert.equal(saved.height, saved.shown + 2 * 14 + 6);
+  assert.match(saved.svg, /Referanslar \(kesikli çizgiler\):<\/text>/);
+  assert.match(saved.svg, /t\/c 0.12, f\/c 0.04, α 8°, Moo 0.6<\/text>/);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
