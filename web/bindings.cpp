@@ -31,7 +31,9 @@
 #include "ui/help_content.h"
 #include "ui/key_table.h"
 #include "ui/picture_menu_texts.h"
+#include "ui/picture_notes.h"
 #include "ui/picture_texts.h"
+#include "ui/readout_texts.h"
 #include "ui/surface_layout.h"
 #include "ui/window_layout.h"
 
@@ -207,19 +209,93 @@ std::string plan(const std::string& name, double scale, bool exact) {
   return Json{{"width", p.width}, {"height", p.height}, {"shapes", shapes}}.dump();
 }
 
-// The picture as SVG, with the axis names and tick values that sit on it.
-std::string svg(const std::string& name, double scale) {
+// The picture as SVG, with the axis names and tick values that sit on it and
+// the lesson's notes, `notes` as the page placed them: a JSON array of
+// {text, left, top, width, height} in logical pixels.
+std::string svg(const std::string& name, double scale, const std::string& notes) {
   const SurfaceLayout& s = surface_named(name);
   std::vector<SvgLabel> labels;
+  const auto add = [&labels, scale](const std::string& text, double left, double top, double width,
+                                    double height, Face face) {
+    const Font f = font_of(face);
+    labels.push_back({text, left * scale, top * scale, width * scale, height * scale, css_family(f.family),
+                      f.points * 96 / 72 * scale, f.italic, f.bold});
+  };
   for (const Annotation& a : kAnnotations) {
     if (surface_layout(a.surface).name != s.name) continue;
-    const Font f = font_of(a.face);
-    // Twips to device pixels; a point is 20 twips.
-    const double px = scale / 15.0;
-    labels.push_back({a.text, a.place.left * px, a.place.top * px, a.place.width * px, a.place.height * px,
-                      css_family(f.family), f.points * 20 * px, f.italic, f.bold});
+    // Twips to logical pixels: 15 twips each.
+    add(a.text, a.place.left / 15.0, a.place.top / 15.0, a.place.width / 15.0, a.place.height / 15.0, a.face);
   }
-  return picture_svg(plan_of(name, scale, false), labels, s.BackColor);
+  for (const Json& n : Json::parse(notes.empty() ? "[]" : notes)) {
+    add(n.at("text").get<std::string>(), n.at("left").get<double>(), n.at("top").get<double>(),
+        n.at("width").get<double>(), n.at("height").get<double>(), Face::tick);
+  }
+  // A saved picture says which dashed curve is which, below itself.
+  DevicePlan plan = plan_of(name, scale, false);
+  const LegendStrip strip =
+      legend_strip(headed_legend(current().form().w), s.pixel_width(), s.pixel_height());
+  plan.height += strip.height * scale;
+  for (const LegendLine& line : strip.lines) {
+    labels.push_back({render(line.text, [](const std::string& t) { return translate(kReadoutsContext, t); }),
+                      line.left * scale, line.top * scale, line.width * scale, line.height * scale,
+                      css_family(kLegendFont.family), kLegendFont.points * 96 / 72 * scale});
+  }
+  return picture_svg(plan, labels, s.BackColor);
+}
+
+// The strip below a saved picture: {height, font, lines: [{text, left, top,
+// width, height}]} in logical pixels, the texts in the page's language.
+std::string legend_strip_json(const std::string& name) {
+  const SurfaceLayout& s = surface_named(name);
+  const LegendStrip strip =
+      legend_strip(headed_legend(current().form().w), s.pixel_width(), s.pixel_height());
+  Json lines = Json::array();
+  for (const LegendLine& line : strip.lines) {
+    lines.push_back(
+        {{"text", render(line.text, [](const std::string& t) { return translate(kReadoutsContext, t); })},
+         {"left", line.left},
+         {"top", line.top},
+         {"width", line.width},
+         {"height", line.height}});
+  }
+  return Json{{"height", strip.height}, {"font", css_font(kLegendFont)}, {"lines", std::move(lines)}}.dump(
+      -1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The lesson's notes on picture `name` (on the pressure picture: the
+// supercritical notice, the sonic line's name, a peak off the chart) in the
+// page's language, as [{text, left, top}]: `measure(text)` gives the
+// [width, height] of a note as the page lays it out.
+std::string notes(const std::string& name, emscripten::val measure) {
+  const SurfaceLayout& s = surface_named(name);
+  const RecordingSurface& r = current().surface(index_of(s));
+  if (index_of(s) != static_cast<std::size_t>(SurfaceId::pressure) || !r.scale()) return "[]";
+  const std::vector<PictureNote> shown = pressure_notes(current().form().readouts());
+  std::vector<std::string> texts;
+  std::vector<std::array<int, 2>> sizes;
+  for (const PictureNote& note : shown) {
+    texts.push_back(
+        render(note.text, [](const std::string& source) { return translate(kReadoutsContext, source); }));
+    const emscripten::val size = measure(texts.back());
+    sizes.push_back({size[0].as<int>(), size[1].as<int>()});
+  }
+  const std::vector<NotePlace> places =
+      place_notes(shown, sizes, *r.scale(), s.pixel_width(), s.pixel_height());
+  Json out = Json::array();
+  for (std::size_t k = 0; k < shown.size(); ++k) {
+    out.push_back({{"text", texts[k]}, {"left", places[k].left}, {"top", places[k].top}});
+  }
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The value under the pointer at (x, y) of picture `name`, in its own axes;
+// empty before the picture is drawn.
+std::string value_at(const std::string& name, double x, double y) {
+  const SurfaceLayout& s = surface_named(name);
+  const RecordingSurface& r = current().surface(index_of(s));
+  if (!r.scale()) return "";
+  return value_under_pointer(static_cast<SurfaceId>(index_of(s)), *r.scale(), s.pixel_width(),
+                             s.pixel_height(), x, y);
 }
 
 // The data table `name` ("section.csv", or "section") as the window drew it.
@@ -548,6 +624,13 @@ std::string control_texts() {
     }
     out[kSurfaceLayouts[i].name.data()] = std::move(entry);
   }
+  // Past the critical Mach number the pressure picture says so to the ear too.
+  const std::string notice = render(supercritical_notice(current().form().readouts()),
+                                    [](const std::string& s) { return translate(kReadoutsContext, s); });
+  if (!notice.empty()) {
+    auto& pressure = out[kSurfaceLayouts[static_cast<std::size_t>(SurfaceId::pressure)].name.data()];
+    pressure["description"] = pressure["description"].get<std::string>() + " ⚠ " + notice;
+  }
   return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
@@ -614,6 +697,9 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("plan", &plan);
   emscripten::function("svg", &svg);
   emscripten::function("csv", &csv);
+  emscripten::function("notes", &notes);
+  emscripten::function("legendStrip", &legend_strip_json);
+  emscripten::function("valueAt", &value_at);
   emscripten::function("act", &act);
   emscripten::function("report", &report);
   emscripten::function("controls", &controls);

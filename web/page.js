@@ -157,6 +157,15 @@
     });
 
     const about = $('Mn_About');
+    // Its first letter with Alt opens it, as the desktop menu's mnemonic does.
+    const mnemonic = layout.menu.text.charAt(0).toUpperCase();
+    about.setAttribute('aria-keyshortcuts', 'Alt+' + mnemonic);
+    document.addEventListener('keydown', (e) => {
+      if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.toUpperCase() === mnemonic && !$('Form_About').open) {
+        e.preventDefault();
+        openAbout();
+      }
+    });
     about.addEventListener('click', openAbout);
     $('Mn_Language').addEventListener('change', (e) => setLanguage(e.target.value));
     $('Mn_Catalogue').addEventListener('change', async (e) => {
@@ -273,6 +282,15 @@
       }
     });
     picture.addEventListener('contextmenu', (e) => { e.preventDefault(); openExports(s.name, e.clientX, e.clientY); });
+    // The tooltip starts with the value under the pointer, in the picture's
+    // own axes.
+    picture.addEventListener('pointermove', (e) => {
+      const box = picture.getBoundingClientRect();
+      const value = core.valueAt(s.name, (e.clientX - box.left) * picture.offsetWidth / box.width,
+        (e.clientY - box.top) * picture.offsetHeight / box.height);
+      const tip = picture.dataset.tooltip || '';
+      picture.title = value ? value + '\n' + tip : tip;
+    });
   }
 
   // --- Drawing -------------------------------------------------------------
@@ -372,6 +390,28 @@
     for (const s of layout.surfaces) drawPicture(s.name);
   }
 
+  // The lesson's notes on the pictures, placed by the core for the size the
+  // page gives their text; they look, and export, like the designed labels.
+  function showNotes() {
+    for (const s of layout.surfaces) {
+      const picture = $(s.name);
+      for (const old of picture.querySelectorAll('.note')) old.remove();
+      const made = [];
+      const measured = (text) => {
+        const note = make('span', null, picture, 'annotation note');
+        setFont(note, layout.faces.tick);
+        Object.assign(note.style, { color: layout.annotationColour, background: s.back, width: 'auto', height: 'auto' });
+        note.setAttribute('aria-hidden', 'true');
+        note.textContent = text;
+        made.push(note);
+        return [note.offsetWidth, note.offsetHeight];
+      };
+      JSON.parse(core.notes(s.name, measured)).forEach((n, k) => {
+        Object.assign(made[k].style, { left: n.left + 'px', top: n.top + 'px' });
+      });
+    }
+  }
+
   // --- Events --------------------------------------------------------------
 
   // Runs one window event in the core, then shows what it left: the
@@ -390,6 +430,7 @@
       element.setAttribute('aria-label', t.name);
       element.setAttribute('aria-description', t.description);
       element.title = t.tooltip;
+      element.dataset.tooltip = t.tooltip;
     }
   }
 
@@ -406,6 +447,7 @@
       else if ($(name) && $(name).value !== value) $(name).value = value;
     }
     drawAll();
+    showNotes();
     applyControlTexts();
     updateFlow();
     for (const v of views) if (v.dialog().open && v.update) v.update();
@@ -766,15 +808,26 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
   }
 
-  // The picture with its labels at `scale` times its size on a 96 dpi screen.
-  function pictureCanvas(name, scale) {
+  // The picture with its labels at `scale` times its size on a 96 dpi screen;
+  // a saved one (`saved`) with the pinned references' legend below it.
+  function pictureCanvas(name, scale, saved = false) {
     const plan = JSON.parse(core.plan(name, scale, false));
+    const strip = saved ? JSON.parse(core.legendStrip(name)) : { height: 0, lines: [] };
     const canvas = document.createElement('canvas');
     canvas.width = plan.width;
-    canvas.height = plan.height;
+    canvas.height = plan.height + Math.round(strip.height * scale);
     const context = canvas.getContext('2d');
     drawPlan(context, plan);
     drawLabels(context, name, scale);
+    context.save();
+    context.scale(scale, scale);
+    context.fillStyle = $(name).style.background;
+    context.fillRect(0, plan.height / scale, plan.width / scale, strip.height);
+    context.fillStyle = '#000';
+    context.font = strip.font || '';
+    context.textBaseline = 'middle';
+    for (const l of strip.lines) context.fillText(l.text, l.left, l.top + l.height / 2, l.width);
+    context.restore();
     return canvas;
   }
 
@@ -807,11 +860,13 @@
   }
 
   function exportPng(name, scale) {
-    return savePng(pictureCanvas(name, scale), `${name}@${scale}x.png`);
+    return savePng(pictureCanvas(name, scale, true), `${name}@${scale}x.png`);
   }
 
   function exportSvg(name) {
-    const blob = new Blob([core.svg(name, 1)], { type: 'image/svg+xml' });
+    const notes = [...$(name).querySelectorAll('.note')].map((n) => ({
+      text: n.textContent, left: n.offsetLeft, top: n.offsetTop, width: n.offsetWidth, height: n.offsetHeight }));
+    const blob = new Blob([core.svg(name, 1, JSON.stringify(notes))], { type: 'image/svg+xml' });
     download(name + '.svg', blob);
     return blob;
   }
@@ -933,6 +988,15 @@
     layout = JSON.parse(core.layout());
     translations = readTranslations(core.translations());
     buildWindow();
+    // A phone or tablet narrower than the window shows all of it at first,
+    // scaled to its width (and zooms in by pinching); a wider screen shows it
+    // at its designed size. The canvases keep drawing at the device's
+    // resolution, so the scaled window stays crisp.
+    const window_ = document.querySelector('.window');
+    const width = window_.offsetWidth + 2 * window_.offsetLeft;
+    if (screen.width < width) {
+      document.querySelector('meta[name=viewport]').content = `width=${width}, initial-scale=${screen.width / width}`;
+    }
     buildAbout();
     buildExports();
     buildFlow();

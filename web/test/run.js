@@ -37,9 +37,10 @@ after(async () => {
 
 // A fresh page at `url`, ready when the core has started, with every request
 // it made kept in `requests`.
-async function open(url = pageUrl, { offline = false, ratio = 1 } = {}) {
+async function open(url = pageUrl, { offline = false, ratio = 1, phone = false } = {}) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 900, height: 620, deviceScaleFactor: ratio });
+  await page.setViewport(phone ? { width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true }
+    : { width: 900, height: 620, deviceScaleFactor: ratio });
   if (offline) await page.setOfflineMode(true);
   page.requests = [];
   page.on('request', (request) => page.requests.push(request.url()));
@@ -223,11 +224,14 @@ test('keys and clicks run the designed events', async () => {
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_Flow', (d) => d.open), false);
 
-  // The About window opens from its menu and Escape closes it.
+  // The About window opens from its menu and by Alt+A, and Escape closes it.
   await page.click('#Mn_About');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#Form_About', (d) => d.open), false);
+  await withKeys(['Alt'], 'KeyA');
+  assert.equal(await page.$eval('#Form_About', (d) => d.open), true);
+  await page.keyboard.press('Escape');
   assert.deepEqual(page.errors, []);
   await page.close();
 });
@@ -531,5 +535,63 @@ test('the flow view saves its planes: the SVG draws what the PNG shows', async (
   assert.ok(compared.far < 0.02, JSON.stringify(compared));
   assert.deepEqual(page.errors, []);
   fs.rmSync(where, { recursive: true, force: true });
+  await page.close();
+});
+
+test('past the critical Mach number the pressure picture says so, and the pointer reads its values', async () => {
+  const page = await open();
+  await page.evaluate(() => ['moo=0.6', 'thickness=12', 'camber=4', 'alfa=8'].forEach((a) => window.pelmora.act(a)));
+  const r = (await report(page)).readouts;
+  assert.equal(r.supercritical, true);
+  const notes = await page.$$eval('#pressure .note', (all) => all.map((n) => ({
+    text: n.textContent, left: n.offsetLeft, top: n.offsetTop, width: n.offsetWidth, height: n.offsetHeight,
+    picture: n.parentElement.offsetWidth })));
+  // The notice in the top right corner names the critical Mach number.
+  const notice = notes.find((n) => n.text.includes(r.m_crit.toFixed(3)));
+  assert.ok(notice, JSON.stringify(notes));
+  assert.deepEqual([notice.top, notice.left + notice.width + 2], [2, notice.picture]);
+  assert.match(await page.$eval('#pressure', (p) => p.getAttribute('aria-description')), /⚠/);
+  // "Cp*" stands at the right end of the sonic line: just left of it the
+  // pointer reads x/c = 1 and 1 - Cp* at the drawn Mach number, Cp* from
+  // the isentropic relations.
+  const sonic = notes.find((n) => n.text === 'Cp*');
+  const box = await (await page.$('#pressure')).boundingBox();
+  await page.mouse.move(box.x + sonic.left - 2, box.y + sonic.top + sonic.height / 2);
+  const [x, oneMinusCp] = (await page.$eval('#pressure', (p) => p.title)).match(/-?\d+\.\d+/g).map(Number);
+  const g = 1.4, m = 0.6;
+  const cpStar = (2 / (g * m * m)) * (((2 + (g - 1) * m * m) / (g + 1)) ** (g / (g - 1)) - 1);
+  assert.ok(Math.abs(x - 1) < 0.02, String(x));
+  assert.ok(Math.abs(oneMinusCp - (1 - cpStar)) < 0.05, `${oneMinusCp} vs ${1 - cpStar}`);
+  // The saved SVG carries the notes as the picture shows them.
+  const svg = await page.evaluate(async () => (await window.pelmora.exportSvg('pressure')).text());
+  for (const n of [notice, sonic]) assert.ok(svg.includes(`>${n.text}</text>`), n.text);
+  // With a case pinned, a saved picture says below itself which dashed
+  // curve is which; the copy on screen is unchanged.
+  await page.evaluate(() => window.pelmora.act('pin'));
+  const saved = await page.evaluate(async () => {
+    const png = await createImageBitmap(await window.pelmora.exportPng('profil', 1));
+    const svgText = await window.pelmora.exportSvg('profil').text();
+    return { height: png.height, svg: svgText, shown: document.querySelector('#profil').offsetHeight };
+  });
+  assert.equal(saved.height, saved.shown + 2 * 14 + 6);
+  assert.match(saved.svg, /Referanslar \(kesikli çizgiler\):<\/text>/);
+  assert.match(saved.svg, /t\/c 0.12, f\/c 0.04, α 8°, Moo 0.6<\/text>/);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('on a phone the whole window shows at first, and taps work the controls', async () => {
+  const page = await open(pageUrl, { phone: true });
+  const view = await page.evaluate(() => ({ scale: visualViewport.scale, inner: innerWidth,
+    window: document.querySelector('.window').getBoundingClientRect().right }));
+  assert.ok(view.window <= view.inner && view.scale < 0.5, JSON.stringify(view));
+  await page.tap('#HScroll_Thickness .more');
+  await page.tap('#profil');
+  const state = (await report(page)).state;
+  assert.ok(state.nP > 0 && state.Thickness > 0, JSON.stringify(state.Thickness));
+  // The canvases draw at the phone's resolution, not the scaled one.
+  const canvas = await page.$eval('#profil canvas', (c) => [c.width, c.clientWidth]);
+  assert.equal(canvas[0], 3 * canvas[1]);
+  assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -12,6 +12,7 @@
 
 #include "charts/colours.h"
 #include "ui/lesson.h"
+#include "ui/picture_notes.h"
 #include "ui/qt/main/picture_box.h"
 #include "ui/qt/readouts/readouts_window.h"
 #include "ui/readouts_view.h"
@@ -23,13 +24,6 @@ namespace airfoil {
 namespace {
 
 QString tr_(const char* text) { return QCoreApplication::translate("Readouts", text); }
-
-// The two axes each picture plots, for the value under the mouse.
-struct Axes {
-  const char* x;
-  const char* y;
-};
-constexpr Axes kAxes[5] = {{"ξ", "η"}, {"x/c", "y/c"}, {"x/c", "1 − Cp"}, {"α (°)", "CL"}, {"α (°)", "CM"}};
 
 // A note on a picture looks and exports exactly like the designed labels
 // beside the axes: an opaque light-yellow box with black text. It exists
@@ -54,14 +48,6 @@ void set_note(QLabel*& note, QWidget* picture, const QString& text, double zoom)
   note->setFont(zoomed(to_qfont(font_of(Face::tick)), zoom));
   note->setText(text);
   note->adjustSize();
-}
-
-// The picture point of a user coordinate pair, as the picture's last Scale maps it.
-QPointF to_widget(const PictureBox& p, double ux, double uy) {
-  const auto& s = p.recording().scale();
-  if (!s) return {};
-  return {(ux - (*s)[0]) / ((*s)[2] - (*s)[0]) * p.width(),
-          (uy - (*s)[1]) / ((*s)[3] - (*s)[1]) * p.height()};
 }
 
 }  // namespace
@@ -100,30 +86,35 @@ void LessonNotes::follow(double zoom) {
   const Readouts r = form_.readouts();
   PictureBox* pressure = pictures_[static_cast<std::size_t>(SurfaceId::pressure)];
   const QString notice = said(supercritical_notice(r));
-  set_note(notice_, pressure, said(short_notice(r)), zoom);
-  if (notice_ != nullptr) notice_->move(std::max(0, pressure->width() - notice_->width() - 2), 2);
   const QString described = pressure->accessibleDescription();
   const int cut = described.indexOf(QStringLiteral(" ⚠ "));
   const QString base = cut < 0 ? described : described.left(cut);
   pressure->setAccessibleDescription(notice.isEmpty() ? base : base + QStringLiteral(" ⚠ ") + notice);
 
-  // The sonic line's name at its right end, in the margin beyond x/c = 1.
-  set_note(sonic_, pressure, r.cp_star ? QStringLiteral("Cp*") : QString(), zoom);
-  if (sonic_ != nullptr) {
-    const QPointF at = to_widget(*pressure, 1.0, -(1 - *r.cp_star));
-    sonic_->move(static_cast<int>(at.x()) + 2, static_cast<int>(at.y()) - sonic_->height() / 2);
+  const std::vector<PictureNote> notes = pressure_notes(r);
+  const auto text_of = [&notes](PictureNote::Kind kind) {
+    for (const PictureNote& note : notes) {
+      if (note.kind == kind) return said(note.text);
+    }
+    return QString();
+  };
+  set_note(notice_, pressure, text_of(PictureNote::Kind::notice), zoom);
+  set_note(sonic_, pressure, text_of(PictureNote::Kind::sonic), zoom);
+  set_note(peak_, pressure, text_of(PictureNote::Kind::peak), zoom);
+  const auto& scale = pressure->recording().scale();
+  if (!scale) return;
+  std::vector<QLabel*> shown;
+  std::vector<std::array<int, 2>> sizes;
+  for (const PictureNote& note : notes) {
+    QLabel* label = note.kind == PictureNote::Kind::notice  ? notice_
+                    : note.kind == PictureNote::Kind::sonic ? sonic_
+                                                            : peak_;
+    shown.push_back(label);
+    sizes.push_back({label->width(), label->height()});
   }
-
-  // The chart shows 1 - Cp up to 5.5: a higher peak is written at the top edge.
-  const double factor = r.moo_pressure != 0 ? std::sqrt(1 - r.moo_pressure * r.moo_pressure) : 1;
-  const bool off = r.cp_min && r.x_cp_min && 1 - *r.cp_min / factor > 5.5;
-  set_note(peak_, pressure,
-           off ? QStringLiteral("↑ 1-Cp = %1").arg(1 - *r.cp_min / factor, 0, 'f', 2) : QString(), zoom);
-  if (peak_ != nullptr) {
-    const QPointF at = to_widget(*pressure, *r.x_cp_min, -5.5);
-    peak_->move(std::clamp(static_cast<int>(at.x()) - 6, 0, std::max(0, pressure->width() - peak_->width())),
-                notice_ != nullptr ? notice_->geometry().bottom() + 2 : 2);
-  }
+  const std::vector<NotePlace> places =
+      place_notes(notes, sizes, *scale, pressure->width(), pressure->height());
+  for (std::size_t k = 0; k < shown.size(); ++k) shown[k]->move(places[k].left, places[k].top);
 }
 
 // The tooltip of a picture starts with the value under the mouse, in the
@@ -136,12 +127,8 @@ bool LessonNotes::eventFilter(QObject* watched, QEvent* event) {
     while (id < 5 && pictures_[static_cast<std::size_t>(id)] != picture) ++id;
     if (s && id < 5 && picture->width() > 0 && picture->height() > 0) {
       const QPoint at = static_cast<QHelpEvent*>(event)->pos();
-      const double ux = (*s)[0] + at.x() * ((*s)[2] - (*s)[0]) / picture->width();
-      const double uy = (*s)[1] + at.y() * ((*s)[3] - (*s)[1]) / picture->height();
-      const QString value =
-          QStringLiteral("%1 = %2, %3 = %4")
-              .arg(QString::fromUtf8(kAxes[id].x), QString::number(ux, 'f', id >= 3 ? 1 : 3),
-                   QString::fromUtf8(kAxes[id].y), QString::number(-uy, 'f', 3));
+      const QString value = QString::fromStdString(value_under_pointer(
+          static_cast<SurfaceId>(id), *s, picture->width(), picture->height(), at.x(), at.y()));
       QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
                          value + QLatin1Char('\n') + picture->toolTip(), picture);
       return true;
