@@ -479,6 +479,7 @@ test('the readouts view follows the window; presets and typed boxes reach a case
   await page.evaluate(() => window.pelmora.setLanguage('en'));
   assert.notEqual(await page.$eval('#ReadoutsTitle', (e) => e.textContent), 'Okumalar');
   assert.equal((await rows()).cl, r.cl.toFixed(4));
+  await page.evaluate(() => window.pelmora.setLanguage('tr'));  // the browser remembers the choice
   assert.deepEqual(page.errors, []);
   await page.close();
 });
