@@ -34,7 +34,7 @@ class CLocaleScope {
 }  // namespace
 
 std::string c_printf(char conversion, int precision, double x) {
-  const char* format = conversion == 'f' ? "%.*f" : "%.*e";
+  const char* format = conversion == 'f' ? "%.*f" : conversion == 'g' ? "%.*g" : "%.*e";
   const CLocaleScope scope;
   // A double has at most 309 digits before the point.
   std::vector<char> buffer(static_cast<std::size_t>(precision) + 330);

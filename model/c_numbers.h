@@ -11,7 +11,7 @@
 namespace airfoil {
 
 // printf("%.<precision><conversion>", x) with '.' as the point; conversion is
-// 'e' or 'f'.
+// 'e', 'f' or 'g'.
 std::string c_printf(char conversion, int precision, double x);
 
 // strtod of the whole text, read with '.' as the point. The text must be a

@@ -298,6 +298,8 @@ std::string shortest_plain_text(double x) { return shortest_of(x, true); }
 
 std::string fixed_text(double x, int decimals) { return c_printf('f', decimals < 0 ? 0 : decimals, x); }
 
+std::string significant_text(double x, int digits) { return c_printf('g', digits < 1 ? 1 : digits, x); }
+
 std::optional<double> read_plain_number(std::string_view text) {
   if (text.empty() || text.front() == '+') return std::nullopt;
   const DecimalScan scan = scan_decimal(text, false);

@@ -47,6 +47,11 @@ std::string shortest_plain_text(double x);
 // binary value, ties to even ("-0.0000" stays as it is).
 std::string fixed_text(double x, int decimals);
 
+// x to `digits` significant digits without trailing zeros, in the exponent
+// form ("1e-05") below 1e-4 and from 10^digits up: the short form a window
+// shows a typed Mach number in.
+std::string significant_text(double x, int digits);
+
 // A whole text that is one plain decimal number and nothing else: digits with
 // an optional point and an optional exponent, an optional leading '-', no
 // blanks. Nothing when the text is anything else, or its number lies outside

@@ -72,6 +72,17 @@ std::vector<NotePlace> place_notes(const std::vector<PictureNote>& notes,
   return places;
 }
 
+LegendStrip legend_strip(const std::vector<Phrase>& legend, int width, int picture_height) {
+  if (legend.empty()) return {};
+  constexpr int kLine = 14;  // one line of 8-point text with its leading
+  LegendStrip strip{static_cast<int>(legend.size()) * kLine + 6, {}};
+  for (std::size_t i = 0; i < legend.size(); ++i) {
+    strip.lines.push_back({legend[i], 4.0, picture_height + 3.0 + static_cast<double>(i) * kLine, width - 8.0,
+                           static_cast<double>(kLine)});
+  }
+  return strip;
+}
+
 std::string value_under_pointer(SurfaceId id, const std::array<float, 4>& s, double width, double height,
                                 double x, double y) {
   const auto k = static_cast<std::size_t>(id);

@@ -12,6 +12,7 @@
 #include "model/phrase.h"
 #include "model/readouts.h"
 #include "ui/surface_layout.h"
+#include "ui/window_layout.h"
 
 namespace airfoil {
 
@@ -40,6 +41,21 @@ struct NotePlace {
 std::vector<NotePlace> place_notes(const std::vector<PictureNote>& notes,
                                    const std::vector<std::array<int, 2>>& sizes,
                                    const std::array<float, 4>& scale, int width, int height);
+
+// The pinned references' legend under a picture saved on its own, so that
+// the file still says which dashed curve is which: `legend` (headed_legend)
+// one line each in a strip below the picture, on its background, in text of
+// kLegendFont; no strip when nothing is pinned.
+struct LegendLine {
+  Phrase text;                                      // translated in the "Readouts" context
+  double left = 0, top = 0, width = 0, height = 0;  // left-aligned, centred vertically
+};
+struct LegendStrip {
+  int height = 0;  // added below the picture
+  std::vector<LegendLine> lines;
+};
+inline constexpr Font kLegendFont{Family::arial, 8};
+LegendStrip legend_strip(const std::vector<Phrase>& legend, int width, int picture_height);
 
 // "x/c = 0.500, 1 − Cp = 1.234": the value at (x, y) of picture `id`, a
 // picture `width` x `height` logical pixels showing the user window `scale`.

@@ -49,6 +49,8 @@ const char* style_text(LineStyle style) {
 
 }  // namespace
 
+Phrase readout_number(double x, int decimals) { return number(x, decimals); }
+
 Phrase number_or_reason(const std::optional<double>& x, NoValue why, int decimals) {
   return x ? number(*x, decimals) : Phrase(why_text(why));
 }

@@ -15,6 +15,10 @@ namespace airfoil {
 // Translation context of the readouts' texts.
 inline constexpr const char* kReadoutsContext = "Readouts";
 
+// A readout's number with `decimals` decimals; one that rounds to zero
+// without a sign.
+Phrase readout_number(double x, int decimals);
+
 // A readout that may be no number: the number, or why there is none.
 Phrase number_or_reason(const std::optional<double>& x, NoValue why, int decimals);
 

@@ -230,7 +230,36 @@ std::string svg(const std::string& name, double scale, const std::string& notes)
     add(n.at("text").get<std::string>(), n.at("left").get<double>(), n.at("top").get<double>(),
         n.at("width").get<double>(), n.at("height").get<double>(), Face::tick);
   }
-  return picture_svg(plan_of(name, scale, false), labels, s.BackColor);
+  // A saved picture says which dashed curve is which, below itself.
+  DevicePlan plan = plan_of(name, scale, false);
+  const LegendStrip strip =
+      legend_strip(headed_legend(current().form().w), s.pixel_width(), s.pixel_height());
+  plan.height += strip.height * scale;
+  for (const LegendLine& line : strip.lines) {
+    labels.push_back({render(line.text, [](const std::string& t) { return translate(kReadoutsContext, t); }),
+                      line.left * scale, line.top * scale, line.width * scale, line.height * scale,
+                      css_family(kLegendFont.family), kLegendFont.points * 96 / 72 * scale});
+  }
+  return picture_svg(plan, labels, s.BackColor);
+}
+
+// The strip below a saved picture: {height, font, lines: [{text, left, top,
+// width, height}]} in logical pixels, the texts in the page's language.
+std::string legend_strip_json(const std::string& name) {
+  const SurfaceLayout& s = surface_named(name);
+  const LegendStrip strip =
+      legend_strip(headed_legend(current().form().w), s.pixel_width(), s.pixel_height());
+  Json lines = Json::array();
+  for (const LegendLine& line : strip.lines) {
+    lines.push_back(
+        {{"text", render(line.text, [](const std::string& t) { return translate(kReadoutsContext, t); })},
+         {"left", line.left},
+         {"top", line.top},
+         {"width", line.width},
+         {"height", line.height}});
+  }
+  return Json{{"height", strip.height}, {"font", css_font(kLegendFont)}, {"lines", std::move(lines)}}.dump(
+      -1, ' ', false, Json::error_handler_t::replace);
 }
 
 // The lesson's notes on picture `name` (on the pressure picture: the
@@ -669,6 +698,7 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("svg", &svg);
   emscripten::function("csv", &csv);
   emscripten::function("notes", &notes);
+  emscripten::function("legendStrip", &legend_strip_json);
   emscripten::function("valueAt", &value_at);
   emscripten::function("act", &act);
   emscripten::function("report", &report);

@@ -21,6 +21,10 @@
   // every event while it is open, applyTexts on a change of language.
   const views = [];
   const raised = [];  // open views' dialogs, the one raised last at the end
+  // What the views and the lesson add to the main pictures' menus, above
+  // copying and saving: each a function of the picture's name giving menu
+  // entries ({text, run} or {text, entries: [...]}, see openMenu).
+  const pictureEntries = [];
 
   const $ = (id) => document.getElementById(id);
 
@@ -804,15 +808,26 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
   }
 
-  // The picture with its labels at `scale` times its size on a 96 dpi screen.
-  function pictureCanvas(name, scale) {
+  // The picture with its labels at `scale` times its size on a 96 dpi screen;
+  // a saved one (`saved`) with the pinned references' legend below it.
+  function pictureCanvas(name, scale, saved = false) {
     const plan = JSON.parse(core.plan(name, scale, false));
+    const strip = saved ? JSON.parse(core.legendStrip(name)) : { height: 0, lines: [] };
     const canvas = document.createElement('canvas');
     canvas.width = plan.width;
-    canvas.height = plan.height;
+    canvas.height = plan.height + Math.round(strip.height * scale);
     const context = canvas.getContext('2d');
     drawPlan(context, plan);
     drawLabels(context, name, scale);
+    context.save();
+    context.scale(scale, scale);
+    context.fillStyle = $(name).style.background;
+    context.fillRect(0, plan.height / scale, plan.width / scale, strip.height);
+    context.fillStyle = '#000';
+    context.font = strip.font || '';
+    context.textBaseline = 'middle';
+    for (const l of strip.lines) context.fillText(l.text, l.left, l.top + l.height / 2, l.width);
+    context.restore();
     return canvas;
   }
 
@@ -845,7 +860,7 @@
   }
 
   function exportPng(name, scale) {
-    return savePng(pictureCanvas(name, scale), `${name}@${scale}x.png`);
+    return savePng(pictureCanvas(name, scale, true), `${name}@${scale}x.png`);
   }
 
   function exportSvg(name) {
@@ -866,8 +881,10 @@
   // The picture's right-click menu, its entries and texts from the core,
   // opened at the pointer (or at the picture's corner from the keyboard).
   function openExports(name, x, y) {
-    openMenu(JSON.parse(core.pictureMenu(name)), $(name), x, y, (entry) => {
-      if (entry.action === 'copy') copyPicture(name);
+    const added = pictureEntries.flatMap((entries) => entries(name));
+    openMenu(added.concat(JSON.parse(core.pictureMenu(name))), $(name), x, y, (entry) => {
+      if (entry.run) entry.run();
+      else if (entry.action === 'copy') copyPicture(name);
       else if (entry.action === 'png') exportPng(name, entry.scale);
       else if (entry.action === 'svg') exportSvg(name);
       else if (entry.action === 'csv') exportCsv(entry.file);
@@ -876,25 +893,36 @@
 
   // A picture menu of `entries` ({action, text, ...}) beside `anchor`, at
   // (x, y) when opened by the pointer; `choose(entry)` does the chosen one.
-  // Copying is offered where the browser lets a page write images to the
-  // clipboard.
+  // An entry with `entries` is a submenu, shown as a named group of its
+  // entries; one marked `disabled` is shown but cannot be chosen. Copying is
+  // offered where the browser lets a page write images to the clipboard.
   function openMenu(entries, anchor, x, y, choose) {
     const dialog = $('Exports');
     const items = dialog.querySelector('.items');
     if (dialog.open) dialog.close();
     items.replaceChildren();
     const canCopy = !!(navigator.clipboard && navigator.clipboard.write && window.ClipboardItem);
-    for (const entry of entries) {
-      if (entry.action === 'copy' && !canCopy) continue;
-      const button = make('button', null, items);
+    const add = (entry, parent) => {
+      if (entry.action === 'copy' && !canCopy) return;
+      if (entry.entries) {
+        const group = make('div', null, parent, 'group');
+        group.setAttribute('role', 'group');
+        group.setAttribute('aria-label', entry.text);
+        make('div', null, group, 'heading').textContent = entry.text;
+        for (const inner of entry.entries) add(inner, group);
+        return;
+      }
+      const button = make('button', null, parent);
       button.type = 'button';
       button.setAttribute('role', 'menuitem');
       button.textContent = entry.text;
+      button.disabled = !!entry.disabled;
       button.addEventListener('click', () => {
         dialog.close();
         choose(entry);
       });
-    }
+    };
+    for (const entry of entries) add(entry, items);
     if (x === undefined) {
       const box = anchor.getBoundingClientRect();
       [x, y] = [box.left, box.top];
@@ -904,7 +932,7 @@
     const left = Math.max(0, Math.min(x, innerWidth - dialog.offsetWidth));
     const top = Math.max(0, Math.min(y, innerHeight - dialog.offsetHeight));
     Object.assign(dialog.style, { left: left + 'px', top: top + 'px' });
-    items.firstChild.focus();
+    items.querySelector('button:not(:disabled)').focus();
   }
 
   function copyPicture(name) {
@@ -919,7 +947,7 @@
       const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
       if (!step) return;
       e.preventDefault();
-      const all = [...dialog.querySelectorAll('button')];
+      const all = [...dialog.querySelectorAll('button:not(:disabled)')];
       const at = all.indexOf(document.activeElement);
       all[(at + step + all.length) % all.length].focus();
     });
@@ -1008,6 +1036,7 @@
   // What a view in its own script may use of the page.
   window.pelmoraPage = {
     addView: (view) => views.push(view),
+    addPictureEntries: (entries) => pictureEntries.push(entries),
     core: () => core,
     layout: () => layout,
     language: () => language,

@@ -2,6 +2,7 @@
 // reached by presets and typed boxes, the numbers a teacher says aloud, and
 // the pinned references on the pictures.
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -9,6 +10,7 @@
 #include "model/readouts.h"
 #include "ui/lesson.h"
 #include "ui/readout_texts.h"
+#include "ui/readouts_view.h"
 
 namespace airfoil::testing {
 namespace {
@@ -55,13 +57,52 @@ TEST_F(LessonTest, TheNumbersTheTeacherSays) {
 }
 
 // A symmetric section lifts nothing at zero incidence: its zero-lift angle
-// is shown as 0, never with a sign its rounding error gave it.
+// is shown as 0, never with a sign its rounding error gave it, in the
+// handout's lines and in the readouts window's rows alike.
 TEST_F(LessonTest, SymmetricSectionsZeroLiftAngleReadsWithoutASign) {
   apply_preset(*form, kPresets[1]);
+  const auto as_is = [](const std::string& s) { return s; };
   std::string lines;
-  for (const Phrase& line : readout_lines(form->readouts()))
-    lines += render(line, [](const std::string& s) { return s; }) + "\n";
+  for (const Phrase& line : readout_lines(form->readouts())) lines += render(line, as_is) + "\n";
+  for (const ReadoutCells& row : readout_cells(form->readouts()))
+    lines += render(row.value, as_is) + " | " + render(row.thin, as_is) + "\n";
   EXPECT_EQ(lines.find("-0.0"), std::string::npos) << lines;
+  EXPECT_NE(lines.find("0.00° | 0.00°"), std::string::npos) << lines;
+}
+
+// The sweep charts: the drawn section is ringed on the curve, and zero stays
+// in view (the axis line) even when every CL of the sweep is positive.
+TEST_F(LessonTest, SweepChartRingsTheDrawnSectionAndKeepsZeroInView) {
+  apply_preset(*form, kPresets[2]);
+  const Sweeps sweeps = sweeps_of(w());
+  ASSERT_GT(sweeps.camber.size(), 2U);
+  struct Fixed : TextMetrics {
+    double advance(const Font&, const std::string& t) const override { return 6.0 * t.size(); }
+    double ascent(const Font&) const override { return 9; }
+    double descent(const Font&) const override { return 3; }
+    double height(const Font&) const override { return 12; }
+  } metrics;
+  const FlowDrawing d =
+      draw_sweep_chart(sweeps.camber, sweeps.live_camber, false, "CL", 260, 150, FlowStyle{}, metrics);
+  const FlowShape* curve = nullptr;
+  const FlowShape* ring = nullptr;
+  const FlowShape* axis = nullptr;
+  for (const FlowShape& s : d.shapes) {
+    if (s.kind == FlowShape::Kind::Polyline) curve = &s;
+    if (s.kind == FlowShape::Kind::Ellipse) ring = &s;
+    if (s.kind == FlowShape::Kind::Line) axis = &s;
+  }
+  ASSERT_TRUE(curve && ring && axis);
+  ASSERT_EQ(curve->points.size(), sweeps.camber.size());
+  std::size_t live = 0;
+  while (std::fabs(sweeps.camber[live].ratio - 0.04) > 1e-9) ++live;
+  EXPECT_DOUBLE_EQ(ring->points[0].x, curve->points[live].x);
+  EXPECT_DOUBLE_EQ(ring->points[0].y, curve->points[live].y);
+  EXPECT_NEAR(sweeps.camber[live].cl, form->readouts().cl, 1e-12);
+  // CL grows with camber at 6 degrees and is positive throughout: zero is the
+  // plot's bottom edge, the lowest point of the curve on it or above.
+  EXPECT_LT(curve->points.back().y, curve->points.front().y);
+  for (const Point& p : curve->points) EXPECT_LE(p.y, axis->points[0].y + 1e-9);
 }
 
 // So small a Mach number that its square underflows puts the sonic line at

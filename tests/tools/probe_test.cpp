@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"at=0.5"}, std::vector<std::string>{"at=x,0"},
                       std::vector<std::string>{"at=0.5,nan"}, std::vector<std::string>{"--flow-csv"},
                       std::vector<std::string>{"re=5e4"}, std::vector<std::string>{"re=3e6x"},
-                      std::vector<std::string>{"re=inf"}));
+                      std::vector<std::string>{"re=inf"}, std::vector<std::string>{"unpin=0"}));
 
 TEST(Probe, HelpPrintsUsage) {
   const ProbeRun run = run_probe({"--help"}, test_dir());

@@ -109,6 +109,15 @@ Action parse_action(std::string_view argument) {
     action.preset = &kPresets[static_cast<std::size_t>(n - 1)];
     return action;
   }
+  if (key == "unpin") {
+    // Numbered as the legend lists the pinned cases, the oldest first; a
+    // number with no case pinned under it leaves them all.
+    action.value = parse_whole(key, value);
+    if (action.value < 1)
+      throw UsageError("unpin=" + std::string(value) + ": references are numbered from 1");
+    action.kind = Action::Kind::UnpinOne;
+    return action;
+  }
   if (key == "enter") {
     const auto colon = value.find(':');
     action.box = colon == std::string_view::npos ? nullptr : find_typed_box(value.substr(0, colon));
@@ -217,6 +226,8 @@ std::string usage_text() {
          "  pin           pin the drawn case as a reference (at most 4; the oldest\n"
          "                makes room) and draw everything again\n"
          "  unpin         unpin every reference and draw everything again\n"
+         "  unpin=N       unpin reference N (1 the oldest, the legend's order) and draw\n"
+         "                everything again\n"
          "  preset=N      apply the lesson's case N (1 to 6, the Presets menu's order)\n"
          "  enter=BOX:TEXT  type TEXT into the number box BOX (Text_Thickness,\n"
          "                Text_Camber, Text_nP, Text_AlfaD, Text_xM) and press Return\n"
@@ -251,6 +262,7 @@ void perform(Form1& form, const Action& action) {
     case Action::Kind::Click: (form.*(action.click->click))(); break;
     case Action::Kind::Pin: pin_case(form); break;
     case Action::Kind::Unpin: unpin_all(form); break;
+    case Action::Kind::UnpinOne: unpin_case(form, static_cast<std::size_t>(action.value - 1)); break;
     case Action::Kind::Preset: apply_preset(form, *action.preset); break;
     case Action::Kind::Enter: enter_typed(form, *action.box, action.text); break;
     case Action::Kind::FlowAt:

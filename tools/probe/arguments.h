@@ -22,10 +22,10 @@ class UsageError : public std::runtime_error {
 };
 
 struct Action {
-  enum class Kind { Scroll, Moo, Click, FlowAt, Reynolds, Pin, Unpin, Preset, Enter };
+  enum class Kind { Scroll, Moo, Click, FlowAt, Reynolds, Pin, Unpin, UnpinOne, Preset, Enter };
   Kind kind = Kind::Scroll;
   const BarEvent* scroll = nullptr;
-  long long value = 0;  // requested scroll position, before clamping
+  long long value = 0;  // requested scroll position, before clamping; the reference to unpin, from 1
   std::string text;     // the Mach number text
   const ClickEvent* click = nullptr;
   PlanePoint at;        // x/c, y/c of an at= action

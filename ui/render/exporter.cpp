@@ -17,6 +17,7 @@
 #include <cerrno>
 
 #include "ui/output_file.h"
+#include "ui/picture_notes.h"
 #include "ui/render/qt_layout.h"
 
 namespace airfoil {
@@ -134,33 +135,29 @@ void paint_strip(QPainter& painter, const HandoutStrip& strip, int width) {
 }
 
 PaintedPicture with_legend(PaintedPicture picture, const std::vector<Phrase>& legend) {
-  if (legend.empty()) return picture;
-  // One line of 8-point text per entry below the picture, on its background.
-  constexpr int kLine = 14;
   const int picture_height = picture.size.height();
-  const int strip = static_cast<int>(legend.size()) * kLine + 6;
-  QStringList lines;
-  for (const Phrase& line : legend) lines << said_readout(line);
+  const int width = picture.size.width();
+  const LegendStrip strip = legend_strip(legend, width, picture_height);
+  if (strip.lines.empty()) return picture;
   const auto paint = picture.paint;
   const QColor back = picture.back;
-  const int width = picture.size.width();
-  picture.size.setHeight(picture_height + strip);
-  picture.paint = [paint, back, lines, width, picture_height, strip](QPainter& painter, double scale,
-                                                                     Placement placement) {
+  picture.size.setHeight(picture_height + strip.height);
+  picture.paint = [paint, back, strip, width, picture_height](QPainter& painter, double scale,
+                                                              Placement placement) {
     paint(painter, scale, placement);
     painter.save();
     painter.scale(scale, scale);
-    painter.fillRect(QRectF(0, picture_height, width, strip), back);
+    painter.fillRect(QRectF(0, picture_height, width, strip.height), back);
     QFont font = painter.font();
-    font.setPointSizeF(8);
+    font.setPointSizeF(kLegendFont.points);
     // Set in logical pixels whatever the device's resolution, as the labels.
     const int dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96;
-    if (dpi != 96 && dpi > 0) font.setPointSizeF(8 * 96.0 / dpi);
+    if (dpi != 96 && dpi > 0) font.setPointSizeF(kLegendFont.points * 96.0 / dpi);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    for (int i = 0; i < lines.size(); ++i) {
-      painter.drawText(QRectF(4, picture_height + 3 + i * kLine, width - 8, kLine),
-                       Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+    for (const LegendLine& line : strip.lines) {
+      painter.drawText(QRectF(line.left, line.top, line.width, line.height), Qt::AlignLeft | Qt::AlignVCenter,
+                       said_readout(line.text));
     }
     painter.restore();
   };

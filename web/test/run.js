@@ -306,12 +306,13 @@ test('the downloads hold what the pictures show', async () => {
   const state = (await report(page)).state;
   // The picture's menu saves them: opened by a right click, or by Shift+F10
   // on the focused picture and walked with the arrow keys.
-  const entries = () => page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+  // The entries that can be chosen (an empty unpin menu has one that cannot).
+  const entries = () => page.$$eval('#Exports button:enabled', (all) => all.map((b) => b.textContent));
   const choose = async (pattern) => {
     const texts = await entries();
     const at = texts.findIndex((t) => pattern.test(t));
     assert.ok(at >= 0, `${pattern} in ${texts}`);
-    await (await page.$$('#Exports button'))[at].click();
+    await (await page.$$('#Exports button:enabled'))[at].click();
   };
   await page.click('#profil', { button: 'right' });
   assert.equal((await entries()).filter((t) => /PNG/.test(t)).length, 3);
@@ -369,6 +370,117 @@ test('the downloads hold what the pictures show', async () => {
   assert.equal((svg.match(/<line /g) || []).length, lines);
   assert.ok(lines > 10);
   for (const label of ['y/c', 'x/c', '0.2', '-0.2', '1.0']) assert.ok(svg.includes(`>${label.trim()}`) || svg.includes(label));
+  await page.close();
+});
+
+test('the readouts view follows the window; presets and typed boxes reach a case', async () => {
+  const page = await open();
+  const session = await page.target().createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  const controls = async () => (await report(page)).controls;
+  const typeInto = async (box, text) => {
+    await page.click('#' + box, { clickCount: 3 });
+    await page.keyboard.type(text);
+    await page.keyboard.press('Enter');
+  };
+
+  // Typed values on Return move the bars as on the desktop: a per cent, a
+  // decimal comma, and text that is no number gives the box its text back.
+  await typeInto('Text_Thickness', '12%');
+  await typeInto('Text_Camber', '0,04');
+  let c = await controls();
+  assert.deepEqual([c.HScroll_Thickness, c.Text_Thickness, c.HScroll_Camber], [12, '0.12', 4]);
+  await typeInto('Text_AlfaD', 'abc');
+  assert.equal(await page.$eval('#Text_AlfaD', (e) => e.value), (await controls()).Text_AlfaD);
+
+  // F3 opens the readouts; each row says what the probe reports, and a bar
+  // moved afterwards moves them.
+  await page.click('#daire');
+  await page.keyboard.press('F3');
+  assert.equal(await page.$eval('#Form_Readouts', (d) => d.open), true);
+  const rows = () => page.$$eval('#Form_Readouts td.value', (all) => Object.fromEntries(all.map((td) => [td.id.slice(8), td.textContent])));
+  const agree = async () => {
+    const r = (await report(page)).readouts;
+    const shown = await rows();
+    const expected = { cl: r.cl.toFixed(4), cm: r.cm.toFixed(5), alpha_zero_lift_deg: r.alpha_zero_lift_deg.toFixed(2) + '°',
+      x_ac: r.x_ac.toFixed(4), cm_ac: r.cm_ac.toFixed(5), cp_min: r.cp_min.toFixed(4), x_cp_min: r.x_cp_min.toFixed(4),
+      m_crit: r.m_crit.toFixed(3) };
+    for (const [key, text] of Object.entries(expected)) assert.equal(shown[key], text, key);
+    assert.ok(shown.cl_alpha.startsWith(r.cl_alpha_per_rad.toFixed(4)), shown.cl_alpha);
+    return r;
+  };
+  const before = await agree();
+  await page.focus('#HScroll_AlfaD');
+  await page.keyboard.press('ArrowRight');
+  assert.notEqual((await agree()).cl, before.cl);
+  assert.equal(await page.$eval('#Label_Supercritical', (e) => e.hidden), true);
+
+  // A preset chosen from a picture's menu by clicks sets the bars and Moo
+  // and draws every picture: here past its critical Mach number, which the
+  // notice says. (Escape first closes the view, which is over the picture.)
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#Form_Readouts', (d) => d.open), false);
+  const pixels = () => page.$eval('#pressure canvas', (canvas) =>
+    canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data.join(','));
+  const drawn = await pixels();
+  await page.click('#pressure', { button: 'right' });
+  const preset = (await page.$$('#Exports .group button'))[5];
+  assert.match(await preset.evaluate((b) => b.textContent), /Moo 0.6/);
+  await preset.click();
+  c = await controls();
+  assert.deepEqual([c.HScroll_Thickness, c.HScroll_Camber, c.HScroll_AlfaD, c.Text_Moo], [12, 4, 2, '0.6']);
+  assert.notEqual(await pixels(), drawn);
+  await page.keyboard.press('F3');
+  const r = await agree();
+  assert.equal((await rows()).cl_corrected, `${r.cl_corrected.toFixed(4)} (Moo 0.6)`);
+  assert.match(await page.$eval('#Label_Supercritical', (e) => e.textContent), /0\.599/);
+
+  // Pinned twice from a picture's menu (opened by the keyboard, the view
+  // being over it), then the older case unpinned from it: the newer stays.
+  const fromMenu = async (pattern) => {
+    await page.focus('#daire');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('F10');
+    await page.keyboard.up('Shift');
+    const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+    const at = texts.findIndex((t) => pattern.test(t));
+    assert.ok(at >= 0, `${pattern} in ${texts}`);
+    await (await page.$$('#Exports button'))[at].click();
+  };
+  await fromMenu(/sabitle/);
+  await page.evaluate(() => window.pelmora.act('alfa=4'));
+  await fromMenu(/sabitle/);
+  await fromMenu(/α 2°/);
+  assert.deepEqual((await report(page)).references.map((ref) => ref.alfa), [4]);
+  assert.match(await page.$eval('#Label_References', (e) => e.textContent), /α 4°/);
+  await page.evaluate(() => window.pelmora.act('alfa=2'));
+
+  // The camber sweep's table from its menu: the section drawn is among its
+  // rows with the CL the readouts show.
+  await page.click('#Sweep_sweep_cl_camber', { button: 'right' });
+  const entries = await page.$$('#Exports button');
+  await entries[entries.length - 1].click();
+  const where = path.join(downloads, 'sweep_cl_camber.csv');
+  for (let k = 0; k < 100 && !fs.existsSync(where); ++k) await new Promise((done) => setTimeout(done, 50));
+  const table = fs.readFileSync(where, 'utf8').trim().split('\n');
+  assert.equal(table[0], 'ratio,cl,cm');
+  const live = table.slice(1).map((line) => line.split(',').map(Number)).find(([ratio]) => Math.abs(ratio - 0.04) < 1e-9);
+  assert.ok(live && Math.abs(live[1] - r.cl) <= 1e-12, table.join(' '));
+  // Its SVG keeps the title as text and rings the drawn section.
+  await page.click('#Sweep_sweep_cl_camber', { button: 'right' });
+  const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));
+  await (await page.$$('#Exports button'))[texts.findIndex((t) => /SVG/.test(t))].click();
+  const svgFile = path.join(downloads, 'sweep_cl_camber.svg');
+  for (let k = 0; k < 100 && !fs.existsSync(svgFile); ++k) await new Promise((done) => setTimeout(done, 50));
+  const svg = fs.readFileSync(svgFile, 'utf8');
+  assert.ok(svg.includes('CL − kamburluk f/c') && /<ellipse /.test(svg), svg.slice(0, 400));
+
+  // In English the view speaks English.
+  await page.evaluate(() => window.pelmora.setLanguage('en'));
+  assert.notEqual(await page.$eval('#ReadoutsTitle', (e) => e.textContent), 'Okumalar');
+  assert.equal((await rows()).cl, r.cl.toFixed(4));
+  await page.evaluate(() => window.pelmora.setLanguage('tr'));  // the browser remembers the choice
+  assert.deepEqual(page.errors, []);
   await page.close();
 });
 
@@ -454,6 +566,17 @@ test('past the critical Mach number the pressure picture says so, and the pointe
   // The saved SVG carries the notes as the picture shows them.
   const svg = await page.evaluate(async () => (await window.pelmora.exportSvg('pressure')).text());
   for (const n of [notice, sonic]) assert.ok(svg.includes(`>${n.text}</text>`), n.text);
+  // With a case pinned, a saved picture says below itself which dashed
+  // curve is which; the copy on screen is unchanged.
+  await page.evaluate(() => window.pelmora.act('pin'));
+  const saved = await page.evaluate(async () => {
+    const png = await createImageBitmap(await window.pelmora.exportPng('profil', 1));
+    const svgText = await window.pelmora.exportSvg('profil').text();
+    return { height: png.height, svg: svgText, shown: document.querySelector('#profil').offsetHeight };
+  });
+  assert.equal(saved.height, saved.shown + 2 * 14 + 6);
+  assert.match(saved.svg, /Referanslar \(kesikli çizgiler\):<\/text>/);
+  assert.match(saved.svg, /t\/c 0.12, f\/c 0.04, α 8°, Moo 0.6<\/text>/);
   assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -59,6 +59,13 @@ TEST(LessonWindow, KeysPinShowReadoutsAndTheNoticeFollowsTheDrawnMach) {
   EXPECT_TRUE(lesson->pressure_notice().contains("0.599"));
   EXPECT_FALSE(readouts->notice().isEmpty());
   EXPECT_TRUE(open.picture(SurfaceId::pressure)->accessibleDescription().contains("0.599"));
+  // A Mach number typed with many digits is named in its short form, six
+  // significant digits, whatever the locale.
+  open.box("Text_Moo")->setText("0.123456789");
+  QTest::keyClick(open.box("Text_Moo"), Qt::Key_Return);
+  EXPECT_EQ(
+      readouts->value_text("cl_corrected"),
+      QString::number(open.window->form().readouts().cl_corrected.value_or(0), 'f', 4) + " (Moo 0.123457)");
 
   QTest::keyClick(open.window.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_TRUE(open.window->form().w.references.empty());

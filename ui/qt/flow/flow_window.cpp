@@ -211,9 +211,8 @@ void FlowWindow::update_texts() {
 PaintedPicture FlowWindow::picture(Plane p) {
   const std::shared_ptr<const FlowScene> shown = (scene(), scene_);
   const FlowStyle style = style_;
-  return {QString::fromLatin1(flow_picture_file(p)),
-          QSize(shown->of(p).width, shown->of(p).height), Qt::white,
-          [shown, style, p](QPainter& painter, double scale, Placement placement) {
+  return {QString::fromLatin1(flow_picture_file(p)), QSize(shown->of(p).width, shown->of(p).height),
+          Qt::white, [shown, style, p](QPainter& painter, double scale, Placement placement) {
             painter.save();
             painter.scale(scale, scale);
             paint_flow_plane(painter, *shown, p, style, std::nullopt, placement);

@@ -15,6 +15,7 @@
 #include "ui/picture_notes.h"
 #include "ui/qt/main/picture_box.h"
 #include "ui/qt/readouts/readouts_window.h"
+#include "ui/readouts_view.h"
 #include "ui/render/fonts.h"
 #include "ui/render/qt_layout.h"
 
@@ -53,14 +54,14 @@ void set_note(QLabel*& note, QWidget* picture, const QString& text, double zoom)
 
 LessonNotes::LessonNotes(QWidget& parent, const std::array<PictureBox*, 5>& pictures, const Form1& form)
     : QObject(&parent), pictures_(pictures), form_(form) {
-  presets_ = new QMenu(tr_(QT_TRANSLATE_NOOP("Readouts", "Hazır durumlar")), &parent);
+  presets_ = new QMenu(tr_(kPresetsMenuText), &parent);
   presets_->setObjectName("Mn_Presets");
   for (const Preset& preset : kPresets) {
-    QAction* a = presets_->addAction(QCoreApplication::translate("Presets", preset.name));
+    QAction* a = presets_->addAction(QCoreApplication::translate(kPresetsContext, preset.name));
     connect(a, &QAction::triggered, this,
             [this, &preset] { emit requested([&preset](Form1& f) { apply_preset(f, preset); }); });
   }
-  unpin_ = new QMenu(tr_(QT_TRANSLATE_NOOP("Readouts", "Referansı kaldır")), &parent);
+  unpin_ = new QMenu(tr_(kUnpinMenuText), &parent);
   unpin_->setObjectName("Mn_Unpin");
   connect(unpin_, &QMenu::aboutToShow, this, &LessonNotes::fill_unpin_menu);
   for (PictureBox* picture : pictures_) picture->installEventFilter(this);
@@ -75,8 +76,7 @@ void LessonNotes::fill_unpin_menu() {
     connect(unpin_->addAction(said(legend[k])), &QAction::triggered, this,
             [this, k] { emit requested([k](Form1& f) { unpin_case(f, k); }); });
   }
-  if (legend.empty())
-    unpin_->addAction(tr_(QT_TRANSLATE_NOOP("Readouts", "Referans yok")))->setEnabled(false);
+  if (legend.empty()) unpin_->addAction(tr_(kNoReferenceText))->setEnabled(false);
 }
 
 // After every cycle: the readouts, and on the pressure picture what the

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -14,19 +15,20 @@
 #include "ui/lesson.h"
 #include "ui/qt/dialogs/picture_menu.h"
 #include "ui/readout_texts.h"
+#include "ui/readouts_view.h"
 
 class QLabel;
 class QMenu;
-class QPainter;
 
 namespace airfoil {
 
-// CL or CM against a swept ratio, the live value marked: one small chart.
+// CL or CM against a swept ratio, the live value marked: one small chart,
+// drawn below the toolkit (ui/readouts_view.h) and replayed here.
 class SweepChart : public QWidget {
  public:
-  // `name` is the file name offered when the chart is saved.
-  SweepChart(QString title, QString name, QWidget* parent);
-  void set_points(std::vector<SweepPoint> points, double live_ratio, bool moment);
+  SweepChart(const SweepChartKind& kind, QWidget* parent);
+  void set_points(std::vector<SweepPoint> points, double live_ratio);
+  void set_zoom(double zoom);
   // The chart as it shows now, for the picture menu's copy and saves.
   PaintedPicture picture() const;
   // ratio,cl,cm: the swept sections, in the picture menu's CSV.
@@ -38,14 +40,13 @@ class SweepChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void paint(QPainter& p, QSize size) const;
+  FlowDrawing drawing(QSize size) const;
 
-  QString title_;
-  QString name_;
+  const SweepChartKind& kind_;
   QMenu* menu_ = nullptr;
   std::vector<SweepPoint> points_;
   double live_ratio_ = 0;
-  bool moment_ = false;
+  FlowStyle style_;
 };
 
 // A phrase of the readouts in the language of the window.
@@ -73,8 +74,7 @@ class ReadoutsWindow : public QWidget {
     QLabel* value;
     QLabel* thin;
   };
-  void add_row(const char* key, const char* name, const char* formula);
-  void set(const char* key, const QString& value, const QString& thin = {});
+  void add_row(const ReadoutRow& row);
 
   std::vector<Row> rows_;
   QLabel* notice_ = nullptr;
