@@ -103,7 +103,7 @@ class Pen {
   void line(Point a, Point b, std::uint32_t colour, double width) {
     stroke(FlowShape::Kind::Line, {a, b}, colour, width);
   }
-  void shape(FlowShape::Kind kind, Rect rect, std::uint32_t colour = kInk, double width = 0,
+  void shape(FlowShape::Kind kind, const Rect& rect, std::uint32_t colour = kInk, double width = 0,
              std::uint32_t fill = 0, std::vector<Point> points = {}) {
     FlowShape s;
     s.kind = kind;
