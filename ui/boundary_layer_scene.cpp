@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <tuple>
 
 #include "model/c_numbers.h"
@@ -26,27 +25,9 @@ constexpr std::uint32_t kBody = 0xFFE6E6E6;
 // degenerate by rounding asks for.
 constexpr int kMostTicks = 100;
 
-// printf's "%.<precision>g" with '.' as the point, whatever the locale: the
-// significant digits come from the C library's exact 'e' conversion, and the
-// plain form is chosen for exponents from -4 to below the precision.
-std::string g_text(double x, int precision) {
-  const std::string e = c_printf('e', precision - 1, x);
-  const std::size_t at = e.find('e');
-  if (at == std::string::npos) return e;  // inf, nan
-  const int exponent = std::atoi(e.c_str() + at + 1);
-  const auto without_trailing_zeros = [](std::string text) {
-    if (text.find('.') == std::string::npos) return text;
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
-    return text;
-  };
-  if (exponent < -4 || exponent >= precision) {
-    const int size = std::abs(exponent);
-    return without_trailing_zeros(e.substr(0, at)) + (exponent < 0 ? "e-" : "e+") + (size < 10 ? "0" : "") +
-           std::to_string(size);
-  }
-  return without_trailing_zeros(c_printf('f', precision - 1 - exponent, x));
-}
+// printf's "%.6g" with '.' as the point, whatever the locale: how the
+// window has always written the incidence and the Reynolds number.
+std::string g_text(double x) { return c_printf('g', 6, x); }
 
 // `decimals` places, and no sign on a value that shows as zero.
 std::string unsigned_zero(double x, int decimals) {
@@ -233,7 +214,7 @@ void draw_section(Pen& p, int width, int height, const BoundaryLayerCase& c,
     if (side->x_separation) mark(p, station_at(f, *side, *side->x_separation), "S", colour);
   }
   const Phrase note(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "δ* %1 kat büyütülmüş; T geçiş, S ayrılma"),
-                    {literal(g_text(kDeltaStarScale, 6))});
+                    {literal(g_text(kDeltaStarScale))});
   p.text({m, height - m - h + p.ascent()}, render(note, translate));
 }
 
@@ -276,7 +257,7 @@ void draw_polar(Pen& p, int width, int height, const BoundaryLayerCase& c) {
     const double z = p.zoom();
     p.circle(f.at(std::min(*c.layer.cd, f.x1), c.cl), 3.5 * z, kLower, 2 * z, kLower);
     // The current case in words, inside the chart's top left corner.
-    const std::string text = "α = " + g_text(c.alpha_deg, 6) + "°: CL " + fixed_text(c.cl, 3) + ", CD " +
+    const std::string text = "α = " + g_text(c.alpha_deg) + "°: CL " + fixed_text(c.cl, 3) + ", CD " +
                              fixed_text(*c.layer.cd, 5) + ", L/D " + fixed_text(c.cl / *c.layer.cd, 1);
     p.text({f.plot.x + 4 * z, f.plot.y + p.ascent() + 2 * z}, text);
   }
@@ -379,7 +360,7 @@ FlowDrawing draw_boundary_layer_plot(BoundaryLayerPlot plot, const BoundaryLayer
 std::vector<Phrase> boundary_layer_numbers(const BoundaryLayerCase& c, double re) {
   const BoundaryLayer& l = c.layer;
   std::vector<Phrase> lines;
-  lines.push_back(literal("Re = " + reynolds_text(re) + ",  α = " + g_text(c.alpha_deg, 6) + "°"));
+  lines.push_back(literal("Re = " + reynolds_text(re) + ",  α = " + g_text(c.alpha_deg) + "°"));
   if (l.failure != BoundaryLayerFailure::none || !l.cd || !l.cd_friction) {
     lines.push_back(literal(""));
     lines.emplace_back(failure_source(
@@ -425,7 +406,7 @@ std::vector<Phrase> boundary_layer_numbers(const BoundaryLayerCase& c, double re
 
 std::string reynolds_text(double re) {
   // 1e6 rather than 1e+06: the form a student types.
-  const std::string text = g_text(re, 6);
+  const std::string text = g_text(re);
   std::string out;
   for (std::size_t k = 0; k < text.size(); ++k) {
     out += text[k];
