@@ -263,6 +263,11 @@ void draw_polar(Pen& p, int width, int height, const BoundaryLayerCase& c) {
   }
 }
 
+// One line of the numbers: a source and its parts.
+void add(std::vector<Phrase>& lines, const char* source, std::vector<Phrase> parts = {}) {
+  lines.push_back(Phrase(source, std::move(parts)));
+}
+
 const char* failure_source(BoundaryLayerFailure failure) {
   switch (failure) {
     case BoundaryLayerFailure::none: return "";
@@ -363,44 +368,44 @@ std::vector<Phrase> boundary_layer_numbers(const BoundaryLayerCase& c, double re
   lines.push_back(literal("Re = " + reynolds_text(re) + ",  α = " + g_text(c.alpha_deg) + "°"));
   if (l.failure != BoundaryLayerFailure::none || !l.cd || !l.cd_friction) {
     lines.push_back(literal(""));
-    lines.emplace_back(failure_source(
-        l.failure == BoundaryLayerFailure::none ? BoundaryLayerFailure::not_finite : l.failure));
+    add(lines, failure_source(l.failure == BoundaryLayerFailure::none ? BoundaryLayerFailure::not_finite
+                                                                      : l.failure));
   } else {
     const auto x_text = [](double x) { return literal(unsigned_zero(x, 3)); };
     const auto sep_text = [&](const std::optional<double>& x) {
       return x ? x_text(*x) : Phrase(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "yok"));
     };
     lines.push_back(literal("CD = " + unsigned_zero(*l.cd, 5)));
-    lines.emplace_back(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "  sürtünme %1, basınç %2"),
-                       std::vector<Phrase>{literal(unsigned_zero(*l.cd_friction, 5)),
-                                           literal(unsigned_zero(*l.cd - *l.cd_friction, 5))});
-    lines.emplace_back(
-        "%1%2", std::vector<Phrase>{literal("CL = " + unsigned_zero(c.cl, 4)),
-                                    Phrase(QT_TRANSLATE_NOOP("BoundaryLayerWindow", " (viskozitesiz)"))});
+    add(lines, QT_TRANSLATE_NOOP("BoundaryLayerWindow", "  sürtünme %1, basınç %2"),
+        {literal(unsigned_zero(*l.cd_friction, 5)), literal(unsigned_zero(*l.cd - *l.cd_friction, 5))});
+    add(lines, "%1%2",
+        {literal("CL = " + unsigned_zero(c.cl, 4)),
+         Phrase(QT_TRANSLATE_NOOP("BoundaryLayerWindow", " (viskozitesiz)"))});
     lines.push_back(literal("L/D = " + unsigned_zero(c.cl / *l.cd, 1)));
     lines.push_back(literal(""));
-    lines.emplace_back(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Geçiş x/c: üst %1, alt %2"),
-                       std::vector<Phrase>{x_text(l.upper.x_transition), x_text(l.lower.x_transition)});
-    lines.emplace_back(QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Ayrılma x/c: üst %1, alt %2"),
-                       std::vector<Phrase>{sep_text(l.upper.x_separation), sep_text(l.lower.x_separation)});
+    add(lines, QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Geçiş x/c: üst %1, alt %2"),
+        {x_text(l.upper.x_transition), x_text(l.lower.x_transition)});
+    add(lines, QT_TRANSLATE_NOOP("BoundaryLayerWindow", "Ayrılma x/c: üst %1, alt %2"),
+        {sep_text(l.upper.x_separation), sep_text(l.lower.x_separation)});
     if (l.upper.transition_at_laminar_separation || l.lower.transition_at_laminar_separation) {
-      lines.emplace_back(QT_TRANSLATE_NOOP("BoundaryLayerWindow",
-                                           "Geçiş, laminer ayrılma noktasında (kısa ayrılma kabarcığı)."));
+      add(lines, QT_TRANSLATE_NOOP("BoundaryLayerWindow",
+                                   "Geçiş, laminer ayrılma noktasında (kısa ayrılma kabarcığı)."));
     }
     if (l.stall_warning) {
       lines.push_back(literal(""));
-      lines.emplace_back(QT_TRANSLATE_NOOP(
-          "BoundaryLayerWindow",
-          "Dikkat: sınır tabakası veterin %95'inden önce ayrılıyor. Tutunma kaybı (stall) başlıyor; "
-          "bu açıda viskozitesiz CL ve CM'ye güvenilmez, CD de yalnızca bir tahmindir."));
+      add(lines,
+          QT_TRANSLATE_NOOP(
+              "BoundaryLayerWindow",
+              "Dikkat: sınır tabakası veterin %95'inden önce ayrılıyor. Tutunma kaybı (stall) başlıyor; "
+              "bu açıda viskozitesiz CL ve CM'ye güvenilmez, CD de yalnızca bir tahmindir."));
     }
   }
   lines.push_back(literal(""));
-  lines.emplace_back(QT_TRANSLATE_NOOP(
-      "BoundaryLayerWindow",
-      "Mavi üst, kırmızı alt yüzey (durma noktasından firar kenarına). Sınır tabakası kesin "
-      "viskozitesiz yüzey hızından hesaplanır ve akışı geri etkilemez; sıkıştırılabilirlik (Moo) "
-      "sınır tabakasına uygulanmaz."));
+  add(lines, QT_TRANSLATE_NOOP(
+                 "BoundaryLayerWindow",
+                 "Mavi üst, kırmızı alt yüzey (durma noktasından firar kenarına). Sınır tabakası kesin "
+                 "viskozitesiz yüzey hızından hesaplanır ve akışı geri etkilemez; sıkıştırılabilirlik (Moo) "
+                 "sınır tabakasına uygulanmaz."));
   return lines;
 }
 

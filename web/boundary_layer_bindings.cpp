@@ -100,21 +100,23 @@ std::string boundary_layer_texts() {
     plots.push_back(
         {{"name", boundary_layer_plot_name(p)}, {"title", t(boundary_layer_plot_title_source(p))}});
   }
-  return Json{{"title", t(kBoundaryLayerTitle)},
-              {"menu", translate(kKeysContext, key_entry(Command::boundary_layer).text)},
-              {"reLabel", kReynoldsLabel},
-              {"reName", t(kReynoldsName)},
-              {"reTip", t(kReynoldsTip)},
-              {"re", reynolds_text(current().reynolds())},
-              {"numbers", numbers},
-              {"plots", plots},
-              {"size", {kBoundaryLayerWindowWidth, kBoundaryLayerWindowHeight}},
-              {"plotMinimum", {kBoundaryLayerPlotMinimumWidth, kBoundaryLayerPlotMinimumHeight}},
-              {"margin", kBoundaryLayerMargin},
-              {"spacing", kBoundaryLayerSpacing},
-              {"stretch", {kBoundaryLayerPlotsStretch, kBoundaryLayerNumbersStretch}},
-              {"font", css_font(Font{Family::verdana, kBoundaryLayerPoints})}}
-      .dump(-1, ' ', false, Json::error_handler_t::replace);
+  // Field by field: an initializer list of this size costs the page more code.
+  Json out = Json::object();
+  out["title"] = t(kBoundaryLayerTitle);
+  out["menu"] = translate(kKeysContext, key_entry(Command::boundary_layer).text);
+  out["reLabel"] = kReynoldsLabel;
+  out["reName"] = t(kReynoldsName);
+  out["reTip"] = t(kReynoldsTip);
+  out["re"] = reynolds_text(current().reynolds());
+  out["numbers"] = numbers;
+  out["plots"] = std::move(plots);
+  out["size"] = {kBoundaryLayerWindowWidth, kBoundaryLayerWindowHeight};
+  out["plotMinimum"] = {kBoundaryLayerPlotMinimumWidth, kBoundaryLayerPlotMinimumHeight};
+  out["margin"] = kBoundaryLayerMargin;
+  out["spacing"] = kBoundaryLayerSpacing;
+  out["stretch"] = {kBoundaryLayerPlotsStretch, kBoundaryLayerNumbersStretch};
+  out["font"] = css_font(Font{Family::verdana, kBoundaryLayerPoints});
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 // Each picture's menu, as the desktop's: copy, the image files, then the two
