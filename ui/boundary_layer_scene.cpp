@@ -265,7 +265,7 @@ void draw_polar(Pen& p, int width, int height, const BoundaryLayerCase& c) {
 
 // One line of the numbers: a source and its parts.
 void add(std::vector<Phrase>& lines, const char* source, std::vector<Phrase> parts = {}) {
-  lines.push_back(Phrase(source, std::move(parts)));
+  lines.emplace_back(source, std::move(parts));
 }
 
 const char* failure_source(BoundaryLayerFailure failure) {
