@@ -123,6 +123,10 @@
     $('Mn_BoundaryLayer').addEventListener('click', open);
     new ResizeObserver(draw).observe(plots);
     addEventListener('resize', draw);
+    // A move to a screen of another pixel ratio: drawn again at its resolution.
+    const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+      .addEventListener('change', () => { draw(); watchRatio(); }, { once: true });
+    watchRatio();
   }
 
   page.addView({
