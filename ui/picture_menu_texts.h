@@ -3,6 +3,9 @@
 // sources, translated in the PictureMenu context; "%1" is filled by the face.
 #pragma once
 
+#include <array>
+
+#include "ui/key_table.h"
 #include "ui/translatable.h"
 
 namespace airfoil {
@@ -17,5 +20,20 @@ inline constexpr const char* kMenuCsv = QT_TRANSLATE_NOOP("PictureMenu", "Verile
 
 // The scales a picture is offered at as PNG, in the menu's order.
 inline constexpr int kPngScales[] = {1, 2, 4};
+
+// The windows a main picture's menu opens first, in the order of the surface
+// table: the flow field from the circle and the section, whose planes it
+// shows; the boundary layer from the section and its pressure, from which it
+// grows. `none` ends a list.
+inline constexpr std::array<std::array<Command, 2>, 5> kPictureViews{{
+    {Command::flow, Command::none},            // the circle
+    {Command::flow, Command::boundary_layer},  // the section
+    {Command::boundary_layer, Command::none},  // the pressure
+    {Command::none, Command::none},            // CL
+    {Command::none, Command::none},            // CM
+}};
+
+// What every main picture's menu ends with, after its saving entries.
+inline constexpr std::array<Command, 2> kPictureMenuEnd{Command::print_window, Command::save_handout};
 
 }  // namespace airfoil

@@ -446,6 +446,15 @@ Json image_json(const ArgbImage& image) {
   return {{"width", image.width}, {"height", image.height}, {"argb", std::move(pixels)}};
 }
 
+// A command's name in the page: "flow", "print_window", ...
+const char* command_name(Command command) {
+  static constexpr const char* names[] = {
+      "none",      "about",        "help",         "flow",    "boundary_layer", "readouts",   "pin",
+      "unpin_all", "print_window", "save_handout", "zoom_in", "zoom_out",       "zoom_reset", "close_window"};
+  static_assert(std::size(names) == static_cast<std::size_t>(Command::close_window) + 1);
+  return names[static_cast<int>(command)];
+}
+
 }  // namespace
 
 std::string image_uri(const emscripten::val& encode, const ArgbImage& image) {
@@ -638,14 +647,10 @@ std::string control_texts() {
 // language, the shortcut in portable form ("Ctrl+Shift+K", alternatives
 // joined by "; "). The page binds its keys from it.
 std::string keys() {
-  static constexpr const char* commands[] = {
-      "none",      "about",        "help",         "flow",    "boundary_layer", "readouts",   "pin",
-      "unpin_all", "print_window", "save_handout", "zoom_in", "zoom_out",       "zoom_reset", "close_window"};
-  static_assert(std::size(commands) == static_cast<std::size_t>(Command::close_window) + 1);
   Json out = Json::array();
   for (const KeyEntry& entry : kKeyTable) {
     if (entry.command == Command::none) continue;
-    out.push_back({{"command", commands[static_cast<int>(entry.command)]},
+    out.push_back({{"command", command_name(entry.command)},
                    {"name", entry.name},
                    {"text", *entry.text ? translate(kKeysContext, entry.text) : ""},
                    {"shortcut", entry.shortcut}});
@@ -657,9 +662,27 @@ std::string keys() {
 // desktop menu's order: [{action, text, scale?, file?}]. Saving as PDF is
 // left out: the page prints through the browser, whose print saves PDF.
 std::string picture_menu(const std::string& name) {
+  const auto command_entry = [](Command command) {
+    const KeyEntry& entry = key_entry(command);
+    return Json{{"action", "command"},
+                {"command", command_name(command)},
+                {"text", translate(kKeysContext, entry.text)}};
+  };
   // Every picture has a table: the airfoil's is the section, as the pressure's.
   for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
-    if (kSurfaceLayouts[i].name == name) return menu_json(data_table_of(static_cast<SurfaceId>(i)).file);
+    if (kSurfaceLayouts[i].name != name) continue;
+    Json out = Json::array();
+    for (const Command view : kPictureViews[i]) {
+      if (view == Command::none) continue;
+      Json entry = command_entry(view);
+      entry["lead"] = true;
+      out.push_back(std::move(entry));
+    }
+    for (Json& entry : Json::parse(menu_json(data_table_of(static_cast<SurfaceId>(i)).file))) {
+      out.push_back(std::move(entry));
+    }
+    for (const Command end : kPictureMenuEnd) out.push_back(command_entry(end));
+    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
   }
   return menu_json("");
 }

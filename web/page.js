@@ -25,6 +25,7 @@
   // copying and saving: each a function of the picture's name giving menu
   // entries ({text, run} or {text, entries: [...]}, see openMenu).
   const pictureEntries = [];
+  let commandActs = {};  // key table command -> what the page does for it
 
   const $ = (id) => document.getElementById(id);
 
@@ -777,7 +778,7 @@
     // print stylesheet), and its "save as PDF" saves that page: both the
     // window's print and the handout's PDF go there.
     const print = () => { window.print(); };
-    const commands = {
+    const commands = commandActs = {
       help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
       print_window: print, save_handout: print,
     };
@@ -881,9 +882,13 @@
   // The picture's right-click menu, its entries and texts from the core,
   // opened at the pointer (or at the picture's corner from the keyboard).
   function openExports(name, x, y) {
+    // The windows the picture opens lead, then the lesson's entries, saving,
+    // and printing, in the desktop menu's order.
     const added = pictureEntries.flatMap((entries) => entries(name));
-    openMenu(added.concat(JSON.parse(core.pictureMenu(name))), $(name), x, y, (entry) => {
+    const menu = JSON.parse(core.pictureMenu(name));
+    openMenu(menu.filter((e) => e.lead).concat(added, menu.filter((e) => !e.lead)), $(name), x, y, (entry) => {
       if (entry.run) entry.run();
+      else if (entry.action === 'command') commandActs[entry.command]();
       else if (entry.action === 'copy') copyPicture(name);
       else if (entry.action === 'png') exportPng(name, entry.scale);
       else if (entry.action === 'svg') exportSvg(name);

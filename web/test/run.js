@@ -316,6 +316,11 @@ test('the downloads hold what the pictures show', async () => {
   };
   await page.click('#profil', { button: 'right' });
   assert.equal((await entries()).filter((t) => /PNG/.test(t)).length, 3);
+  // As on the desktop, the section's menu opens the flow field and the
+  // boundary layer first, the readouts next, and ends with printing.
+  const menu = await entries();
+  assert.deepEqual(menu.slice(0, 3), ['Akış alanı...', 'Sınır tabakası...', 'Okumalar...']);
+  assert.equal(menu[menu.length - 1], 'Ders notunu PDF olarak kaydet...');
   await choose(/SVG/);
   await page.click('#profil', { button: 'right' });
   await choose(/CSV/);

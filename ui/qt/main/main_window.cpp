@@ -19,6 +19,7 @@
 
 #include "ui/form_events.h"
 #include "ui/lesson.h"
+#include "ui/picture_menu_texts.h"
 #include "ui/qt/boundary_layer/boundary_layer_window.h"
 #include "ui/qt/dialogs/about_window.h"
 #include "ui/qt/dialogs/fit_screen.h"
@@ -249,32 +250,20 @@ void Form1Window::build_actions() {
               {action(Command::readouts), notes_->presets_menu()->menuAction(), action(Command::pin),
                notes_->unpin_menu()->menuAction(), action(Command::unpin_all)});
   }
-  // The flow window shows the planes of the circle and airfoil pictures: it
-  // opens first from their menus.
-  for (const SurfaceId id : {SurfaceId::daire, SurfaceId::profil}) {
-    QMenu* menu = exports_->menu(id);
-    QAction* first = menu->actions().value(0);
-    menu->insertAction(first, action(Command::flow));
-    menu->insertSeparator(first);
-  }
-  // The boundary layer grows on the section's surface from its pressure:
-  // after the flow field where the menu has it, else first.
-  for (const SurfaceId id : {SurfaceId::profil, SurfaceId::pressure}) {
-    QMenu* menu = exports_->menu(id);
-    const QList<QAction*> entries = menu->actions();
-    const qsizetype flow = entries.indexOf(action(Command::flow));
-    if (flow >= 0) {
-      menu->insertAction(entries.value(flow + 1), action(Command::boundary_layer));
-    } else {
-      menu->insertAction(entries.value(0), action(Command::boundary_layer));
-      menu->insertSeparator(entries.value(0));
-    }
-  }
+  // The windows each picture opens first (the flow field, the boundary
+  // layer), then the lesson's entries; printing at the end.
   for (std::size_t i = 0; i < pictures_.size(); ++i) {
     QMenu* menu = exports_->menu(static_cast<SurfaceId>(i));
+    QAction* first = menu->actions().value(0);
+    bool any = false;
+    for (const Command view : kPictureViews[i]) {
+      if (view == Command::none) continue;
+      menu->insertAction(first, action(view));
+      any = true;
+    }
+    if (any) menu->insertSeparator(first);
     menu->addSeparator();
-    menu->addAction(action(Command::print_window));
-    menu->addAction(action(Command::save_handout));
+    for (const Command end : kPictureMenuEnd) menu->addAction(action(end));
   }
 }
 
