@@ -26,7 +26,7 @@ constexpr Stop kStops[] = {
 };
 
 // x is within 0..1 here, so adding a half and truncating rounds it.
-std::uint8_t channel(double x) { return static_cast<std::uint8_t>(x * 255 + 0.5); }
+std::uint8_t channel(double x) { return static_cast<std::uint8_t>(std::lround(x * 255)); }
 
 }  // namespace
 

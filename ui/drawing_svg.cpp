@@ -82,7 +82,7 @@ std::vector<std::string> wrapped(const std::string& text, const Font& f, double 
   while (at <= text.size()) {
     const std::size_t end = std::min(text.find(' ', at), text.size());
     const std::string word = text.substr(at, end - at);
-    const std::string tried = line.empty() ? word : line + ' ' + word;
+    const std::string tried = line.empty() ? word : std::string(line).append(1, ' ').append(word);
     if (!line.empty() && metrics.advance(f, tried) > width) {
       lines.push_back(line);
       line = word;
@@ -164,8 +164,8 @@ std::string drawing_svg(const FlowDrawing& d, const TextMetrics& metrics,
         break;
       case Kind::Clip: {
         const std::string id = "clip" + std::to_string(++clips);
-        out += "<clipPath id=\"" + id + "\"><rect " + box + "/></clipPath>\n<g clip-path=\"url(#" + id +
-               ")\">\n";
+        out.append("<clipPath id=\"").append(id).append("\"><rect ").append(box);
+        out.append("/></clipPath>\n<g clip-path=\"url(#").append(id).append(")\">\n");
         ++open_clips;
         break;
       }

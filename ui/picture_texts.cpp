@@ -94,7 +94,8 @@ Phrase number(double x, int decimals) { return literal(general_format(round_half
 
 // The coefficient texts are the ones the boxes showed when the chart was
 // drawn; a compressibility correction is named only when the chart drew one.
-Phrase picture_numbers(SurfaceId id, const DrawnCase& c) {
+Phrase picture_numbers(SurfaceId id, const DrawnCase& drawn) {
+  const DrawnCase& c = drawn;
   const Phrase alfa = number(c.AlfaD, 4);
   const Phrase thickness = number(c.Thickness, 4);
   const Phrase camber = number(c.Camber, 4);

@@ -29,7 +29,7 @@ void expect_same(const json& actual, const json& expected, const std::string& wh
     ASSERT_EQ(actual.size(), expected.size()) << where;
     for (const auto& [key, value] : expected.items()) {
       ASSERT_TRUE(actual.contains(key)) << where << "." << key;
-      expect_same(actual[key], value, where + "." + key);
+      expect_same(actual[key], value, std::string(where).append(".").append(key));
     }
   } else if (expected.is_array()) {
     ASSERT_EQ(actual.size(), expected.size()) << where;
@@ -57,10 +57,10 @@ TEST(ProbeRuns, ReportsMatchTheStoredOnesNumberForNumber) {
     std::filesystem::create_directories(dir);
     std::vector<std::string> args{"--catalogue"};
     if (stored["catalogue"].is_null()) {
-      args.push_back(AIRFOIL_SOURCE_DIR "/data/KATPE-D20G15.txt");
+      args.emplace_back(AIRFOIL_SOURCE_DIR "/data/KATPE-D20G15.txt");
     } else {
       std::ofstream(dir / "catalogue.txt") << stored["catalogue"].get<std::string>();
-      args.push_back("catalogue.txt");
+      args.emplace_back("catalogue.txt");
     }
     for (const json& action : stored["actions"]) args.push_back(action);
 

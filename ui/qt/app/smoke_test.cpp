@@ -58,7 +58,7 @@ int run_smoke_test(const CatalogueSource& catalogue) {
   for (const std::string& text : messages.shown) problems.push_back("message: " + text);
   for (const std::string& text : messages.faults) problems.push_back("fault: " + text);
   if (QApplication::windowIcon().pixmap(16, 16).isNull()) {
-    problems.push_back("the window icon does not draw (are Qt's SVG plugins installed?)");
+    problems.emplace_back("the window icon does not draw (are Qt's SVG plugins installed?)");
   }
 
   std::printf("smoke test: catalogue %s\n", catalogue.path.c_str());

@@ -57,8 +57,9 @@ void save_through(const SaveDialogs& dialogs, const QString& title, const QStrin
   }
 }
 
-void fill_picture_menu(QMenu& menu, std::function<PaintedPicture()> picture, const SaveDialogs& dialogs,
-                       std::optional<PictureData> data, std::function<void()> copy) {
+void fill_picture_menu(QMenu& menu, const std::function<PaintedPicture()>& picture,
+                       const SaveDialogs& dialogs, const std::optional<PictureData>& data,
+                       std::function<void()> copy) {
   if (!copy) copy = [picture] { copy_picture(picture()); };
   const auto add = [&](const QString& text, auto action) {
     QObject::connect(menu.addAction(text), &QAction::triggered, &menu, action);

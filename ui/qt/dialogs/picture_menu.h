@@ -41,8 +41,9 @@ struct PictureData {
 // must outlive the menu. `copy` puts the picture on the clipboard where the
 // window has its own way (as seen at its zoom); without it, `picture` is
 // copied.
-void fill_picture_menu(QMenu& menu, std::function<PaintedPicture()> picture, const SaveDialogs& dialogs,
-                       std::optional<PictureData> data = std::nullopt, std::function<void()> copy = {});
+void fill_picture_menu(QMenu& menu, const std::function<PaintedPicture()>& picture,
+                       const SaveDialogs& dialogs, const std::optional<PictureData>& data = std::nullopt,
+                       std::function<void()> copy = {});
 
 // Puts `entries` (actions, or submenus by their menuAction) at the top of a
 // picture's menu, above a separator: what a window offers on its pictures
