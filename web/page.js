@@ -765,11 +765,57 @@
   }
 
   // Shows a view's dialog (non-modal) and keeps it the one raised last.
+  // The first time, a view opens beside the main window where the screen
+  // has room, so that the bars stay in reach while it follows them; its title
+  // bar moves it, and a press on it brings it to the front.
   function showView(dialog) {
-    if (!dialog.open) dialog.show();
+    if (!dialog.open) {
+      dialog.show();
+      if (!dialog.dataset.placed) {
+        dialog.dataset.placed = 'true';
+        placeBeside(dialog);
+        makeMovable(dialog);
+      }
+    }
+    dialog.style.zIndex = String(++topLayer);
     const at = raised.indexOf(dialog);
     if (at >= 0) raised.splice(at, 1);
     raised.push(dialog);
+  }
+
+  let topLayer = 10;
+  let besideCount = 0;
+
+  function placeBeside(dialog) {
+    const main = document.querySelector('.window').getBoundingClientRect();
+    const left = main.right + 8;
+    if (innerWidth - left - 8 < Math.min(dialog.offsetWidth, 360)) return;
+    const top = 8 + 28 * besideCount++;
+    Object.assign(dialog.style, { left: left + 'px', top: top + 'px', right: 'auto', bottom: 'auto' });
+  }
+
+  function makeMovable(dialog) {
+    dialog.addEventListener('pointerdown', () => { if (dialog.open) dialog.style.zIndex = String(++topLayer); });
+    const title = dialog.querySelector('.title');
+    if (!title) return;
+    title.style.touchAction = 'none';
+    title.addEventListener('pointerdown', (down) => {
+      down.preventDefault();
+      const box = dialog.getBoundingClientRect();
+      const move = (e) => {
+        const left = Math.min(Math.max(0, box.left + e.clientX - down.clientX), innerWidth - 40);
+        const top = Math.min(Math.max(0, box.top + e.clientY - down.clientY), innerHeight - 20);
+        Object.assign(dialog.style, { left: left + 'px', top: top + 'px', right: 'auto', bottom: 'auto' });
+      };
+      const up = () => {
+        removeEventListener('pointermove', move);
+        removeEventListener('pointerup', up);
+        removeEventListener('pointercancel', up);
+      };
+      addEventListener('pointermove', move);
+      addEventListener('pointerup', up);
+      addEventListener('pointercancel', up);
+    });
   }
 
   function bindKeys() {

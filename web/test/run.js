@@ -672,3 +672,24 @@ test('F4 shows the boundary layer the core computes, follows Re and the window, 
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+test('on a wide screen a view opens beside the window and its title bar moves it', async () => {
+  const page = await open();
+  await page.setViewport({ width: 1600, height: 900 });
+  await page.keyboard.press('F4');
+  const where = () => page.evaluate(() => {
+    const d = document.getElementById('Form_BoundaryLayer').getBoundingClientRect();
+    return { left: d.left, top: d.top, main: document.querySelector('.window').getBoundingClientRect().right };
+  });
+  const first = await where();
+  assert.ok(first.left > first.main, JSON.stringify(first));
+  const title = await (await page.$('#BoundaryLayerTitle')).boundingBox();
+  await page.mouse.move(title.x + 50, title.y + 5);
+  await page.mouse.down();
+  await page.mouse.move(title.x + 10, title.y + 45, { steps: 4 });
+  await page.mouse.up();
+  const moved = await where();
+  assert.deepEqual([moved.left - first.left, moved.top - first.top], [-40, 40]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
