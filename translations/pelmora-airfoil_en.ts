@@ -1278,6 +1278,10 @@
         <translation>No references</translation>
     </message>
     <message>
+        <source>%1, %2 = %3 … %4 boyunca %5 … %6; bu kesitte %2 = %7, %1 = %8.</source>
+        <translation>%1 runs from %5 to %6 over %2 = %3 … %4; at this section %2 = %7, %1 = %8.</translation>
+    </message>
+    <message>
         <source>Okumalar</source>
         <translation>Readouts</translation>
     </message>

@@ -131,6 +131,26 @@ FlowDrawing draw_sweep_chart(const std::vector<SweepPoint>& points, double live_
   return d;
 }
 
+Phrase sweep_description(const SweepChartKind& chart, const std::vector<SweepPoint>& points,
+                         double live_ratio) {
+  if (points.empty()) return number_or_reason(std::nullopt, NoValue::no_geometry, 0);
+  const int decimals = chart.moment ? 5 : 4;
+  const auto value = [&chart](const SweepPoint& s) { return chart.moment ? s.cm : s.cl; };
+  double lo = value(points.front()), hi = lo;
+  const SweepPoint* live = &points.front();
+  for (const SweepPoint& s : points) {
+    lo = std::min(lo, value(s));
+    hi = std::max(hi, value(s));
+    if (std::fabs(s.ratio - live_ratio) < std::fabs(live->ratio - live_ratio)) live = &s;
+  }
+  return Phrase(
+      QT_TRANSLATE_NOOP("Readouts", "%1, %2 = %3 … %4 boyunca %5 … %6; bu kesitte %2 = %7, %1 = %8."),
+      {literal(chart.moment ? "CM (xM)" : "CL"), literal(chart.along_camber ? "f/c" : "t/c"),
+       readout_number(points.front().ratio, 2), readout_number(points.back().ratio, 2),
+       readout_number(lo, decimals), readout_number(hi, decimals), readout_number(live->ratio, 2),
+       readout_number(value(*live), decimals)});
+}
+
 std::string sweep_table(const std::vector<SweepPoint>& points) {
   std::string out = "ratio,cl,cm\n";
   for (const SweepPoint& s : points) {

@@ -129,6 +129,12 @@ FlowDrawing draw_sweep_chart(const std::vector<SweepPoint>& points, double live_
                              const std::string& title, int width, int height, const FlowStyle& style,
                              const TextMetrics& metrics);
 
+// What a sweep chart says to assistive technology, with its numbers: the
+// range the coefficient spans over the swept ratio, and the drawn section's
+// ratio and coefficient; why there is none before any section.
+Phrase sweep_description(const SweepChartKind& chart, const std::vector<SweepPoint>& points,
+                         double live_ratio);
+
 // ratio,cl,cm: the swept sections, one a row, numbers in their shortest exact form.
 std::string sweep_table(const std::vector<SweepPoint>& points);
 

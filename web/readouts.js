@@ -104,6 +104,7 @@
     notice.textContent = values.notice;
     notice.hidden = !values.notice;
     $('Label_References').textContent = values.legend;
+    values.charts.forEach((description, k) => chartCanvas(k).setAttribute('aria-description', description));
     drawCharts();
   }
 

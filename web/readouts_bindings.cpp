@@ -77,7 +77,12 @@ std::string readouts_values() {
         {{"key", kReadoutRows[k].key}, {"value", said(cells[k].value)}, {"thin", said(cells[k].thin)}});
   }
   shown = sweeps_of(form.w);
+  Json charts = Json::array();
+  for (const SweepChartKind& chart : kSweepCharts) {
+    charts.push_back(said(sweep_description(chart, shown.of(chart), shown.live(chart))));
+  }
   return Json{{"rows", std::move(rows)},
+              {"charts", std::move(charts)},
               {"notice", said(supercritical_notice(r))},
               {"legend", said(readouts_legend(form.w))}}
       .dump(-1, ' ', false, Json::error_handler_t::replace);

@@ -471,6 +471,9 @@ test('the readouts view follows the window; presets and typed boxes reach a case
   assert.equal(table[0], 'ratio,cl,cm');
   const live = table.slice(1).map((line) => line.split(',').map(Number)).find(([ratio]) => Math.abs(ratio - 0.04) < 1e-9);
   assert.ok(live && Math.abs(live[1] - r.cl) <= 1e-12, table.join(' '));
+  // Its description says the drawn section's CL, as the table has it.
+  const said = await page.$eval('#Sweep_sweep_cl_camber', (c) => c.getAttribute('aria-description'));
+  assert.ok(said.endsWith(`f/c = 0.04, CL = ${live[1].toFixed(4)}.`), said);
   // Its SVG keeps the title as text and rings the drawn section.
   await page.click('#Sweep_sweep_cl_camber', { button: 'right' });
   const texts = await page.$$eval('#Exports button', (all) => all.map((b) => b.textContent));

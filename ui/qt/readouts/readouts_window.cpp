@@ -62,6 +62,7 @@ std::string SweepChart::table() const { return sweep_table(points_); }
 void SweepChart::set_points(std::vector<SweepPoint> points, double live_ratio) {
   points_ = std::move(points);
   live_ratio_ = live_ratio;
+  setAccessibleDescription(said(sweep_description(kind_, points_, live_ratio_)));
   update();
 }
 
