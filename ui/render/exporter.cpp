@@ -16,6 +16,9 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "charts/device_plan.h"
+#include "charts/picture_svg.h"
+#include "ui/drawing_svg.h"
 #include "ui/output_file.h"
 #include "ui/picture_notes.h"
 #include "ui/render/qt_layout.h"
@@ -30,8 +33,39 @@ QString translated(const char* text) { return QCoreApplication::translate("Expor
 // unit, so one logical pixel is 0.75 point on paper.
 constexpr int kLogicalDpi = 96;
 
+QString said_readout(const Phrase& phrase) {
+  return QString::fromStdString(render(phrase, [](const std::string& source) {
+    return QCoreApplication::translate(kReadoutsContext, source.c_str()).toStdString();
+  }));
+}
+
+// A recorded picture as the Qt-free writer has it: the device shapes of its
+// calls, placed exactly, its labels, and the legend strip below it.
+QByteArray recorded_svg(const PictureContent& picture, const LegendStrip& legend, double scale) {
+  DevicePlan plan = plan_picture(picture.calls, picture.start_scale, picture.size.width(),
+                                 picture.size.height(), scale, picture.back, picture.fore, 1, false);
+  plan.height += legend.height * scale;
+  std::vector<SvgLabel> labels;
+  for (const PictureLabel& label : picture.labels) {
+    const QFont& f = label.font;
+    const double pixels = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * 96 / 72;
+    std::string family(1, '\'');
+    family.append(f.family().toStdString()).append("', ").append(css_family(Family::arial));
+    labels.push_back({label.text.toStdString(), label.rect.x() * scale, label.rect.y() * scale,
+                      label.rect.width() * scale, label.rect.height() * scale, family, pixels * scale,
+                      f.italic(), f.bold()});
+  }
+  for (const LegendLine& line : legend.lines) {
+    labels.push_back({said_readout(line.text).toStdString(), line.left * scale, line.top * scale,
+                      line.width * scale, line.height * scale, css_family(kLegendFont.family),
+                      kLegendFont.points * 96 / 72 * scale});
+  }
+  return QByteArray::fromStdString(picture_svg(plan, labels, picture.back));
+}
+
 // The picture as SVG in its logical pixels, shown `scale` times as large.
 QByteArray svg_of(const PaintedPicture& picture, double scale) {
+  if (picture.recorded) return recorded_svg(*picture.recorded, picture.legend, scale);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   QSvgGenerator svg;
@@ -53,7 +87,8 @@ PaintedPicture painted(const PictureContent& picture) {
   return {picture.name, picture.size, to_qcolor(picture.back),
           [picture](QPainter& painter, double scale, Placement placement) {
             paint_picture(painter, picture, scale, placement);
-          }};
+          },
+          picture};
 }
 
 QImage picture_image(const PictureContent& picture, double scale) {
@@ -100,16 +135,6 @@ QByteArray picture_pdf(const PaintedPicture& picture) {
   return bytes;
 }
 
-namespace {
-
-QString said_readout(const Phrase& phrase) {
-  return QString::fromStdString(render(phrase, [](const std::string& source) {
-    return QCoreApplication::translate(kReadoutsContext, source.c_str()).toStdString();
-  }));
-}
-
-}  // namespace
-
 void paint_strip(QPainter& painter, const HandoutStrip& strip, int width) {
   // Readouts in the first two columns, five lines each, the legend in the
   // third.
@@ -139,6 +164,7 @@ PaintedPicture with_legend(PaintedPicture picture, const std::vector<Phrase>& le
   const int width = picture.size.width();
   const LegendStrip strip = legend_strip(legend, width, picture_height);
   if (strip.lines.empty()) return picture;
+  picture.legend = strip;
   const auto paint = picture.paint;
   const QColor back = picture.back;
   picture.size.setHeight(picture_height + strip.height);

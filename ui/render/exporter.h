@@ -11,9 +11,12 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "ui/handout.h"
+#include "ui/picture_notes.h"
 #include "ui/render/picture_painter.h"
 
 namespace airfoil {
@@ -27,10 +30,25 @@ enum class PictureFormat { Png, Svg, Pdf };
 // raster part at print resolution. Every output below goes through this, the
 // recorded pictures included.
 struct PaintedPicture {
+  using Paint = std::function<void(QPainter& painter, double scale, Placement placement)>;
+  PaintedPicture() = default;
+  PaintedPicture(QString name_, QSize size_, QColor back_, Paint paint_,
+                 std::optional<PictureContent> recorded_ = std::nullopt)
+      : name(std::move(name_)),
+        size(size_),
+        back(back_),
+        paint(std::move(paint_)),
+        recorded(std::move(recorded_)) {}
+
   QString name;
   QSize size;  // logical pixels
   QColor back;
-  std::function<void(QPainter& painter, double scale, Placement placement)> paint;
+  Paint paint;
+  // A picture of recorded calls, whose SVG file the Qt-free writer that every
+  // face uses writes (with `legend` below it); other pictures' SVG is
+  // generated from `paint`.
+  std::optional<PictureContent> recorded;
+  LegendStrip legend;
 };
 
 // A recorded picture as a painted one.

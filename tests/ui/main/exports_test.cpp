@@ -86,7 +86,7 @@ TEST(Exports, SvgHoldsOneElementPerVisibleCall) {
     while (!xml.atEnd()) {
       if (xml.readNext() != QXmlStreamReader::StartElement) continue;
       const auto name = xml.name();
-      if (name == u"polyline" || name == u"path" || name == u"circle" || name == u"ellipse") ++n;
+      if (name == u"line" || name == u"polyline" || name == u"circle") ++n;
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return n;
@@ -111,7 +111,12 @@ TEST(Exports, VectorOutputsKeepExactCoordinates) {
   drawn.Scale(0, 0, 100, 50);
   drawn.Line(10.3f, 20.7f, 80.1f, 33.3f);
   const QByteArray svg = picture_svg(PictureContent{"p", QSize(100, 50), 0, 0, drawn.calls(), {}, {}});
-  EXPECT_TRUE(svg.contains("points=\"10.3,20.7 80.1,33.3 \""));
+  // The ends of the single-precision calls, not the centres of pixels.
+  const QRegularExpressionMatch line =
+      QRegularExpression(R"re(<line x1="([^"]+)" y1="([^"]+)" x2="([^"]+)" y2="([^"]+)")re").match(svg);
+  ASSERT_TRUE(line.hasMatch()) << svg.toStdString();
+  const float ends[] = {10.3f, 20.7f, 80.1f, 33.3f};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(line.captured(k + 1).toDouble(), ends[k]) << k;
 }
 
 // What a PDF reader shows of `pdf`: the output of `tool` (pdftotext or
