@@ -6,12 +6,15 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -440,10 +443,24 @@ std::string css_argb(std::uint32_t c) {
   return text;
 }
 
-Json image_json(const ArgbImage& image) {
-  Json pixels = Json::array();
-  for (const std::uint32_t p : image.pixels) pixels.push_back(p);
-  return {{"width", image.width}, {"height", image.height}, {"argb", std::move(pixels)}};
+// The pixels of the images of the drawing written last, one vector each,
+// and the x, y pairs of its shapes' points, all shapes' in one.
+std::vector<std::vector<std::uint32_t>> drawing_images;
+std::vector<double> drawing_numbers;
+
+// The pixels (0xAARRGGBB) of image `k` of the drawing written last, as a
+// view the page copies at once.
+emscripten::val drawing_pixels(int k) {
+  static const std::vector<std::uint32_t> none;
+  const auto& pixels = k >= 0 && static_cast<std::size_t>(k) < drawing_images.size()
+                           ? drawing_images[static_cast<std::size_t>(k)]
+                           : none;
+  return emscripten::val(emscripten::typed_memory_view(pixels.size(), pixels.data()));
+}
+
+// The points of the drawing written last, as a view the page copies at once.
+emscripten::val drawing_numbers_view() {
+  return emscripten::val(emscripten::typed_memory_view(drawing_numbers.size(), drawing_numbers.data()));
 }
 
 // A command's name in the page: "flow", "print_window", ...
@@ -477,41 +494,121 @@ std::string menu_json(const std::string& csv_file) {
   return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+namespace {
+
+// A drawing's number to a hundredth of a logical pixel: finer than any screen
+// shows, and written and read several times faster than its exact digits,
+// which counts when the flow view follows a dragged bar.
+void put_whole(std::string& out, unsigned long long v) {
+  char digits[24];
+  char* end = digits + sizeof digits;
+  char* at = end;
+  do {
+    *--at = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  out.append(at, end);
+}
+
+void put_number(std::string& out, double x) {
+  if (!std::isfinite(x)) x = 0;
+  long long v = std::llround(std::clamp(x, -1e12, 1e12) * 100);
+  if (v < 0) {
+    out += '-';
+    v = -v;
+  }
+  put_whole(out, static_cast<unsigned long long>(v / 100));
+  if (const long long hundredths = v % 100; hundredths != 0) {
+    out += '.';
+    out += static_cast<char>('0' + hundredths / 10);
+    if (hundredths % 10 != 0) out += static_cast<char>('0' + hundredths % 10);
+  }
+}
+
+void put_string(std::string& out, const std::string& text) {
+  out += '"';
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
+}  // namespace
+
 std::string drawing_json(const FlowDrawing& d) {
   static const char* const kinds[] = {"fill",    "text",    "wrapped", "baseline", "image", "polyline",
                                       "polygon", "ellipse", "frame",   "line",     "clip",  "unclip"};
-  Json images = Json::array();
-  std::map<const ArgbImage*, int> image_index;
-  Json shapes = Json::array();
-  for (const FlowShape& shape : d.shapes) {
-    Json out{{"kind", kinds[static_cast<int>(shape.kind)]},
-             {"rect", {shape.rect.x, shape.rect.y, shape.rect.w, shape.rect.h}},
-             {"pen", css_argb(shape.pen)},
-             {"width", shape.pen_width},
-             {"round", shape.round},
-             {"fill", css_argb(shape.fill)}};
+  std::vector<const ArgbImage*> images;
+  drawing_numbers.clear();
+  std::string out;
+  out.reserve(4096);
+  out +=
+      "{\"width\":" + std::to_string(d.width) + ",\"height\":" + std::to_string(d.height) + ",\"shapes\":[";
+  for (std::size_t k = 0; k < d.shapes.size(); ++k) {
+    const FlowShape& shape = d.shapes[k];
+    out += k == 0 ? "{\"kind\":\"" : ",{\"kind\":\"";
+    out += kinds[static_cast<int>(shape.kind)];
+    out += "\",\"rect\":[";
+    for (const double v : {shape.rect.x, shape.rect.y, shape.rect.w, shape.rect.h}) {
+      put_number(out, v);
+      out += ',';
+    }
+    out.back() = ']';
+    out += ",\"pen\":";
+    put_string(out, css_argb(shape.pen));
+    out += ",\"width\":";
+    put_number(out, shape.pen_width);
+    out += shape.round ? ",\"round\":true,\"fill\":" : ",\"round\":false,\"fill\":";
+    put_string(out, css_argb(shape.fill));
     if (!shape.points.empty()) {
-      Json points = Json::array();
+      // [where its x, y pairs start in drawingNumbers, how many numbers]
+      out += ",\"points\":[";
+      put_whole(out, drawing_numbers.size());
+      out += ',';
+      put_whole(out, 2 * shape.points.size());
+      out += ']';
       for (const Point& q : shape.points) {
-        points.push_back(q.x);
-        points.push_back(q.y);
+        drawing_numbers.push_back(q.x);
+        drawing_numbers.push_back(q.y);
       }
-      out["points"] = std::move(points);
     }
     if (!shape.text.empty()) {
-      out["text"] = shape.text;
-      out["font"] = css_font(shape.font);
+      out += ",\"text\":";
+      put_string(out, shape.text);
+      out += ",\"font\":";
+      put_string(out, css_font(shape.font));
     }
     if (shape.image != nullptr) {
-      auto [at, added] = image_index.emplace(shape.image, static_cast<int>(images.size()));
-      if (added) images.push_back(image_json(*shape.image));
-      out["image"] = at->second;
+      auto at = std::find(images.begin(), images.end(), shape.image);
+      if (at == images.end()) at = images.insert(images.end(), shape.image);
+      out += ",\"image\":" + std::to_string(at - images.begin());
     }
-    shapes.push_back(std::move(out));
+    out += '}';
   }
-  return Json{
-      {"width", d.width}, {"height", d.height}, {"shapes", std::move(shapes)}, {"images", std::move(images)}}
-      .dump(-1, ' ', false, Json::error_handler_t::replace);
+  // The images' pixels go across as they are, not as text: the page takes
+  // them with drawingPixels right after reading the drawing.
+  drawing_images.clear();
+  out += "],\"images\":[";
+  for (std::size_t k = 0; k < images.size(); ++k) {
+    const ArgbImage& image = *images[k];
+    out += k == 0 ? "{\"width\":" : ",{\"width\":";
+    put_whole(out, static_cast<unsigned>(std::max(0, image.width)));
+    out += ",\"height\":";
+    put_whole(out, static_cast<unsigned>(std::max(0, image.height)));
+    out += '}';
+    drawing_images.push_back(image.pixels);
+  }
+  out += "]}";
+  return out;
 }
 
 namespace {
@@ -737,6 +834,8 @@ EMSCRIPTEN_BINDINGS(pelmora) {
   emscripten::function("translations", &translations);
   emscripten::function("flowOpen", &flow_open);
   emscripten::function("flowDrawing", &flow_drawing);
+  emscripten::function("drawingPixels", &drawing_pixels);
+  emscripten::function("drawingNumbers", &drawing_numbers_view);
   emscripten::function("flowPointer", &flow_pointer);
   emscripten::function("flowTexts", &flow_texts);
   emscripten::function("controlTexts", &control_texts);

@@ -17,7 +17,7 @@
   function drawing(canvas) {
     const core = page.core();
     const width = Math.max(1, canvas.clientWidth), height = Math.max(1, canvas.clientHeight);
-    return JSON.parse(core.boundaryLayerDrawing(canvas.id, width, height, 1));
+    return page.readDrawing(core.boundaryLayerDrawing(canvas.id, width, height, 1));
   }
 
   function draw() {

@@ -532,15 +532,33 @@
   const flowPlanes = { airfoil: 'FlowAirfoil', circle: 'FlowCircle' };
   let pointer = null;  // [plane, x, y] of the mouse, [plane] of the keyboard's probe, or null
 
+  // A drawing the core wrote (JSON), its shapes' points and its images'
+  // pixels, which cross as numbers rather than text, taken along at once,
+  // before the core writes another.
+  function readDrawing(text) {
+    const drawing = JSON.parse(text);
+    if (!drawing) return drawing;
+    const numbers = core.drawingNumbers().slice();
+    for (const s of drawing.shapes) if (s.points) s.points = numbers.subarray(s.points[0], s.points[0] + s.points[1]);
+    drawing.images.forEach((image, k) => { image.argb = core.drawingPixels(k).slice(); });
+    return drawing;
+  }
+
   function argbImage(image) {
     const canvas = document.createElement('canvas');
     canvas.width = image.width;
     canvas.height = image.height;
     const context = canvas.getContext('2d');
     const data = context.createImageData(image.width, image.height);
-    image.argb.forEach((p, k) => {
-      data.data.set([(p >>> 16) & 255, (p >>> 8) & 255, p & 255, p >>> 24], 4 * k);
-    });
+    const bytes = data.data;
+    const argb = image.argb;
+    for (let k = 0, i = 0; k < argb.length; ++k, i += 4) {
+      const p = argb[k];
+      bytes[i] = (p >>> 16) & 255;
+      bytes[i + 1] = (p >>> 8) & 255;
+      bytes[i + 2] = p & 255;
+      bytes[i + 3] = p >>> 24;
+    }
     context.putImageData(data, 0, 0);
     return canvas;
   }
@@ -628,7 +646,7 @@
   function drawFlow() {
     const ratio = window.devicePixelRatio || 1;
     for (const [plane, id] of Object.entries(flowPlanes)) {
-      const drawing = JSON.parse(core.flowDrawing(plane, true));
+      const drawing = readDrawing(core.flowDrawing(plane, true));
       if (!drawing) continue;
       const canvas = $(id);
       canvas.width = Math.round(drawing.width * ratio);
@@ -701,7 +719,7 @@
       const canvas = $(id);
       const open = (x, y) => openMenu(JSON.parse(core.flowMenu()), canvas, x, y, (entry) => {
         const file = core.flowFile(plane);
-        const drawing = () => JSON.parse(core.flowDrawing(plane, false));
+        const drawing = () => readDrawing(core.flowDrawing(plane, false));
         if (entry.action === 'copy') copyCanvas(shapesCanvas(drawing(), 1));
         else if (entry.action === 'png') savePng(shapesCanvas(drawing(), entry.scale), `${file}@${entry.scale}x.png`);
         else if (entry.action === 'svg') download(file + '.svg', new Blob([core.flowSvg(plane, pngUri)], { type: 'image/svg+xml' }));
@@ -1092,7 +1110,7 @@
     layout: () => layout,
     language: () => language,
     tr, make, place, setFont, measure, drawShapes, download, run, refresh, showView, openMenu,
-    shapesCanvas, savePng, copyCanvas, pngUri,
+    shapesCanvas, savePng, copyCanvas, pngUri, readDrawing,
   };
 
   PelmoraCore().then(start);

@@ -18,7 +18,7 @@
 
   // Sweep chart k as a drawing at its designed size.
   function chartDrawing(k) {
-    return JSON.parse(page.core().sweepDrawing(k, CHART[0], CHART[1], 1, page.measure));
+    return page.readDrawing(page.core().sweepDrawing(k, CHART[0], CHART[1], 1, page.measure));
   }
 
   function drawChart(k, drawing) {

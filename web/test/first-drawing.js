@@ -1,5 +1,6 @@
 // Measures, in headless Chromium, the time from navigation until a click on a
-// picture has drawn all five pictures, and the size of the site. A
+// picture has drawn all five pictures, the size of the site, and what one
+// step of a bar costs with the views open (every open view follows it). A
 // measurement for the README, not a test: it prints and never fails on time.
 // Usage: node test/first-drawing.js SITE_DIR [RUNS]
 'use strict';
@@ -36,6 +37,26 @@ const runs = Number(process.argv[3] || 5);
     times.push(Date.now() - start);
     await page.close();
   }
+  // One step of the incidence bar, the median of 21, with none, then one,
+  // two and three views open beside the window.
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1600, height: 1000 });
+  await page.goto('file://' + path.join(site, 'index.html'));
+  await page.waitForSelector('body[data-ready="true"]');
+  await page.evaluate(() => ['thickness=12', 'camber=4', 'alfa=6'].forEach((a) => window.pelmora.act(a)));
+  const steps = [];
+  for (const key of [null, 'F2', 'F3', 'F4']) {
+    if (key) await page.keyboard.press(key);
+    steps.push(await page.evaluate(() => {
+      const t = [];
+      for (let k = 0; k < 21; ++k) {
+        const start = performance.now();
+        window.pelmora.act(`alfa=${6 + (k % 2)}`);
+        t.push(performance.now() - start);
+      }
+      return t.sort((a, b) => a - b)[10];
+    }));
+  }
   await browser.close();
   fs.rmSync(profile, { recursive: true, force: true });
   const bytes = fs.readdirSync(site).reduce((sum, f) => sum + fs.statSync(path.join(site, f)).size, 0);
@@ -43,4 +64,6 @@ const runs = Number(process.argv[3] || 5);
   console.log(`site: ${bytes} bytes (${(bytes / 1048576).toFixed(2)} MiB)`);
   console.log(`navigation to five pictures drawn after a click: median ${times[times.length >> 1]} ms, ` +
     `fastest ${times[0]} ms, slowest ${times[times.length - 1]} ms over ${runs} loads`);
+  console.log(`one step of a bar: ${steps.map((ms) => ms.toFixed(0)).join(' / ')} ms with the window alone / ` +
+    'and the flow field / and the readouts / and the boundary layer');
 })();
