@@ -14,20 +14,6 @@ std::string css_colour(Colour c) {
   return text;
 }
 
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 // Coordinates in the shortest text that reads back exactly: the file is as
 // precise as the plan and never depends on the locale.
 std::string n(double x) { return shortest_text(x); }
@@ -78,6 +64,20 @@ class Element {
 };
 
 }  // namespace
+
+std::string escaped(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
 
 std::string picture_svg(const DevicePlan& plan, const std::vector<SvgLabel>& labels, Colour back) {
   const std::string w = n(plan.width), h = n(plan.height);

@@ -20,6 +20,10 @@ struct SvgLabel {
   bool italic = false, bold = false;
 };
 
+// `text` with the characters that XML and HTML reserve written as entities,
+// for a text or an attribute value of an SVG file or of help's rich text.
+std::string escaped(const std::string& text);
+
 // `back` paints the label boxes (the pictures' background).
 std::string picture_svg(const DevicePlan& plan, const std::vector<SvgLabel>& labels, Colour back);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "charts/picture_svg.h"
 #include "model/numtext.h"
 
 namespace airfoil {
@@ -12,20 +13,6 @@ namespace {
 // Numbers in the shortest text that reads back exactly, never in the
 // locale's form.
 std::string n(double x) { return shortest_text(x); }
-
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 std::string rgb(std::uint32_t argb) {
   char text[8];

@@ -1,5 +1,6 @@
 #include "ui/help_content.h"
 
+#include "charts/picture_svg.h"
 #include "ui/key_table.h"
 #include "ui/translatable.h"
 
@@ -154,20 +155,6 @@ const std::vector<HelpSection>& help_sections() {
 }
 
 namespace {
-
-std::string escaped(const std::string& text) {
-  std::string html;
-  for (const char c : text) {
-    switch (c) {
-      case '<': html += "&lt;"; break;
-      case '>': html += "&gt;"; break;
-      case '&': html += "&amp;"; break;
-      case '"': html += "&quot;"; break;
-      default: html += c;
-    }
-  }
-  return html;
-}
 
 // A paragraph as rich text: everything escaped, so that a "<" in a formula
 // stays a character, and then only the bold and typewriter tags the texts
