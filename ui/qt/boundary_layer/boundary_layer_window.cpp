@@ -37,12 +37,7 @@ BoundaryLayerView::BoundaryLayerView(BoundaryLayerWindow& window, BoundaryLayerP
     : QWidget(&window), window_(window), plot_(plot) {
   setObjectName(boundary_layer_plot_name(plot));
   setMinimumSize(kBoundaryLayerPlotMinimumWidth, kBoundaryLayerPlotMinimumHeight);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  setContextMenuPolicy(Qt::CustomContextMenu);
-  menu_ = new QMenu(this);
-  menu_->setObjectName(objectName() + "_menu");
-  popup_on_request(*this, *menu_);
+  menu_ = make_picture_view(*this);
 }
 
 void BoundaryLayerView::paintEvent(QPaintEvent*) {

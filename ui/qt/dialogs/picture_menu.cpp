@@ -94,4 +94,14 @@ void popup_on_request(QWidget& widget, QMenu& menu) {
                    [&widget, &menu](const QPoint& at) { menu.popup(widget.mapToGlobal(at)); });
 }
 
+QMenu* make_picture_view(QWidget& view) {
+  view.setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  view.setAttribute(Qt::WA_OpaquePaintEvent);
+  view.setContextMenuPolicy(Qt::CustomContextMenu);
+  auto* menu = new QMenu(&view);
+  menu->setObjectName(view.objectName() + "_menu");
+  popup_on_request(view, *menu);
+  return menu;
+}
+
 }  // namespace airfoil

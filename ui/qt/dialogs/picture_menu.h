@@ -53,4 +53,9 @@ void put_first(QMenu& menu, const QList<QAction*>& entries);
 // Opens the menu of `widget` where its context menu was asked for.
 void popup_on_request(QWidget& widget, QMenu& menu);
 
+// Makes `view` a picture of a secondary window: it grows with the window,
+// paints every pixel itself, and opens its own menu, named after it, where a
+// context menu is asked for. Returns that menu, still empty.
+QMenu* make_picture_view(QWidget& view);
+
 }  // namespace airfoil

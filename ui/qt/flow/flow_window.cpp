@@ -37,12 +37,7 @@ FlowPlaneView::FlowPlaneView(FlowWindow& window, Plane plane)
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(200, 200);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  setContextMenuPolicy(Qt::CustomContextMenu);
-  menu_ = new QMenu(this);
-  menu_->setObjectName(objectName() + "_menu");
-  popup_on_request(*this, *menu_);
+  menu_ = make_picture_view(*this);
 }
 
 void FlowPlaneView::paintEvent(QPaintEvent*) {
