@@ -842,14 +842,14 @@
     // print stylesheet), and its "save as PDF" saves that page: both the
     // window's print and the handout's PDF go there.
     const print = () => { window.print(); };
-    const commands = commandActs = {
+    commandActs = {
       help: openHelp, flow: openFlowView, close_window: closeTopWindow, pin: act('pin'), unpin_all: act('unpin'),
       print_window: print, save_handout: print,
     };
-    for (const v of views) commands[v.command] = v.open;
+    for (const v of views) commandActs[v.command] = v.open;
     const bound = [];
     for (const entry of JSON.parse(core.keys())) {
-      const act = commands[entry.command];
+      const act = commandActs[entry.command];
       if (!entry.shortcut) continue;
       if (entry.name && $(entry.name)) $(entry.name).setAttribute('aria-keyshortcuts', entry.shortcut.replaceAll('; ', ' '));
       if (!act) continue;
